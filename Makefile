@@ -1,0 +1,37 @@
+# make run   builds the program and starts it under Wine from build/dist/
+# make test  builds everything (native and Windows) and runs every test
+# make dist  builds only the distributable folder build/dist/
+# All three install the Debian packages they need first (as root).
+
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all deps native windows dist test test-native test-windows run clean
+
+all: dist
+
+deps:
+	@sh tools/setup/install-debian-packages.sh
+
+native: deps
+	cmake --preset native
+	cmake --build --preset native
+
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+dist: windows
+
+test-native: native
+	ctest --preset native
+
+test-windows: windows
+	$(XVFB) ctest --preset windows
+
+test: test-native test-windows
+
+run: dist
+	sh tools/setup/run-program.sh
+
+clean:
+	rm -rf build
