@@ -15,7 +15,7 @@ case "$action" in
 up)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
-        "$wine_dir/wineboot" -i </dev/null >/dev/null 2>&1 || true
+        "$wine_dir/wine64" wineboot -i </dev/null >/dev/null 2>&1 || true
         "$wine_dir/wineserver" -w </dev/null >/dev/null 2>&1 || true
     fi
     fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -24,8 +24,7 @@ up)
         [ -f "$f" ] && cp -n "$f" "$fonts/" 2>/dev/null || true
     done
     "$wine_dir/wineserver" -p </dev/null >/dev/null 2>&1 || true
-    "$wine_dir/wine64" regedit /S "$4" </dev/null >/dev/null 2>&1 || \
-        "$wine_dir/wine" regedit /S "$4" </dev/null >/dev/null 2>&1
+    "$wine_dir/wine64" regedit /S "$4" </dev/null >/dev/null 2>&1
     echo "wine prefix ready: $WINEPREFIX"
     ;;
 down)
