@@ -23,6 +23,8 @@ double CelsiusToFahrenheit(double celsius);    // x × 1.8 + 32
 
 // A length in inches as whole inches and eighths, always one eighth above the
 // whole eighths in the fraction: 39.37 gives "39 3/8", 12.9 gives "13 ".
+// Defined for every double: a negative length gives "-" and the text of its
+// magnitude, NaN gives "nan", infinities "inf" and "-inf".
 std::string FormatFractionalInches(double inches);
 
 // Display texts of results, with the unit label.

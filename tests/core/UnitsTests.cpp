@@ -1,0 +1,148 @@
+#include "units/Units.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+UnitSettings AllImperial() {
+    UnitSettings units;
+    units.energyUnit = 0;
+    units.temperatureUnit = 1;
+    units.pressureUnit = 1;
+    units.diameterUnit = 1;
+    units.lengthUnit = 1;
+    units.flowUnit = 0;
+    return units;
+}
+
+} // namespace
+
+TEST(UnitLabels, DefaultsImperialAndOutOfRangeKinds) {
+    const UnitSettings metric;
+    EXPECT_STREQ(UnitLabel(metric, UNIT_LENGTH), "m");
+    EXPECT_STREQ(UnitLabel(metric, UNIT_TEMPERATURE), "\xBA"
+                                                      "C");
+    EXPECT_STREQ(UnitLabel(metric, UNIT_PRESSURE), "bar");
+    EXPECT_STREQ(UnitLabel(metric, UNIT_DIAMETER), "mm");
+    EXPECT_STREQ(UnitLabel(metric, UNIT_ENERGY), "W");
+    EXPECT_STREQ(UnitLabel(metric, UNIT_FLOW), "l/min");
+
+    const UnitSettings imperial = AllImperial();
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_LENGTH), "in.");
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_TEMPERATURE), "\xBA"
+                                                        "F");
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_PRESSURE), "psi");
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_DIAMETER), "in.");
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_ENERGY), "Btu/hr");
+    EXPECT_STREQ(UnitLabel(imperial, UNIT_FLOW), "CFM");
+
+    for (int kind : {6, 7, 1000, -1, std::numeric_limits<int>::min()}) {
+        EXPECT_STREQ(UnitLabel(metric, kind), " ") << kind;
+        EXPECT_STREQ(UnitLabel(imperial, kind), " ") << kind;
+    }
+}
+
+// An edited settings store may hold 2: labels test against 0, the length,
+// diameter, pressure and Fahrenheit conversions test for exactly 1.
+TEST(UnitLabels, ValueOtherThanOneSelectsLabelButDoesNotConvert) {
+    UnitSettings units;
+    units.lengthUnit = 2;
+    units.diameterUnit = 2;
+    units.pressureUnit = 2;
+    units.temperatureUnit = 2;
+    EXPECT_STREQ(UnitLabel(units, UNIT_LENGTH), "in.");
+    EXPECT_STREQ(UnitLabel(units, UNIT_DIAMETER), "in.");
+    EXPECT_STREQ(UnitLabel(units, UNIT_PRESSURE), "psi");
+    EXPECT_DOUBLE_EQ(LengthForDisplay(units, 1.0), 1.0);
+    EXPECT_DOUBLE_EQ(DiameterForDisplay(units, 0.8), 0.8);
+    EXPECT_DOUBLE_EQ(PressureForDisplay(units, 10.0), 10.0);
+    units.flowUnit = 2;
+    EXPECT_DOUBLE_EQ(FlowForDisplay(units, 10.0), 10.0);
+    units.flowUnit = -1;
+    EXPECT_STREQ(UnitLabel(units, UNIT_FLOW), "l/min");
+}
+
+TEST(UnitConversions, ExactFactors) {
+    const UnitSettings imperial = AllImperial();
+    const UnitSettings metric;
+    EXPECT_EQ(LengthForDisplay(imperial, 2.0), 2.0 * 39.37);
+    EXPECT_EQ(DiameterForDisplay(imperial, 0.8), 0.8 * 0.039370078740157);
+    EXPECT_EQ(FlowForDisplay(imperial, 3.0), 3.0 * 0.035314662471284765);
+    EXPECT_EQ(PressureForDisplay(imperial, 10.0), 10.0 * 14.5037738);
+    EXPECT_EQ(LengthForDisplay(metric, 2.0), 2.0);
+    EXPECT_EQ(DiameterForDisplay(metric, 0.8), 0.8);
+    EXPECT_EQ(FlowForDisplay(metric, 3.0), 3.0);
+    EXPECT_EQ(PressureForDisplay(metric, 10.0), 10.0);
+
+    EXPECT_EQ(BtuPerHourToWatts(100.0), 100.0 * 0.29307107);
+    EXPECT_NEAR(WattsToBtuPerHour(110.0), 375.3355793, 1e-9);
+    EXPECT_NEAR(BtuPerHourToWatts(WattsToBtuPerHour(110.0)), 110.0, 2e-7);
+    EXPECT_NE(BtuPerHourToWatts(WattsToBtuPerHour(110.0)), 110.0); // not exact inverses
+}
+
+TEST(UnitConversions, TemperatureSwitch) {
+    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(-25), -13);
+    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(55), 131);
+    EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(32), 89.6);
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsius(-13), -25);
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsius(89.6), 32);
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsius(-40), -40);
+}
+
+TEST(FractionalInches, WorkedValues) {
+    const struct {
+        double inches;
+        const char* text;
+    } cases[] = {
+        {39.37, "39 3/8"}, {12.0, "12 1/8"}, {12.9, "13 "}, {1.74, "1 3/4"},   {1.75, "1 7/8"},
+        {2.5, "2 5/8"},    {0.3, "3/8"},     {0.95, "1 "},  {0.0, "1/8"},      {0.125, "1/4"},
+        {0.5, "5/8"},      {0.874, "7/8"},   {0.875, "1 "}, {100.4, "100 1/2"}, {9.99, "10 "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatFractionalInches(c.inches), c.text) << c.inches;
+    }
+}
+
+TEST(FractionalInches, DefinedForAnyDouble) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FormatFractionalInches(std::nan("")), "nan");
+    EXPECT_EQ(FormatFractionalInches(inf), "inf");
+    EXPECT_EQ(FormatFractionalInches(-inf), "-inf");
+    EXPECT_EQ(FormatFractionalInches(-0.3), "-3/8");
+    EXPECT_EQ(FormatFractionalInches(-39.37), "-39 3/8");
+    EXPECT_EQ(FormatFractionalInches(-0.0), "1/8");
+    // Beyond any integer type: every double above 2^52 is whole.
+    EXPECT_EQ(FormatFractionalInches(1e20), "100000000000000000000 1/8");
+    const std::string largest = FormatFractionalInches(std::numeric_limits<double>::max());
+    EXPECT_EQ(largest.size(), 309u + 4u);
+    EXPECT_EQ(largest.substr(largest.size() - 4), " 1/8");
+    // Just below a whole inch the count of eighths can round up to 9: still a
+    // whole inch, never "9/8".
+    EXPECT_EQ(FormatFractionalInches(std::nextafter(1.0, 0.0)), "1 ");
+    EXPECT_EQ(FormatFractionalInches(std::nextafter(2.0, 0.0)), "2 ");
+    EXPECT_EQ(FormatFractionalInches(std::numeric_limits<double>::denorm_min()), "1/8");
+}
+
+TEST(DisplayFormats, ResultTexts) {
+    const UnitSettings metric;
+    const UnitSettings imperial = AllImperial();
+    EXPECT_EQ(FormatFlowNumber(metric, 10.0), "10.0");
+    EXPECT_EQ(FormatFlowNumber(imperial, 10.0), "0.35");
+    EXPECT_EQ(FormatPressureDrop(metric), "10");
+    EXPECT_EQ(FormatPressureDrop(imperial), "145");
+    EXPECT_EQ(FormatLength(metric, 1.0), "1.00 m");
+    EXPECT_EQ(FormatLength(imperial, 1.0), "39 3/8 in.");
+    EXPECT_EQ(FormatLength(metric, 2.345678), "2.35 m");
+    EXPECT_EQ(FormatDiameter(metric, 0.6604), "0.66 mm");
+    EXPECT_EQ(FormatDiameter(imperial, 0.6604), "0.026 in.");
+    EXPECT_EQ(FormatDiameter(imperial, 0.8), "0.031 in.");
+    EXPECT_EQ(FormatDiameter(metric, 0.8), "0.80 mm");
+    // A length whose inches end on a whole number keeps the fraction's blank.
+    EXPECT_EQ(FormatLength(imperial, 12.9 / 39.37), "13  in.");
+    // Huge values grow the text instead of overrunning a buffer.
+    EXPECT_EQ(FormatLength(metric, 1e300).size(), 301u + 3u + 2u);
+}

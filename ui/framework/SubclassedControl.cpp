@@ -1,0 +1,58 @@
+#include "ui/framework/SubclassedControl.h"
+#include <commctrl.h>
+
+namespace {
+constexpr UINT_PTR kSubclassId = 0x4F4C; // one subclass of ours per window
+}
+
+SubclassedControl::~SubclassedControl() { detach(); }
+
+bool SubclassedControl::attach(HWND dialog, int controlId) {
+    return attachWindow(GetDlgItem(dialog, controlId));
+}
+
+bool SubclassedControl::attachWindow(HWND control) {
+    if (control == nullptr || hwnd_ != nullptr) {
+        return false;
+    }
+    if (!SetWindowSubclass(control, &SubclassedControl::subclassProcedure, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(this))) {
+        return false;
+    }
+    hwnd_ = control;
+    onAttached();
+    return true;
+}
+
+void SubclassedControl::detach() {
+    if (hwnd_ != nullptr) {
+        RemoveWindowSubclass(hwnd_, &SubclassedControl::subclassProcedure, kSubclassId);
+        hwnd_ = nullptr;
+    }
+}
+
+bool SubclassedControl::handleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT SubclassedControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultHandling(message, wParam, lParam);
+}
+
+LRESULT SubclassedControl::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SubclassedControl::subclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                                      LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto* control = reinterpret_cast<SubclassedControl*>(self);
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        control->detach();
+        return result;
+    }
+    try {
+        return control->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        // No exception may cross into Windows: fall back on the default.
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,51 @@
+#include "ui/framework/Text1252.h"
+#include <windows.h>
+
+namespace {
+constexpr UINT kCodePage = 1252;
+}
+
+std::wstring Widen1252(const char* text) {
+    if (text == nullptr || *text == '\0') {
+        return {};
+    }
+    const int needed = MultiByteToWideChar(kCodePage, 0, text, -1, nullptr, 0);
+    if (needed <= 1) {
+        return {};
+    }
+    std::wstring result(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(kCodePage, 0, text, -1, result.data(), needed);
+    result.resize(static_cast<size_t>(needed - 1));
+    return result;
+}
+
+std::wstring Widen1252(const std::string& text) { return Widen1252(text.c_str()); }
+
+std::string Narrow1252(const wchar_t* text) {
+    if (text == nullptr || *text == L'\0') {
+        return {};
+    }
+    const int needed =
+        WideCharToMultiByte(kCodePage, 0, text, -1, nullptr, 0, "?", nullptr);
+    if (needed <= 1) {
+        return {};
+    }
+    std::string result(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(kCodePage, 0, text, -1, result.data(), needed, "?", nullptr);
+    result.resize(static_cast<size_t>(needed - 1));
+    return result;
+}
+
+std::string Narrow1252(const std::wstring& text) { return Narrow1252(text.c_str()); }
+
+wchar_t Widen1252(char character) {
+    wchar_t wide = L'?';
+    MultiByteToWideChar(kCodePage, 0, &character, 1, &wide, 1);
+    return wide;
+}
+
+char Narrow1252(wchar_t character) {
+    char narrow = '?';
+    WideCharToMultiByte(kCodePage, 0, &character, 1, &narrow, 1, "?", nullptr);
+    return narrow;
+}

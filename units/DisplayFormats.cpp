@@ -1,0 +1,35 @@
+#include "units/TextFormat.h"
+#include "units/Units.h"
+
+// The length and diameter texts choose their number format by the same test
+// as their conversion (exactly 1), so the number always has the format of the
+// unit it was converted to.
+
+std::string FormatLength(const UnitSettings& units, double metres) {
+    const char* label = UnitLabel(units, UNIT_LENGTH);
+    if (units.lengthUnit == 1) {
+        return FormatText("%s %s", FormatFractionalInches(LengthForDisplay(units, metres)).c_str(),
+                          label);
+    }
+    return FormatText("%0.2f %s", LengthForDisplay(units, metres), label);
+}
+
+std::string FormatDiameter(const UnitSettings& units, double millimetres) {
+    const char* label = UnitLabel(units, UNIT_DIAMETER);
+    if (units.diameterUnit == 1) {
+        return FormatText("%0.3f %s", DiameterForDisplay(units, millimetres), label);
+    }
+    return FormatText("%0.2f %s", DiameterForDisplay(units, millimetres), label);
+}
+
+std::string FormatFlowNumber(const UnitSettings& units, double litresPerMinute) {
+    const double shown = FlowForDisplay(units, litresPerMinute);
+    if (units.flowUnit == 0) {
+        return FormatText("%0.2f", shown); // CFM
+    }
+    return FormatText("%0.1f", shown); // l/min
+}
+
+std::string FormatPressureDrop(const UnitSettings& units) {
+    return FormatText("%0.0f", PressureForDisplay(units, 10.0));
+}
