@@ -10,6 +10,9 @@ namespace {
 // converted to an integer type that could not hold it.
 std::string FormatNonNegative(double x) {
     double whole = std::floor(x);
+    if (whole == 0) {
+        whole = 0; // -0.0 would print as "-0"
+    }
     // Always one eighth above the whole eighths in the fraction: an exact
     // multiple of an eighth moves up as well (12.0 gives 12 1/8).
     int eighths = static_cast<int>((x - whole) / 0.125 + 1);

@@ -10,14 +10,17 @@
 const char* UnitLabel(const UnitSettings& units, int kind);
 
 // Display conversions, from the internal unit to the user's.
-double LengthForDisplay(const UnitSettings& units, double metres);      // × 39.37 when lengthUnit == 1
-double DiameterForDisplay(const UnitSettings& units, double millimetres); // × 0.039370078740157 when diameterUnit == 1
-double FlowForDisplay(const UnitSettings& units, double litresPerMinute); // × 0.035314662471284765 when flowUnit == 0
-double PressureForDisplay(const UnitSettings& units, double bar);       // × 14.5037738 when pressureUnit == 1
+double LengthForDisplay(const UnitSettings& units, double metres); // × 39.37 when lengthUnit == 1
+double DiameterForDisplay(const UnitSettings& units,
+                          double millimetres); // × 0.039370078740157 when diameterUnit == 1
+double FlowForDisplay(const UnitSettings& units,
+                      double litresPerMinute); // × 0.035314662471284765 when flowUnit == 0
+double PressureForDisplay(const UnitSettings& units,
+                          double bar); // × 14.5037738 when pressureUnit == 1
 
 // Input conversions.
-double BtuPerHourToWatts(double btuPerHour);  // × 0.29307107
-double WattsToBtuPerHour(double watts);       // × 3.41214163
+double BtuPerHourToWatts(double btuPerHour);   // × 0.29307107
+double WattsToBtuPerHour(double watts);        // × 3.41214163
 double FahrenheitToCelsius(double fahrenheit); // (x − 32) / 1.8
 double CelsiusToFahrenheit(double celsius);    // x × 1.8 + 32
 
@@ -28,7 +31,9 @@ double CelsiusToFahrenheit(double celsius);    // x × 1.8 + 32
 std::string FormatFractionalInches(double inches);
 
 // Display texts of results, with the unit label.
-std::string FormatLength(const UnitSettings& units, double metres);        // "1.00 m" or "39 3/8 in."
-std::string FormatDiameter(const UnitSettings& units, double millimetres); // "0.80 mm" or "0.031 in."
-std::string FormatFlowNumber(const UnitSettings& units, double litresPerMinute); // "%0.1f" l/min, "%0.2f" CFM
+std::string FormatLength(const UnitSettings& units, double metres); // "1.00 m" or "39 3/8 in."
+std::string FormatDiameter(const UnitSettings& units,
+                           double millimetres); // "0.80 mm" or "0.031 in."
+std::string FormatFlowNumber(const UnitSettings& units,
+                             double litresPerMinute);      // "%0.1f" l/min, "%0.2f" CFM
 std::string FormatPressureDrop(const UnitSettings& units); // 10 bar as "10" or "145"
