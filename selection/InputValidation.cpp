@@ -1,0 +1,60 @@
+#include "selection/InputValidation.h"
+
+#include "units/TextFormat.h"
+#include "units/Units.h"
+
+namespace {
+
+bool InRange(double value, double minimum, double maximum) {
+    return !(value < minimum || value > maximum);
+}
+
+// "%0.1f%s to %0.1f%s" of a range stored in ºC, shown in the user's unit.
+std::string TemperatureRangeText(const UnitSettings& units, double minimumC, double maximumC) {
+    double minimum = minimumC;
+    double maximum = maximumC;
+    if (units.temperatureUnit == 1) {
+        minimum = CelsiusToFahrenheit(minimumC);
+        maximum = CelsiusToFahrenheit(maximumC);
+    }
+    const char* label = UnitLabel(units, UNIT_TEMPERATURE);
+    return FormatText("%0.1f%s to %0.1f%s", minimum, label, maximum, label);
+}
+
+} // namespace
+
+bool HeatLoadInRange(double heatLoadW) {
+    return InRange(heatLoadW, MIN_HEAT_LOAD_W, MAX_HEAT_LOAD_W);
+}
+
+bool ValidateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
+                    const RefrigerantRecord& refrigerant, const UnitSettings& units,
+                    SelectionResult& result) {
+    result.heatLoadValid = HeatLoadInRange(heatLoadW);
+    result.evapTempValid = InRange(evapTempC, refrigerant.evapMin, refrigerant.evapMax);
+    result.returnGasValid =
+        InRange(returnGasTempC, refrigerant.returnGasMin, refrigerant.returnGasMax);
+    result.condTempValid = InRange(condTempC, refrigerant.condMin, refrigerant.condMax);
+
+    if (!result.heatLoadValid) {
+        result.message = "Heat load invalid";
+        // The Btu/hr text is a rounded statement; the check stays in W.
+        result.rangeText = units.energyUnit == 0 ? "1 to 34000 btu/hr" : "1 to 10000W";
+    } else if (!result.evapTempValid) {
+        result.message = "Evap temp invalid";
+        result.rangeText = TemperatureRangeText(units, refrigerant.evapMin, refrigerant.evapMax);
+    } else if (!result.returnGasValid) {
+        // Reported before the condensing temperature.
+        result.message = "Return gas invalid";
+        result.rangeText =
+            TemperatureRangeText(units, refrigerant.returnGasMin, refrigerant.returnGasMax);
+    } else if (!result.condTempValid) {
+        result.message = "Cond temp invalid";
+        result.rangeText = TemperatureRangeText(units, refrigerant.condMin, refrigerant.condMax);
+    } else {
+        result.message.clear();
+        result.rangeText.clear();
+        return true;
+    }
+    return false;
+}
