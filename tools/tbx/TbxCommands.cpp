@@ -1,0 +1,184 @@
+#include "tools/tbx/TbxCommands.h"
+
+#include "database/DataFileReader.h"
+#include "database/DatabaseParser.h"
+#include "database/RefrigerantDatabase.h"
+#include "tools/tbx/Scrambler.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr double INCH_IN_MM = 25.4;
+constexpr int SELECTION_ROWS = 9; // tubes the program shows at once
+
+bool ReadWholeFile(const char* path, std::vector<unsigned char>& bytes, std::FILE* err) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        std::fprintf(err, "tbx: cannot open %s\n", path);
+        return false;
+    }
+    bytes.clear();
+    unsigned char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        std::fprintf(err, "tbx: cannot read %s\n", path);
+        return false;
+    }
+    return true;
+}
+
+bool WriteWholeFile(const char* path, const unsigned char* bytes, std::size_t count,
+                    std::FILE* err) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) {
+        std::fprintf(err, "tbx: cannot create %s\n", path);
+        return false;
+    }
+    const bool written = std::fwrite(bytes, 1, count, file) == count;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        std::fprintf(err, "tbx: cannot write %s\n", path);
+        std::remove(path);
+        return false;
+    }
+    return true;
+}
+
+// Reads the data file the way the program does: the stored bytes through
+// UnscrambleData.
+bool ReadDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(tbxPath, bytes, err)) {
+        return false;
+    }
+    if (bytes.size() > static_cast<std::size_t>(MAX_DATA_FILE_BYTES)) {
+        std::fprintf(err, "tbx: warning: %s has %zu bytes; the program reads only the first %d\n",
+                     tbxPath, bytes.size(), MAX_DATA_FILE_BYTES);
+    }
+    if (UnscrambleData(bytes.data(), bytes.size(), text) == 0) {
+        std::fprintf(err, "tbx: %s gives no text (fewer than two bytes before the end of data)\n",
+                     tbxPath);
+        return false;
+    }
+    return true;
+}
+
+void PrintList(std::FILE* out, const char* label, const DiameterList& list, bool inches) {
+    std::fprintf(out, "%s: %d values\n", label, list.count);
+    for (int i = 0; i < list.count; ++i) {
+        if (inches) {
+            std::fprintf(out, "  %2d  %.4g in = %.4f mm\n", i + 1, list.values[i] / INCH_IN_MM,
+                         list.values[i]);
+        } else {
+            std::fprintf(out, "  %2d  %.4g mm\n", i + 1, list.values[i]);
+        }
+    }
+}
+
+void PrintRefrigerant(std::FILE* out, int index, const RefrigerantRecord& r) {
+    std::fprintf(out,
+                 "  %2d  %-20s evaporating %g to %g C, condensing %g to %g C, "
+                 "return gas %g to %g C\n",
+                 index, r.name, r.evapMin, r.evapMax, r.condMin, r.condMax, r.returnGasMin,
+                 r.returnGasMax);
+    std::fputs("      B0..B9:", out);
+    for (double b : r.flowCoefficients) {
+        std::fprintf(out, " %g", b);
+    }
+    std::fputs("\n      A0..A3:", out);
+    for (double a : r.divisorCoefficients) {
+        std::fprintf(out, " %g", a);
+    }
+    std::fputc('\n', out);
+}
+
+} // namespace
+
+int RunPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE* err) {
+    std::vector<unsigned char> text;
+    if (!ReadWholeFile(textPath, text, err)) {
+        return 1;
+    }
+    std::vector<unsigned char> packed;
+    PackProblem problem;
+    if (!PackText(text.data(), text.size(), packed, problem)) {
+        if (problem.line > 0) {
+            std::fprintf(err, "%s:%d:%d: %s\n", textPath, problem.line, problem.column,
+                         problem.reason);
+        } else {
+            std::fprintf(err, "%s: %s\n", textPath, problem.reason);
+        }
+        return 1;
+    }
+    if (!WriteWholeFile(tbxPath, packed.data(), packed.size(), err)) {
+        return 1;
+    }
+    std::fprintf(out, "tbx: packed %s (%zu characters) into %s (%zu bytes)\n", textPath,
+                 packed.size() / 2, tbxPath, packed.size());
+    return 0;
+}
+
+int RunUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FILE* err) {
+    auto text = std::make_unique<DataFileText>();
+    if (!ReadDataText(tbxPath, *text, err)) {
+        return 1;
+    }
+    if (!WriteWholeFile(textPath, reinterpret_cast<const unsigned char*>(text->chars),
+                        static_cast<std::size_t>(text->length), err)) {
+        return 1;
+    }
+    std::fprintf(out, "tbx: unpacked %s into %s (%d characters)\n", tbxPath, textPath,
+                 text->length);
+    return 0;
+}
+
+int RunCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
+    auto text = std::make_unique<DataFileText>();
+    if (!ReadDataText(tbxPath, *text, err)) {
+        return 1;
+    }
+    auto db = std::make_unique<RefrigerantDatabase>();
+    ParseFailure failure;
+    if (!ParseDatabase(*text, *db, &failure)) {
+        if (failure.line > 0) {
+            std::fprintf(err, "%s: line %d: %s\n", tbxPath, failure.line, failure.reason);
+        } else {
+            std::fprintf(err, "%s: %s\n", tbxPath, failure.reason);
+        }
+        std::fprintf(err, "%s: does not load\n", tbxPath);
+        return 1;
+    }
+
+    std::fprintf(out, "%s: loads (%d characters of text)\n", tbxPath, text->length);
+    std::fprintf(out, "Version: %s\n",
+                 db->databaseVersion[0] != 0 ? db->databaseVersion
+                                             : "(empty line: the program keeps its own)");
+    std::fprintf(out, "Title: %s\n", db->title);
+    std::fprintf(out, "Target length: %g m\n", db->targetLength);
+    std::fprintf(out, "Help lines: %d\n", db->helpLineCount);
+    PrintList(out, "Europe diameters", db->europeDiameters, false);
+    PrintList(out, "North America diameters", db->northAmericaDiameters, true);
+    std::fprintf(out, "Refrigerants: %d\n", db->refrigerantCount);
+    for (int i = 0; i < db->refrigerantCount; ++i) {
+        PrintRefrigerant(out, i, db->refrigerants[i]);
+    }
+
+    // Loadable but not usable for a selection: worth knowing, not an error.
+    if (db->refrigerantCount == 0) {
+        std::fputs("warning: no refrigerant; the program has nothing to select\n", out);
+    }
+    if (db->europeDiameters.count < SELECTION_ROWS) {
+        std::fprintf(out, "warning: fewer than %d Europe diameters\n", SELECTION_ROWS);
+    }
+    if (db->northAmericaDiameters.count < SELECTION_ROWS) {
+        std::fprintf(out, "warning: fewer than %d North America diameters\n", SELECTION_ROWS);
+    }
+    return 0;
+}
