@@ -20,7 +20,7 @@ struct Text {
     int end;
 };
 
-Text MakeText(const DataFileText& source) {
+Text makeText(const DataFileText& source) {
     int length = source.length;
     if (length < 0) {
         length = 0;
@@ -34,13 +34,13 @@ Text MakeText(const DataFileText& source) {
     return Text{source.chars, length};
 }
 
-bool IsLineBreak(char c) {
+bool isLineBreak(char c) {
     return c == CR || c == LF;
 }
 
 // The 1-based line number of `pos` as an editor counts lines: CR LF, a lone
 // CR and a lone LF each end one line.
-int LineNumberAt(const Text& text, int pos) {
+int lineNumberAt(const Text& text, int pos) {
     int line = 1;
     for (int i = 0; i < pos && i < text.end; ++i) {
         if (text.chars[i] == CR) {
@@ -57,20 +57,20 @@ int LineNumberAt(const Text& text, int pos) {
 
 // Advances to the first CR or LF, steps over it and over one more CR or LF
 // right after it: CR LF, LF CR, CR CR and LF LF are each one line break.
-int NextLine(const Text& text, int pos) {
-    while (pos < text.end && !IsLineBreak(text.chars[pos])) {
+int nextLine(const Text& text, int pos) {
+    while (pos < text.end && !isLineBreak(text.chars[pos])) {
         ++pos;
     }
     if (pos < text.end) {
         ++pos;
-        if (pos < text.end && IsLineBreak(text.chars[pos])) {
+        if (pos < text.end && isLineBreak(text.chars[pos])) {
             ++pos;
         }
     }
     return pos;
 }
 
-int Find(const Text& text, const char* marker) {
+int find(const Text& text, const char* marker) {
     const int markerLength = static_cast<int>(std::strlen(marker));
     for (int pos = 0; pos + markerLength <= text.end; ++pos) {
         if (std::memcmp(text.chars + pos, marker, static_cast<std::size_t>(markerLength)) == 0) {
@@ -88,15 +88,15 @@ struct RawLine {
     bool terminated;
 };
 
-RawLine ReadRawLine(const Text& text, int pos) {
+RawLine readRawLine(const Text& text, int pos) {
     int end = pos;
-    while (end < text.end && !IsLineBreak(text.chars[end])) {
+    while (end < text.end && !isLineBreak(text.chars[end])) {
         ++end;
     }
     return RawLine{text.chars + pos, end - pos, end < text.end};
 }
 
-void CopyText(char* store, int capacity, const char* chars, int length) {
+void copyText(char* store, int capacity, const char* chars, int length) {
     const int count = length < capacity ? length : capacity;
     std::memcpy(store, chars, static_cast<std::size_t>(count));
     store[count] = 0;
@@ -109,9 +109,9 @@ struct PackedLine {
     int length;
 };
 
-void ReadPackedLine(const Text& text, int pos, PackedLine& line) {
+void readPackedLine(const Text& text, int pos, PackedLine& line) {
     line.length = 0;
-    for (; pos < text.end && !IsLineBreak(text.chars[pos]); ++pos) {
+    for (; pos < text.end && !isLineBreak(text.chars[pos]); ++pos) {
         if (text.chars[pos] == ' ') {
             continue;
         }
@@ -123,7 +123,7 @@ void ReadPackedLine(const Text& text, int pos, PackedLine& line) {
     line.chars[line.length] = 0;
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -135,7 +135,7 @@ enum class NumberResult { Ok, TooLong, OutOfRange };
 // fraction digits and an optional exponent. Whatever follows is ignored, and
 // a field that does not start with a number gives 0. A value beyond the range
 // of a double is refused; one too small for it gives 0.
-NumberResult ConvertNumber(const char* field, int length, double& value) {
+NumberResult convertNumber(const char* field, int length, double& value) {
     value = 0;
     int i = 0;
     while (i < length && (field[i] == ' ' || field[i] == '\t')) {
@@ -148,14 +148,14 @@ NumberResult ConvertNumber(const char* field, int length, double& value) {
     }
     const int start = i;
     int integerDigits = 0;
-    while (i < length && IsDigit(field[i])) {
+    while (i < length && isDigit(field[i])) {
         ++i;
         ++integerDigits;
     }
     int fractionDigits = 0;
     if (i < length && field[i] == '.') {
         ++i;
-        while (i < length && IsDigit(field[i])) {
+        while (i < length && isDigit(field[i])) {
             ++i;
             ++fractionDigits;
         }
@@ -171,8 +171,8 @@ NumberResult ConvertNumber(const char* field, int length, double& value) {
             negativeExponent = field[j] == '-';
             ++j;
         }
-        if (j < length && IsDigit(field[j])) {
-            while (j < length && IsDigit(field[j])) {
+        if (j < length && isDigit(field[j])) {
+            while (j < length && isDigit(field[j])) {
                 if (exponent < 100000) {
                     exponent = exponent * 10 + (field[j] - '0');
                 }
@@ -215,7 +215,7 @@ NumberResult ConvertNumber(const char* field, int length, double& value) {
 // Reads one number field of a packed line (or of a raw header line) from
 // `pos`: the characters up to the next comma or the end of the line. Steps
 // over the comma. `fieldLength` tells the caller whether the field was empty.
-NumberResult ReadNumberField(const char* line, int lineLength, int& pos, double& value,
+NumberResult readNumberField(const char* line, int lineLength, int& pos, double& value,
                              int& fieldLength) {
     int end = pos;
     while (end < lineLength && line[end] != ',') {
@@ -226,7 +226,7 @@ NumberResult ReadNumberField(const char* line, int lineLength, int& pos, double&
     if (fieldLength > MAX_NUMBER_FIELD) {
         return NumberResult::TooLong;
     }
-    const NumberResult result = ConvertNumber(line + pos, fieldLength, value);
+    const NumberResult result = convertNumber(line + pos, fieldLength, value);
     pos = end < lineLength ? end + 1 : end;
     return result;
 }
@@ -236,24 +236,24 @@ public:
     Parser(const Text& text, RefrigerantDatabase& db, ParseFailure* failure)
         : text_(text), db_(db), failure_(failure) {}
 
-    bool Run();
+    bool run();
 
 private:
-    bool Fail(int pos, const char* reason) {
+    bool fail(int pos, const char* reason) {
         if (failure_ != nullptr) {
-            failure_->line = pos < 0 ? 0 : LineNumberAt(text_, pos);
+            failure_->line = pos < 0 ? 0 : lineNumberAt(text_, pos);
             failure_->reason = reason;
         }
         return false;
     }
 
-    void ClearTables();
-    void ReadHelp(int helpPos, int startPos);
-    bool ReadHeaderLine(int pos, RawLine& line, const char* tooLong, const char* unterminated);
-    bool ReadDiameterLine(int pos, DiameterList& list, double factor, const char* tooLong);
-    bool ParseRecord(int pos, const PackedLine& line);
-    bool NumberFailure(int pos, NumberResult result) {
-        return Fail(pos, result == NumberResult::TooLong
+    void clearTables();
+    void readHelp(int helpPos, int startPos);
+    bool readHeaderLine(int pos, RawLine& line, const char* tooLong, const char* unterminated);
+    bool readDiameterLine(int pos, DiameterList& list, double factor, const char* tooLong);
+    bool parseRecord(int pos, const PackedLine& line);
+    bool numberFailure(int pos, NumberResult result) {
+        return fail(pos, result == NumberResult::TooLong
                              ? "a number field has more than 31 characters"
                              : "a number is too large for the program");
     }
@@ -264,7 +264,7 @@ private:
     PackedLine packed_{};
 };
 
-void Parser::ClearTables() {
+void Parser::clearTables() {
     std::memset(db_.helpLines, 0, sizeof db_.helpLines);
     db_.helpLineCount = 0;
     std::memset(db_.title, 0, sizeof db_.title);
@@ -280,69 +280,69 @@ void Parser::ClearTables() {
 // Reads the lines after the "[HELP]" line, and last the line holding
 // "[START]", while fewer than MAX_HELP_LINES rows are read and the position
 // lies before "[START]". The "[START]" line is read but not counted.
-void Parser::ReadHelp(int helpPos, int startPos) {
+void Parser::readHelp(int helpPos, int startPos) {
     int rows = 0;
     int pos = helpPos;
     while (rows < MAX_HELP_LINES && pos < startPos) {
-        pos = NextLine(text_, pos);
-        const RawLine line = ReadRawLine(text_, pos);
-        CopyText(db_.helpLines[rows], MAX_HELP_LINE_LENGTH, line.chars, line.length);
+        pos = nextLine(text_, pos);
+        const RawLine line = readRawLine(text_, pos);
+        copyText(db_.helpLines[rows], MAX_HELP_LINE_LENGTH, line.chars, line.length);
         ++rows;
     }
     db_.helpLineCount = rows > 0 ? rows - 1 : 0;
 }
 
-bool Parser::ReadHeaderLine(int pos, RawLine& line, const char* tooLong, const char* unterminated) {
-    line = ReadRawLine(text_, pos);
+bool Parser::readHeaderLine(int pos, RawLine& line, const char* tooLong, const char* unterminated) {
+    line = readRawLine(text_, pos);
     if (line.length > MAX_HEADER_LINE) {
-        return Fail(pos, tooLong);
+        return fail(pos, tooLong);
     }
     // Only a line break ends a header line: a text that ends inside one
     // does not load.
     if (!line.terminated) {
-        return Fail(pos, unterminated);
+        return fail(pos, unterminated);
     }
     return true;
 }
 
-bool Parser::ReadDiameterLine(int pos, DiameterList& list, double factor, const char* tooLong) {
-    ReadPackedLine(text_, pos, packed_);
+bool Parser::readDiameterLine(int pos, DiameterList& list, double factor, const char* tooLong) {
+    readPackedLine(text_, pos, packed_);
     if (packed_.length >= PACKED_LINE_LIMIT) {
-        return Fail(pos, tooLong);
+        return fail(pos, tooLong);
     }
     int fieldPos = 0;
     while (list.count < MAX_DIAMETERS && fieldPos < packed_.length) {
         double value = 0;
         int fieldLength = 0;
         const NumberResult result =
-            ReadNumberField(packed_.chars, packed_.length, fieldPos, value, fieldLength);
+            readNumberField(packed_.chars, packed_.length, fieldPos, value, fieldLength);
         if (fieldLength == 0) {
             break; // an empty field ends the list
         }
         if (result != NumberResult::Ok) {
-            return NumberFailure(pos, result);
+            return numberFailure(pos, result);
         }
         list.values[list.count++] = value * factor;
     }
     return true;
 }
 
-bool Parser::ParseRecord(int pos, const PackedLine& line) {
+bool Parser::parseRecord(int pos, const PackedLine& line) {
     if (db_.refrigerantCount >= MAX_REFRIGERANTS) {
-        return Fail(pos, "more than 50 refrigerant lines");
+        return fail(pos, "more than 50 refrigerant lines");
     }
     const void* comma = std::memchr(line.chars, ',', static_cast<std::size_t>(line.length));
     if (comma == nullptr) {
-        return Fail(pos, "a refrigerant line has no comma after the name");
+        return fail(pos, "a refrigerant line has no comma after the name");
     }
     const int nameLength = static_cast<int>(static_cast<const char*>(comma) - line.chars);
     if (nameLength > MAX_REFRIGERANT_NAME) {
-        return Fail(pos, "a refrigerant name has more than 20 characters");
+        return fail(pos, "a refrigerant name has more than 20 characters");
     }
 
     RefrigerantRecord& record = db_.refrigerants[db_.refrigerantCount];
     record = RefrigerantRecord{};
-    CopyText(record.name, MAX_REFRIGERANT_NAME, line.chars, nameLength);
+    copyText(record.name, MAX_REFRIGERANT_NAME, line.chars, nameLength);
 
     double* const fields[RECORD_FIELDS] = {
         &record.evapMin,
@@ -374,82 +374,82 @@ bool Parser::ParseRecord(int pos, const PackedLine& line) {
         }
         int fieldLength = 0;
         const NumberResult result =
-            ReadNumberField(line.chars, line.length, fieldPos, *field, fieldLength);
+            readNumberField(line.chars, line.length, fieldPos, *field, fieldLength);
         if (result != NumberResult::Ok) {
-            return NumberFailure(pos, result);
+            return numberFailure(pos, result);
         }
     }
     ++db_.refrigerantCount;
     return true;
 }
 
-bool Parser::Run() {
-    ClearTables();
+bool Parser::run() {
+    clearTables();
 
-    const int helpPos = Find(text_, "[HELP]");
-    const int startPos = Find(text_, "[START]");
+    const int helpPos = find(text_, "[HELP]");
+    const int startPos = find(text_, "[START]");
     // Without "[HELP]", or with it after "[START]", there are no help lines.
     if (helpPos >= 0 && startPos > helpPos) {
-        ReadHelp(helpPos, startPos);
+        readHelp(helpPos, startPos);
     }
     if (startPos < 0) {
-        return Fail(-1, "the text has no [START] line");
+        return fail(-1, "the text has no [START] line");
     }
 
     RawLine line{};
-    int pos = NextLine(text_, startPos);
-    if (!ReadHeaderLine(pos, line, "the title line has 20 or more characters",
+    int pos = nextLine(text_, startPos);
+    if (!readHeaderLine(pos, line, "the title line has 20 or more characters",
                         "the text ends inside the title line")) {
         return false;
     }
-    CopyText(db_.title, MAX_HEADER_LINE, line.chars, line.length);
+    copyText(db_.title, MAX_HEADER_LINE, line.chars, line.length);
 
-    pos = NextLine(text_, pos);
-    if (!ReadHeaderLine(pos, line, "the version line has 20 or more characters",
+    pos = nextLine(text_, pos);
+    if (!readHeaderLine(pos, line, "the version line has 20 or more characters",
                         "the text ends inside the version line")) {
         return false;
     }
     if (line.length > 0) {
         // The version store holds 15 characters; a longer line is cut.
-        CopyText(db_.databaseVersion, MAX_DATABASE_VERSION, line.chars, line.length);
+        copyText(db_.databaseVersion, MAX_DATABASE_VERSION, line.chars, line.length);
     }
 
-    pos = NextLine(text_, pos);
-    if (!ReadHeaderLine(pos, line, "the target length line has 20 or more characters",
+    pos = nextLine(text_, pos);
+    if (!readHeaderLine(pos, line, "the target length line has 20 or more characters",
                         "the text ends inside the target length line")) {
         return false;
     }
     int fieldPos = 0;
     int fieldLength = 0;
     const NumberResult target =
-        ReadNumberField(line.chars, line.length, fieldPos, db_.targetLength, fieldLength);
+        readNumberField(line.chars, line.length, fieldPos, db_.targetLength, fieldLength);
     if (target != NumberResult::Ok) {
-        return NumberFailure(pos, target);
+        return numberFailure(pos, target);
     }
 
-    pos = NextLine(text_, pos);
-    if (!ReadDiameterLine(pos, db_.europeDiameters, 1.0,
+    pos = nextLine(text_, pos);
+    if (!readDiameterLine(pos, db_.europeDiameters, 1.0,
                           "the Europe diameter line has 1000 or more characters")) {
         return false;
     }
-    pos = NextLine(text_, pos);
-    if (!ReadDiameterLine(pos, db_.northAmericaDiameters, INCH_IN_MM,
+    pos = nextLine(text_, pos);
+    if (!readDiameterLine(pos, db_.northAmericaDiameters, INCH_IN_MM,
                           "the North America diameter line has 1000 or more characters")) {
         return false;
     }
 
     // The column headings line is skipped unread.
-    pos = NextLine(text_, NextLine(text_, pos));
+    pos = nextLine(text_, nextLine(text_, pos));
     while (pos < text_.end) {
-        ReadPackedLine(text_, pos, packed_);
+        readPackedLine(text_, pos, packed_);
         // An over-long line or the first empty line ends the table.
         if (packed_.length >= PACKED_LINE_LIMIT || packed_.length == 0) {
             break;
         }
-        if (!ParseRecord(pos, packed_)) {
+        if (!parseRecord(pos, packed_)) {
             return false;
         }
-        pos = NextLine(text_, pos);
+        pos = nextLine(text_, pos);
     }
     return true;
 }
@@ -460,7 +460,7 @@ bool ParseDatabase(const DataFileText& text, RefrigerantDatabase& db, ParseFailu
     if (failure != nullptr) {
         *failure = ParseFailure{};
     }
-    const Text view = MakeText(text);
+    const Text view = makeText(text);
     Parser parser(view, db, failure);
-    return parser.Run();
+    return parser.run();
 }

@@ -8,13 +8,13 @@ constexpr unsigned char CR = 0x0D;
 constexpr unsigned char LF = 0x0A;
 constexpr unsigned char END_OF_DATA = 0x1A;
 
-unsigned char Scramble(unsigned char c) {
+unsigned char scramble(unsigned char c) {
     return static_cast<unsigned char>(c + SCRAMBLE_OFFSET);
 }
 
 } // namespace
 
-std::vector<unsigned char> NormaliseLineEnds(const unsigned char* bytes, std::size_t count) {
+std::vector<unsigned char> normaliseLineEnds(const unsigned char* bytes, std::size_t count) {
     std::vector<unsigned char> text;
     text.reserve(count + count / 16);
     for (std::size_t i = 0; i < count; ++i) {
@@ -31,7 +31,7 @@ std::vector<unsigned char> NormaliseLineEnds(const unsigned char* bytes, std::si
     return text;
 }
 
-unsigned char ChooseFiller(std::size_t index, unsigned char scrambled, int nextScrambled) {
+unsigned char chooseFiller(std::size_t index, unsigned char scrambled, int nextScrambled) {
     // A spread-out but fixed sequence, nudged past the few values that the
     // text-mode read would alter.
     auto filler = static_cast<unsigned char>((index * 151u + 0x5Bu) & 0xFFu);
@@ -46,7 +46,7 @@ unsigned char ChooseFiller(std::size_t index, unsigned char scrambled, int nextS
     }
 }
 
-bool ScrambleText(const unsigned char* chars, std::size_t count, std::vector<unsigned char>& out,
+bool scrambleText(const unsigned char* chars, std::size_t count, std::vector<unsigned char>& out,
                   PackProblem& problem) {
     out.clear();
     out.reserve(count * 2);
@@ -54,7 +54,7 @@ bool ScrambleText(const unsigned char* chars, std::size_t count, std::vector<uns
     int column = 1;
     for (std::size_t i = 0; i < count; ++i) {
         const unsigned char c = chars[i];
-        if (Scramble(c) == END_OF_DATA) {
+        if (scramble(c) == END_OF_DATA) {
             problem = PackProblem{line, column,
                                   "character 0xE5 cannot be stored: it scrambles to 0x1A, "
                                   "which ends the data"};
@@ -65,10 +65,10 @@ bool ScrambleText(const unsigned char* chars, std::size_t count, std::vector<uns
                                   "character 0x00 cannot be stored: the program's text ends there"};
             return false;
         }
-        const unsigned char scrambled = Scramble(c);
-        const int next = i + 1 < count ? Scramble(chars[i + 1]) : -1;
+        const unsigned char scrambled = scramble(c);
+        const int next = i + 1 < count ? scramble(chars[i + 1]) : -1;
         out.push_back(scrambled);
-        out.push_back(ChooseFiller(i, scrambled, next));
+        out.push_back(chooseFiller(i, scrambled, next));
 
         if (c == LF || (c == CR && !(i + 1 < count && chars[i + 1] == LF))) {
             ++line;
@@ -80,9 +80,9 @@ bool ScrambleText(const unsigned char* chars, std::size_t count, std::vector<uns
     return true;
 }
 
-bool PackText(const unsigned char* bytes, std::size_t count, std::vector<unsigned char>& out,
+bool packText(const unsigned char* bytes, std::size_t count, std::vector<unsigned char>& out,
               PackProblem& problem) {
-    const std::vector<unsigned char> text = NormaliseLineEnds(bytes, count);
+    const std::vector<unsigned char> text = normaliseLineEnds(bytes, count);
     if (text.size() > static_cast<std::size_t>(MAX_DATA_TEXT)) {
         problem = PackProblem{0, 0,
                               "the text (with CR LF line ends) has more than 51200 characters, "
@@ -90,10 +90,10 @@ bool PackText(const unsigned char* bytes, std::size_t count, std::vector<unsigne
         out.clear();
         return false;
     }
-    return ScrambleText(text.data(), text.size(), out, problem);
+    return scrambleText(text.data(), text.size(), out, problem);
 }
 
-bool SurvivesTextModeRead(const unsigned char* bytes, std::size_t count) {
+bool survivesTextModeRead(const unsigned char* bytes, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         if (bytes[i] == END_OF_DATA) {
             return false;

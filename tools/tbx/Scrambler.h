@@ -20,25 +20,25 @@ struct PackProblem {
 
 // The line ends of the data file are CR LF: a CR LF pair, a lone LF and a
 // lone CR each become CR LF. Everything else is kept byte for byte.
-std::vector<unsigned char> NormaliseLineEnds(const unsigned char* bytes, std::size_t count);
+std::vector<unsigned char> normaliseLineEnds(const unsigned char* bytes, std::size_t count);
 
 // The filler byte stored after the scrambled character `scrambled` at
 // character index `index`. `nextScrambled` is the scrambled character that
 // follows the filler, or -1 at the end of the file.
-unsigned char ChooseFiller(std::size_t index, unsigned char scrambled, int nextScrambled);
+unsigned char chooseFiller(std::size_t index, unsigned char scrambled, int nextScrambled);
 
 // Scrambles `count` characters exactly as given (no line-end conversion)
 // into `out`. Fails on a character the format cannot hold: 0xE5, which
 // scrambles to the end-of-data byte 0x1A, and 0x00, at which the program's
 // text ends.
-bool ScrambleText(const unsigned char* chars, std::size_t count, std::vector<unsigned char>& out,
+bool scrambleText(const unsigned char* chars, std::size_t count, std::vector<unsigned char>& out,
                   PackProblem& problem);
 
-// What `tbx pack` does: NormaliseLineEnds, then ScrambleText. Also fails
+// What `tbx pack` does: normaliseLineEnds, then scrambleText. Also fails
 // when the text is longer than the program reads (51200 characters).
-bool PackText(const unsigned char* bytes, std::size_t count, std::vector<unsigned char>& out,
+bool packText(const unsigned char* bytes, std::size_t count, std::vector<unsigned char>& out,
               PackProblem& problem);
 
 // True when the text-mode read delivers the stored bytes unchanged: no byte
 // 0x1A and no pair 0x0D 0x0A.
-bool SurvivesTextModeRead(const unsigned char* bytes, std::size_t count);
+bool survivesTextModeRead(const unsigned char* bytes, std::size_t count);

@@ -13,7 +13,7 @@ namespace {
 constexpr double INCH_IN_MM = 25.4;
 constexpr int SELECTION_ROWS = 9; // tubes the program shows at once
 
-bool ReadWholeFile(const char* path, std::vector<unsigned char>& bytes, std::FILE* err) {
+bool readWholeFile(const char* path, std::vector<unsigned char>& bytes, std::FILE* err) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         std::fprintf(err, "tbx: cannot open %s\n", path);
@@ -34,7 +34,7 @@ bool ReadWholeFile(const char* path, std::vector<unsigned char>& bytes, std::FIL
     return true;
 }
 
-bool WriteWholeFile(const char* path, const unsigned char* bytes, std::size_t count,
+bool writeWholeFile(const char* path, const unsigned char* bytes, std::size_t count,
                     std::FILE* err) {
     std::FILE* file = std::fopen(path, "wb");
     if (file == nullptr) {
@@ -53,9 +53,9 @@ bool WriteWholeFile(const char* path, const unsigned char* bytes, std::size_t co
 
 // Reads the data file the way the program does: the stored bytes through
 // UnscrambleData.
-bool ReadDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
+bool readDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
     std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(tbxPath, bytes, err)) {
+    if (!readWholeFile(tbxPath, bytes, err)) {
         return false;
     }
     if (bytes.size() > static_cast<std::size_t>(MAX_DATA_FILE_BYTES)) {
@@ -70,7 +70,7 @@ bool ReadDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
     return true;
 }
 
-void PrintList(std::FILE* out, const char* label, const DiameterList& list, bool inches) {
+void printList(std::FILE* out, const char* label, const DiameterList& list, bool inches) {
     std::fprintf(out, "%s: %d values\n", label, list.count);
     for (int i = 0; i < list.count; ++i) {
         if (inches) {
@@ -82,7 +82,7 @@ void PrintList(std::FILE* out, const char* label, const DiameterList& list, bool
     }
 }
 
-void PrintRefrigerant(std::FILE* out, int index, const RefrigerantRecord& r) {
+void printRefrigerant(std::FILE* out, int index, const RefrigerantRecord& r) {
     std::fprintf(out,
                  "  %2d  %-20s evaporating %g to %g C, condensing %g to %g C, "
                  "return gas %g to %g C\n",
@@ -101,14 +101,14 @@ void PrintRefrigerant(std::FILE* out, int index, const RefrigerantRecord& r) {
 
 } // namespace
 
-int RunPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE* err) {
+int runPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE* err) {
     std::vector<unsigned char> text;
-    if (!ReadWholeFile(textPath, text, err)) {
+    if (!readWholeFile(textPath, text, err)) {
         return 1;
     }
     std::vector<unsigned char> packed;
     PackProblem problem;
-    if (!PackText(text.data(), text.size(), packed, problem)) {
+    if (!packText(text.data(), text.size(), packed, problem)) {
         if (problem.line > 0) {
             std::fprintf(err, "%s:%d:%d: %s\n", textPath, problem.line, problem.column,
                          problem.reason);
@@ -117,7 +117,7 @@ int RunPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE
         }
         return 1;
     }
-    if (!WriteWholeFile(tbxPath, packed.data(), packed.size(), err)) {
+    if (!writeWholeFile(tbxPath, packed.data(), packed.size(), err)) {
         return 1;
     }
     std::fprintf(out, "tbx: packed %s (%zu characters) into %s (%zu bytes)\n", textPath,
@@ -125,12 +125,12 @@ int RunPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE
     return 0;
 }
 
-int RunUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FILE* err) {
+int runUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FILE* err) {
     auto text = std::make_unique<DataFileText>();
-    if (!ReadDataText(tbxPath, *text, err)) {
+    if (!readDataText(tbxPath, *text, err)) {
         return 1;
     }
-    if (!WriteWholeFile(textPath, reinterpret_cast<const unsigned char*>(text->chars),
+    if (!writeWholeFile(textPath, reinterpret_cast<const unsigned char*>(text->chars),
                         static_cast<std::size_t>(text->length), err)) {
         return 1;
     }
@@ -139,9 +139,9 @@ int RunUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FI
     return 0;
 }
 
-int RunCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
+int runCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
     auto text = std::make_unique<DataFileText>();
-    if (!ReadDataText(tbxPath, *text, err)) {
+    if (!readDataText(tbxPath, *text, err)) {
         return 1;
     }
     auto db = std::make_unique<RefrigerantDatabase>();
@@ -163,11 +163,11 @@ int RunCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "Title: %s\n", db->title);
     std::fprintf(out, "Target length: %g m\n", db->targetLength);
     std::fprintf(out, "Help lines: %d\n", db->helpLineCount);
-    PrintList(out, "Europe diameters", db->europeDiameters, false);
-    PrintList(out, "North America diameters", db->northAmericaDiameters, true);
+    printList(out, "Europe diameters", db->europeDiameters, false);
+    printList(out, "North America diameters", db->northAmericaDiameters, true);
     std::fprintf(out, "Refrigerants: %d\n", db->refrigerantCount);
     for (int i = 0; i < db->refrigerantCount; ++i) {
-        PrintRefrigerant(out, i, db->refrigerants[i]);
+        printRefrigerant(out, i, db->refrigerants[i]);
     }
 
     // Loadable but not usable for a selection: worth knowing, not an error.
