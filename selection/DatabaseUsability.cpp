@@ -4,7 +4,7 @@
 
 namespace {
 
-bool ListUsable(const DiameterList& list) {
+bool listUsable(const DiameterList& list) {
     return list.count >= RESULT_ROWS && list.count <= MAX_DIAMETERS;
 }
 
@@ -12,5 +12,5 @@ bool ListUsable(const DiameterList& list) {
 
 bool IsDatabaseUsable(const RefrigerantDatabase& db) {
     return db.refrigerantCount >= 1 && db.refrigerantCount <= MAX_REFRIGERANTS &&
-           ListUsable(db.europeDiameters) && ListUsable(db.northAmericaDiameters);
+           listUsable(db.europeDiameters) && listUsable(db.northAmericaDiameters);
 }

@@ -5,12 +5,12 @@
 
 namespace {
 
-bool InRange(double value, double minimum, double maximum) {
+bool inRange(double value, double minimum, double maximum) {
     return !(value < minimum || value > maximum);
 }
 
 // "%0.1f%s to %0.1f%s" of a range stored in ºC, shown in the user's unit.
-std::string TemperatureRangeText(const UnitSettings& units, double minimumC, double maximumC) {
+std::string temperatureRangeText(const UnitSettings& units, double minimumC, double maximumC) {
     double minimum = minimumC;
     double maximum = maximumC;
     if (units.temperatureUnit == 1) {
@@ -24,17 +24,17 @@ std::string TemperatureRangeText(const UnitSettings& units, double minimumC, dou
 } // namespace
 
 bool HeatLoadInRange(double heatLoadW) {
-    return InRange(heatLoadW, MIN_HEAT_LOAD_W, MAX_HEAT_LOAD_W);
+    return inRange(heatLoadW, MIN_HEAT_LOAD_W, MAX_HEAT_LOAD_W);
 }
 
 bool ValidateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
                     const RefrigerantRecord& refrigerant, const UnitSettings& units,
                     SelectionResult& result) {
     result.heatLoadValid = HeatLoadInRange(heatLoadW);
-    result.evapTempValid = InRange(evapTempC, refrigerant.evapMin, refrigerant.evapMax);
+    result.evapTempValid = inRange(evapTempC, refrigerant.evapMin, refrigerant.evapMax);
     result.returnGasValid =
-        InRange(returnGasTempC, refrigerant.returnGasMin, refrigerant.returnGasMax);
-    result.condTempValid = InRange(condTempC, refrigerant.condMin, refrigerant.condMax);
+        inRange(returnGasTempC, refrigerant.returnGasMin, refrigerant.returnGasMax);
+    result.condTempValid = inRange(condTempC, refrigerant.condMin, refrigerant.condMax);
 
     if (!result.heatLoadValid) {
         result.message = "Heat load invalid";
@@ -42,15 +42,15 @@ bool ValidateInputs(double heatLoadW, double evapTempC, double condTempC, double
         result.rangeText = units.energyUnit == 0 ? "1 to 34000 btu/hr" : "1 to 10000W";
     } else if (!result.evapTempValid) {
         result.message = "Evap temp invalid";
-        result.rangeText = TemperatureRangeText(units, refrigerant.evapMin, refrigerant.evapMax);
+        result.rangeText = temperatureRangeText(units, refrigerant.evapMin, refrigerant.evapMax);
     } else if (!result.returnGasValid) {
         // Reported before the condensing temperature.
         result.message = "Return gas invalid";
         result.rangeText =
-            TemperatureRangeText(units, refrigerant.returnGasMin, refrigerant.returnGasMax);
+            temperatureRangeText(units, refrigerant.returnGasMin, refrigerant.returnGasMax);
     } else if (!result.condTempValid) {
         result.message = "Cond temp invalid";
-        result.rangeText = TemperatureRangeText(units, refrigerant.condMin, refrigerant.condMax);
+        result.rangeText = temperatureRangeText(units, refrigerant.condMin, refrigerant.condMax);
     } else {
         result.message.clear();
         result.rangeText.clear();

@@ -7,7 +7,7 @@
 
 namespace {
 
-bool Fail(SelectionResult& result, const char* message, const char* rangeText) {
+bool fail(SelectionResult& result, const char* message, const char* rangeText) {
     result.flowValid = false;
     result.message = message;
     result.rangeText = rangeText;
@@ -40,7 +40,7 @@ bool RunSelection(const SelectionInputs& inputs, int currentRefrigerant, const U
         result.evapTempValid = false;
         result.condTempValid = false;
         result.returnGasValid = false;
-        return Fail(result, "No refrigerant data", "check Olvane.tbx");
+        return fail(result, "No refrigerant data", "check Olvane.tbx");
     }
     const RefrigerantRecord& refrigerant = db.refrigerants[currentRefrigerant];
 
@@ -52,12 +52,12 @@ bool RunSelection(const SelectionInputs& inputs, int currentRefrigerant, const U
     const DiameterList& diameters = ActiveDiameters(db, units.diameterList);
     const int count = diameters.count < MAX_DIAMETERS ? diameters.count : MAX_DIAMETERS;
     if (count < RESULT_ROWS) {
-        return Fail(result, "Too few tube diameters", "check Olvane.tbx");
+        return fail(result, "Too few tube diameters", "check Olvane.tbx");
     }
 
     const double flowRate = FlowRate(refrigerant, heatLoad, evapTemp, condTemp, returnGasTemp);
     if (!IsUsableFlow(flowRate)) {
-        return Fail(result, "No flow for these inputs", "check refrigerant data");
+        return fail(result, "No flow for these inputs", "check refrigerant data");
     }
 
     result.flowValid = true;

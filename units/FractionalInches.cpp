@@ -8,7 +8,7 @@ namespace {
 // The whole-and-eighths text of a finite, non-negative length. The whole
 // number stays a double and is printed with "%.0f", so no value is ever
 // converted to an integer type that could not hold it.
-std::string FormatNonNegative(double x) {
+std::string formatNonNegative(double x) {
     double whole = std::floor(x);
     if (whole == 0) {
         whole = 0; // -0.0 would print as "-0"
@@ -51,7 +51,7 @@ std::string FormatFractionalInches(double inches) {
         return inches > 0 ? "inf" : "-inf";
     }
     if (inches < 0) {
-        return "-" + FormatNonNegative(-inches);
+        return "-" + formatNonNegative(-inches);
     }
-    return FormatNonNegative(inches);
+    return formatNonNegative(inches);
 }

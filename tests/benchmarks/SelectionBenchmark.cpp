@@ -14,7 +14,7 @@
 namespace {
 
 // Loaded once for every benchmark; null when the file does not load.
-const RefrigerantDatabase* ShippedDatabase() {
+const RefrigerantDatabase* shippedDatabase() {
     static const std::unique_ptr<RefrigerantDatabase> db = [] {
         std::ifstream file(OLVANE_DATA_TBX, std::ios::binary);
         const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
@@ -31,7 +31,7 @@ const RefrigerantDatabase* ShippedDatabase() {
 }
 
 void BM_RunSelectionDefaults(benchmark::State& state) {
-    const RefrigerantDatabase* db = ShippedDatabase();
+    const RefrigerantDatabase* db = shippedDatabase();
     if (db == nullptr) {
         state.SkipWithError("the shipped data file did not load");
         return;

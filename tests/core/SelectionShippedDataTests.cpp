@@ -14,7 +14,7 @@
 
 namespace {
 
-std::unique_ptr<RefrigerantDatabase> LoadShippedDatabase() {
+std::unique_ptr<RefrigerantDatabase> loadShippedDatabase() {
     std::ifstream file(OLVANE_DATA_TBX, std::ios::binary);
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
                                            std::istreambuf_iterator<char>());
@@ -26,12 +26,12 @@ std::unique_ptr<RefrigerantDatabase> LoadShippedDatabase() {
     return db;
 }
 
-bool Within(double value, double minimum, double maximum) {
+bool within(double value, double minimum, double maximum) {
     return value >= minimum && value <= maximum;
 }
 
 // n values from minimum to maximum, both included.
-std::vector<double> Steps(double minimum, double maximum, int n) {
+std::vector<double> steps(double minimum, double maximum, int n) {
     std::vector<double> values;
     for (int i = 0; i < n; ++i) {
         values.push_back(minimum + (maximum - minimum) * i / (n - 1));
@@ -44,7 +44,7 @@ const double HEAT_LOADS[] = {1, 2, 5, 10, 20, 50, 110, 200, 500, 1000, 2000, 500
 } // namespace
 
 TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
-    const auto db = LoadShippedDatabase();
+    const auto db = loadShippedDatabase();
     ASSERT_NE(db, nullptr);
     ASSERT_TRUE(IsDatabaseUsable(*db));
     SelectionInputs in;
@@ -59,9 +59,9 @@ TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
         units.diameterList = list;
         for (int i = 0; i < db->refrigerantCount; ++i) {
             const RefrigerantRecord& r = db->refrigerants[i];
-            const bool expected = Within(in.evapTemp, r.evapMin, r.evapMax) &&
-                                  Within(in.condTemp, r.condMin, r.condMax) &&
-                                  Within(in.returnGasTemp, r.returnGasMin, r.returnGasMax);
+            const bool expected = within(in.evapTemp, r.evapMin, r.evapMax) &&
+                                  within(in.condTemp, r.condMin, r.condMax) &&
+                                  within(in.returnGasTemp, r.returnGasMin, r.returnGasMax);
             inRange += expected ? 1 : 0;
             SelectionResult result;
             EXPECT_EQ(RunSelection(in, i, units, *db, result), expected) << r.name;
@@ -79,15 +79,15 @@ TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
 // Over each refrigerant's whole envelope and the whole heat-load range the
 // correlation gives a finite, positive flow.
 TEST(SelectionShippedData, FlowIsPositiveAndFiniteOverEveryEnvelope) {
-    const auto db = LoadShippedDatabase();
+    const auto db = loadShippedDatabase();
     ASSERT_NE(db, nullptr);
     ASSERT_GT(db->refrigerantCount, 0);
     for (int i = 0; i < db->refrigerantCount; ++i) {
         const RefrigerantRecord& r = db->refrigerants[i];
         int bad = 0;
-        for (double te : Steps(r.evapMin, r.evapMax, 21)) {
-            for (double tc : Steps(r.condMin, r.condMax, 21)) {
-                for (double trg : Steps(r.returnGasMin, r.returnGasMax, 21)) {
+        for (double te : steps(r.evapMin, r.evapMax, 21)) {
+            for (double tc : steps(r.condMin, r.condMax, 21)) {
+                for (double trg : steps(r.returnGasMin, r.returnGasMax, 21)) {
                     for (double q : HEAT_LOADS) {
                         const double flow = FlowRate(r, q, te, tc, trg);
                         if (!IsUsableFlow(flow) && bad++ < 3) {
@@ -104,7 +104,7 @@ TEST(SelectionShippedData, FlowIsPositiveAndFiniteOverEveryEnvelope) {
 
 // Whole runs on a coarser grid, in both lists: every one succeeds.
 TEST(SelectionShippedData, WholeRunsSucceedOverEveryEnvelope) {
-    const auto db = LoadShippedDatabase();
+    const auto db = loadShippedDatabase();
     ASSERT_NE(db, nullptr);
     for (int list = 0; list < 2; ++list) {
         UnitSettings units;
@@ -112,9 +112,9 @@ TEST(SelectionShippedData, WholeRunsSucceedOverEveryEnvelope) {
         for (int i = 0; i < db->refrigerantCount; ++i) {
             const RefrigerantRecord& r = db->refrigerants[i];
             int failed = 0;
-            for (double te : Steps(r.evapMin, r.evapMax, 5)) {
-                for (double tc : Steps(r.condMin, r.condMax, 5)) {
-                    for (double trg : Steps(r.returnGasMin, r.returnGasMax, 5)) {
+            for (double te : steps(r.evapMin, r.evapMax, 5)) {
+                for (double tc : steps(r.condMin, r.condMax, 5)) {
+                    for (double trg : steps(r.returnGasMin, r.returnGasMax, 5)) {
                         for (double q : {1.0, 110.0, 1000.0, 10000.0}) {
                             SelectionInputs in;
                             in.heatLoad = q;

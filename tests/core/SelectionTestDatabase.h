@@ -9,7 +9,7 @@
 // 30..70 ºC and return gas 0..45 ºC, whose correlation gives a flow of
 // 5 l/min whatever the inputs (B0 = 5, A0 = 1, all else 0); target 2.5 m;
 // both lists 0.50, 0.55 .. 1.05 mm (12 entries). So L = 30·d⁵.
-inline std::unique_ptr<RefrigerantDatabase> MakeTestDatabase() {
+inline std::unique_ptr<RefrigerantDatabase> makeTestDatabase() {
     auto db = std::make_unique<RefrigerantDatabase>();
     db->targetLength = 2.5;
     for (int i = 0; i < 12; ++i) {
@@ -34,7 +34,7 @@ inline std::unique_ptr<RefrigerantDatabase> MakeTestDatabase() {
 
 // Coefficients of the worked flow example: B0 = 1.5, B1 = 0.01, B2 = 0.02,
 // B5 = 0.1, A0 = 250, all else 0.
-inline void SetWorkedFlowCoefficients(RefrigerantRecord& r) {
+inline void setWorkedFlowCoefficients(RefrigerantRecord& r) {
     for (double& b : r.flowCoefficients) {
         b = 0;
     }

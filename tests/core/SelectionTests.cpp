@@ -15,7 +15,7 @@
 
 namespace {
 
-SelectionInputs DefaultInputs() {
+SelectionInputs defaultInputs() {
     SelectionInputs in;
     in.heatLoad = 110;
     in.evapTemp = -25;
@@ -25,7 +25,7 @@ SelectionInputs DefaultInputs() {
     return in;
 }
 
-int Search(std::vector<double> lengths, double target) {
+int search(std::vector<double> lengths, double target) {
     return FindOptimalTube(lengths.data(), static_cast<int>(lengths.size()), target);
 }
 
@@ -33,7 +33,7 @@ int Search(std::vector<double> lengths, double target) {
 
 TEST(FlowRate, WorkedExamples) {
     RefrigerantRecord r;
-    SetWorkedFlowCoefficients(r);
+    setWorkedFlowCoefficients(r);
     EXPECT_DOUBLE_EQ(HeatLoadDivisor(r, -25, 55, 32), 250);
     EXPECT_NEAR(FlowRate(r, 110, -25, 55, 32), 2.394, 1e-12);
 
@@ -65,29 +65,29 @@ TEST(FlowRate, WorkedExamples) {
 }
 
 TEST(TubeSearch, WidensUntilALengthEntersLowestIndexWins) {
-    EXPECT_EQ(Search({1.50, 1.965, 2.035, 3.00}, 2), 1);
-    EXPECT_EQ(Search({1.50, 1.955, 2.035, 3.00}, 2), 2);
+    EXPECT_EQ(search({1.50, 1.965, 2.035, 3.00}, 2), 1);
+    EXPECT_EQ(search({1.50, 1.955, 2.035, 3.00}, 2), 2);
     // A length equal to the target enters at the second pass...
-    EXPECT_EQ(Search({5.0, 2.0}, 2), 1);
+    EXPECT_EQ(search({5.0, 2.0}, 2), 1);
     // ...unless a lower index is inside that window too.
-    EXPECT_EQ(Search({2.005, 2.0}, 2), 0);
+    EXPECT_EQ(search({2.005, 2.0}, 2), 0);
     // A target below 0.01 m: the lower bound passes 0 after the first pass.
-    EXPECT_EQ(Search({1.0, 0.005}, 0.005), 0);
-    EXPECT_EQ(Search({1.0, 0.5}, -1), 0);
+    EXPECT_EQ(search({1.0, 0.005}, 0.005), 0);
+    EXPECT_EQ(search({1.0, 0.5}, -1), 0);
     // The search gives up near twice the target.
-    EXPECT_EQ(Search({4.5, 3.9}, 2), 1);
-    EXPECT_EQ(Search({4.1, 4.2, 10, 20}, 2), 0);
-    EXPECT_EQ(Search({-1.0, 0.0, 5.0}, 2), 0);
+    EXPECT_EQ(search({4.5, 3.9}, 2), 1);
+    EXPECT_EQ(search({4.1, 4.2, 10, 20}, 2), 0);
+    EXPECT_EQ(search({-1.0, 0.0, 5.0}, 2), 0);
     // Unusable lengths never enter; unusable targets give the first tube.
     const double nan = std::nan("");
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Search({nan, inf, 2.3, nan}, 2.5), 2);
-    EXPECT_EQ(Search({1.0, 2.5}, nan), 0);
-    EXPECT_EQ(Search({1.0, 2.5}, inf), 0);
+    EXPECT_EQ(search({nan, inf, 2.3, nan}, 2.5), 2);
+    EXPECT_EQ(search({1.0, 2.5}, nan), 0);
+    EXPECT_EQ(search({1.0, 2.5}, inf), 0);
     // Far beyond any tube: 0.01 no longer moves the bounds, and the pass
     // limit ends the search.
-    EXPECT_EQ(Search({1.0, 2.5}, 1e15), 0);
-    EXPECT_EQ(Search({}, 2.5), 0);
+    EXPECT_EQ(search({1.0, 2.5}, 1e15), 0);
+    EXPECT_EQ(search({}, 2.5), 0);
 }
 
 TEST(TubeSearch, NineRowWindow) {
@@ -113,9 +113,9 @@ TEST(TubeSearch, NineRowWindow) {
 }
 
 TEST(RunSelection, WorkedTableExample) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     SelectionResult result;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     EXPECT_TRUE(HasRecommendation(result));
     EXPECT_EQ(result.flowRate, 5);
     EXPECT_NEAR(result.lengths[0], 0.9375, 1e-12);
@@ -139,7 +139,7 @@ TEST(RunSelection, WorkedTableExample) {
     UnitSettings inches;
     inches.diameterUnit = 1;
     inches.lengthUnit = 1;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, inches, *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, inches, *db, result));
     EXPECT_EQ(result.rowTexts[0].diameter, "0.020 in.");
     EXPECT_EQ(result.rowTexts[8].diameter, "0.035 in.");
     EXPECT_EQ(result.rowTexts[0].length, FormatFractionalInches(0.9375 * 39.37) + " in.");
@@ -148,7 +148,7 @@ TEST(RunSelection, WorkedTableExample) {
 }
 
 TEST(RunSelection, ActiveListAndTarget) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     // A list that puts the optimal tube in the middle.
     for (int i = 0; i < 12; ++i) {
         db->northAmericaDiameters.values[i] = 0.30 + 0.05 * i; // 0.60 mm at index 6
@@ -156,7 +156,7 @@ TEST(RunSelection, ActiveListAndTarget) {
     UnitSettings northAmerica;
     northAmerica.diameterList = 7; // any value other than 0
     SelectionResult result;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, northAmerica, *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, northAmerica, *db, result));
     EXPECT_EQ(result.optimalIndex, 6);
     EXPECT_EQ(result.firstRow, 2);
     EXPECT_EQ(result.selectedRow, 4);
@@ -165,19 +165,19 @@ TEST(RunSelection, ActiveListAndTarget) {
 
     // Nothing near the target: the first tube, shown in the first row.
     db->targetLength = 0.2;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     EXPECT_EQ(result.optimalIndex, 0);
     EXPECT_EQ(result.firstRow, 0);
     EXPECT_EQ(result.selectedRow, 0);
 }
 
 TEST(RunSelection, ImperialInputsGiveTheSameFlow) {
-    auto db = MakeTestDatabase();
-    SetWorkedFlowCoefficients(db->refrigerants[0]);
+    auto db = makeTestDatabase();
+    setWorkedFlowCoefficients(db->refrigerants[0]);
     db->refrigerants[0].divisorCoefficients[1] = 2;
     db->refrigerants[0].divisorCoefficients[2] = 0.01;
     db->refrigerants[0].divisorCoefficients[3] = 0.005;
-    SelectionInputs in = DefaultInputs();
+    SelectionInputs in = defaultInputs();
     in.returnGasTemp = 40;
     SelectionResult metric;
     ASSERT_TRUE(RunSelection(in, 0, UnitSettings(), *db, metric));
@@ -198,12 +198,12 @@ TEST(RunSelection, ImperialInputsGiveTheSameFlow) {
 }
 
 TEST(RunSelection, FailedRunKeepsTheLastResults) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     SelectionResult result;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     const SelectionResult good = result;
 
-    SelectionInputs bad = DefaultInputs();
+    SelectionInputs bad = defaultInputs();
     bad.heatLoad = 0;
     bad.evapTemp = 20;
     EXPECT_FALSE(RunSelection(bad, 0, UnitSettings(), *db, result));
@@ -222,14 +222,14 @@ TEST(RunSelection, FailedRunKeepsTheLastResults) {
     }
 
     // The next good run clears the texts again.
-    EXPECT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    EXPECT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     EXPECT_TRUE(result.message.empty() && result.rangeText.empty());
 }
 
 TEST(RunSelection, NoUsableFlowIsAFailedRun) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     SelectionResult result;
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     const double goodFlow = result.flowRate;
     const std::string goodRow = result.rowTexts[2].length;
 
@@ -247,7 +247,7 @@ TEST(RunSelection, NoUsableFlowIsAFailedRun) {
         r.flowCoefficients[0] = c.b0;
         r.flowCoefficients[5] = c.b5;
         r.divisorCoefficients[0] = c.a0;
-        EXPECT_FALSE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result)) << c.b0;
+        EXPECT_FALSE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result)) << c.b0;
         EXPECT_TRUE(result.heatLoadValid && result.evapTempValid && result.condTempValid &&
                     result.returnGasValid);
         EXPECT_FALSE(result.flowValid);
@@ -260,10 +260,10 @@ TEST(RunSelection, NoUsableFlowIsAFailedRun) {
 }
 
 TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     SelectionResult result;
     for (int index : {-1, 1, 49, 50, 1000, std::numeric_limits<int>::min()}) {
-        EXPECT_FALSE(RunSelection(DefaultInputs(), index, UnitSettings(), *db, result)) << index;
+        EXPECT_FALSE(RunSelection(defaultInputs(), index, UnitSettings(), *db, result)) << index;
         EXPECT_EQ(result.message, "No refrigerant data");
         EXPECT_EQ(result.rangeText, "check Olvane.tbx");
         EXPECT_TRUE(result.heatLoadValid);
@@ -271,19 +271,19 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
     }
     // A corrupt count above the capacity is held to the table's size.
     db->refrigerantCount = 60;
-    EXPECT_FALSE(RunSelection(DefaultInputs(), 55, UnitSettings(), *db, result));
+    EXPECT_FALSE(RunSelection(defaultInputs(), 55, UnitSettings(), *db, result));
     db->refrigerantCount = 0;
-    EXPECT_FALSE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    EXPECT_FALSE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     db->refrigerantCount = 1;
 
     for (int count : {8, 0, -3}) {
         db->europeDiameters.count = count;
-        EXPECT_FALSE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result)) << count;
+        EXPECT_FALSE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result)) << count;
         EXPECT_EQ(result.message, "Too few tube diameters");
         EXPECT_FALSE(HasRecommendation(result));
     }
     // Input ranges are reported first.
-    SelectionInputs cold = DefaultInputs();
+    SelectionInputs cold = defaultInputs();
     cold.evapTemp = -50;
     EXPECT_FALSE(RunSelection(cold, 0, UnitSettings(), *db, result));
     EXPECT_EQ(result.message, "Evap temp invalid");
@@ -295,7 +295,7 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
         db->europeDiameters.values[i] = 0.5 + 0.01 * i;
     }
     db->targetLength = 1000; // beyond every tube: the longest, last one wins
-    ASSERT_TRUE(RunSelection(DefaultInputs(), 0, UnitSettings(), *db, result));
+    ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     EXPECT_EQ(result.optimalIndex, 49);
     EXPECT_EQ(result.firstRow, 41);
     EXPECT_EQ(result.selectedRow, 8);
@@ -303,7 +303,7 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
 }
 
 TEST(DatabaseUsability, NeedsARefrigerantAndNineDiametersInEachList) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     EXPECT_TRUE(IsDatabaseUsable(*db));
     db->europeDiameters.count = 9;
     db->northAmericaDiameters.count = 9;

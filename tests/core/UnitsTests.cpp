@@ -8,7 +8,7 @@
 
 namespace {
 
-UnitSettings AllImperial() {
+UnitSettings allImperial() {
     UnitSettings units;
     units.energyUnit = 0;
     units.temperatureUnit = 1;
@@ -31,7 +31,7 @@ TEST(UnitLabels, DefaultsImperialAndOutOfRangeKinds) {
     EXPECT_STREQ(UnitLabel(metric, UNIT_ENERGY), "W");
     EXPECT_STREQ(UnitLabel(metric, UNIT_FLOW), "l/min");
 
-    const UnitSettings imperial = AllImperial();
+    const UnitSettings imperial = allImperial();
     EXPECT_STREQ(UnitLabel(imperial, UNIT_LENGTH), "in.");
     EXPECT_STREQ(UnitLabel(imperial, UNIT_TEMPERATURE), "\xBA"
                                                         "F");
@@ -67,7 +67,7 @@ TEST(UnitLabels, ValueOtherThanOneSelectsLabelButDoesNotConvert) {
 }
 
 TEST(UnitConversions, ExactFactors) {
-    const UnitSettings imperial = AllImperial();
+    const UnitSettings imperial = allImperial();
     const UnitSettings metric;
     EXPECT_EQ(LengthForDisplay(imperial, 2.0), 2.0 * 39.37);
     EXPECT_EQ(DiameterForDisplay(imperial, 0.8), 0.8 * 0.039370078740157);
@@ -129,7 +129,7 @@ TEST(FractionalInches, DefinedForAnyDouble) {
 
 TEST(DisplayFormats, ResultTexts) {
     const UnitSettings metric;
-    const UnitSettings imperial = AllImperial();
+    const UnitSettings imperial = allImperial();
     EXPECT_EQ(FormatFlowNumber(metric, 10.0), "10.0");
     EXPECT_EQ(FormatFlowNumber(imperial, 10.0), "0.35");
     EXPECT_EQ(FormatPressureDrop(metric), "10");

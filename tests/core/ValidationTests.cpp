@@ -8,7 +8,7 @@
 namespace {
 
 // Inside every range of the test refrigerant.
-SelectionInputs GoodInputs() {
+SelectionInputs goodInputs() {
     SelectionInputs in;
     in.heatLoad = 110;
     in.evapTemp = -25;
@@ -18,8 +18,8 @@ SelectionInputs GoodInputs() {
     return in;
 }
 
-bool Valid(const SelectionInputs& in, const UnitSettings& units = UnitSettings()) {
-    auto db = MakeTestDatabase();
+bool valid(const SelectionInputs& in, const UnitSettings& units = UnitSettings()) {
+    auto db = makeTestDatabase();
     SelectionResult result;
     return RunSelection(in, 0, units, *db, result);
 }
@@ -28,14 +28,14 @@ bool Valid(const SelectionInputs& in, const UnitSettings& units = UnitSettings()
 
 TEST(Validation, HeatLoadBoundsInWatts) {
     for (double q : {1.0, 10000.0, 110.0}) {
-        SelectionInputs in = GoodInputs();
+        SelectionInputs in = goodInputs();
         in.heatLoad = q;
-        EXPECT_TRUE(Valid(in)) << q;
+        EXPECT_TRUE(valid(in)) << q;
     }
     for (double q : {0.99, 10000.01, 0.0, -5.0}) {
-        SelectionInputs in = GoodInputs();
+        SelectionInputs in = goodInputs();
         in.heatLoad = q;
-        auto db = MakeTestDatabase();
+        auto db = makeTestDatabase();
         SelectionResult result;
         EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result)) << q;
         EXPECT_FALSE(result.heatLoadValid);
@@ -53,9 +53,9 @@ TEST(Validation, HeatLoadBoundsInBtuPerHour) {
         bool valid;
     } cases[] = {{34121, true}, {34122, false}, {3.412, false}, {3.4122, true}, {34000, true}};
     for (const auto& c : cases) {
-        SelectionInputs in = GoodInputs();
+        SelectionInputs in = goodInputs();
         in.heatLoad = c.btuPerHour;
-        auto db = MakeTestDatabase();
+        auto db = makeTestDatabase();
         SelectionResult result;
         EXPECT_EQ(RunSelection(in, 0, btu, *db, result), c.valid) << c.btuPerHour;
         EXPECT_EQ(result.heatLoadValid, c.valid) << c.btuPerHour;
@@ -75,19 +75,19 @@ TEST(Validation, TemperatureBoundsAreInclusive) {
         {-25, 55, -0.001, false}, {-25, 55, 45.001, false},
     };
     for (const auto& c : cases) {
-        SelectionInputs in = GoodInputs();
+        SelectionInputs in = goodInputs();
         in.evapTemp = c.evap;
         in.condTemp = c.cond;
         in.returnGasTemp = c.returnGas;
-        EXPECT_EQ(Valid(in), c.valid) << c.evap << " " << c.cond << " " << c.returnGas;
+        EXPECT_EQ(valid(in), c.valid) << c.evap << " " << c.cond << " " << c.returnGas;
     }
 }
 
 TEST(Validation, PriorityAndRangeTexts) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     SelectionResult result;
 
-    SelectionInputs in = GoodInputs();
+    SelectionInputs in = goodInputs();
     in.evapTemp = 0;   // evap out
     in.condTemp = 100; // cond out
     EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
@@ -100,7 +100,7 @@ TEST(Validation, PriorityAndRangeTexts) {
     EXPECT_FALSE(result.condTempValid); // every check is made
     EXPECT_TRUE(result.returnGasValid);
 
-    in = GoodInputs();
+    in = goodInputs();
     in.condTemp = 100;
     in.returnGasTemp = 50;
     EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
@@ -109,7 +109,7 @@ TEST(Validation, PriorityAndRangeTexts) {
                                 "C to 45.0\xBA"
                                 "C");
 
-    in = GoodInputs();
+    in = goodInputs();
     in.condTemp = 100;
     EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
     EXPECT_EQ(result.message, "Cond temp invalid");
@@ -127,18 +127,18 @@ TEST(Validation, PriorityAndRangeTexts) {
     EXPECT_FALSE(result.heatLoadValid || result.evapTempValid || result.condTempValid ||
                  result.returnGasValid);
 
-    EXPECT_TRUE(RunSelection(GoodInputs(), 0, UnitSettings(), *db, result));
+    EXPECT_TRUE(RunSelection(goodInputs(), 0, UnitSettings(), *db, result));
     EXPECT_EQ(result.message, "");
     EXPECT_EQ(result.rangeText, "");
 }
 
 TEST(Validation, FahrenheitConvertsInputsAndRangeText) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     UnitSettings fahrenheit;
     fahrenheit.temperatureUnit = 1;
     SelectionResult result;
 
-    SelectionInputs in = GoodInputs();
+    SelectionInputs in = goodInputs();
     in.evapTemp = CelsiusToFahrenheit(-25);
     in.condTemp = CelsiusToFahrenheit(55);
     in.returnGasTemp = CelsiusToFahrenheit(32);
@@ -158,18 +158,18 @@ TEST(Validation, FahrenheitConvertsInputsAndRangeText) {
     // A stored 2 shows the ºF label but converts nothing.
     UnitSettings two;
     two.temperatureUnit = 2;
-    EXPECT_TRUE(RunSelection(GoodInputs(), 0, two, *db, result));
+    EXPECT_TRUE(RunSelection(goodInputs(), 0, two, *db, result));
 }
 
 TEST(Validation, RangesFollowTheSelectedRefrigerant) {
-    auto db = MakeTestDatabase();
+    auto db = makeTestDatabase();
     db->refrigerantCount = 2;
     db->refrigerants[1] = db->refrigerants[0];
     db->refrigerants[1].evapMin = -20;
     db->refrigerants[1].evapMax = 5;
     SelectionResult result;
-    EXPECT_TRUE(RunSelection(GoodInputs(), 0, UnitSettings(), *db, result));
-    EXPECT_FALSE(RunSelection(GoodInputs(), 1, UnitSettings(), *db, result));
+    EXPECT_TRUE(RunSelection(goodInputs(), 0, UnitSettings(), *db, result));
+    EXPECT_FALSE(RunSelection(goodInputs(), 1, UnitSettings(), *db, result));
     EXPECT_EQ(result.rangeText, "-20.0\xBA"
                                 "C to 5.0\xBA"
                                 "C");
