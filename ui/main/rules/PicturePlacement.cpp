@@ -1,0 +1,47 @@
+#include "ui/main/rules/PicturePlacement.h"
+
+const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT] = {
+    {1100, 390}, // A: heat load, where the cabinet's heat enters the evaporator
+    {1100, 88},  // B: evaporating, in the evaporator's first pass
+    {1100, 850}, // C: condensing, in the condenser
+    {1020, 1700} // D: return gas, the suction line at the compressor
+};
+
+double PictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
+                    int rightInset, int top) {
+    double ratio = static_cast<double>(bitmapHeight) / static_cast<double>(clientHeight - top);
+    if (ratio == 0.0) {
+        ratio = 0.1;
+    }
+    double scale = 0.9 / ratio;
+    const int maxWidth = clientWidth - rightInset - 350;
+    if (static_cast<double>(bitmapWidth) * scale > static_cast<double>(maxWidth)) {
+        scale = static_cast<double>(maxWidth) / static_cast<double>(bitmapWidth);
+    }
+    return scale;
+}
+
+PictureSize ScaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
+    return {static_cast<int>(static_cast<double>(bitmapWidth) * scale),
+            static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
+}
+
+MarkerPoint PictureMarkerPosition(const MarkerPoint& picturePoint, double scale) {
+    return {static_cast<int>(picturePoint.x * scale + static_cast<double>(PICTURE_LEFT)),
+            static_cast<int>(picturePoint.y * scale + static_cast<double>(PICTURE_TOP))};
+}
+
+MarkerPoint CaptionMarkerPosition(int index, int clientWidth, int rightInset) {
+    return {clientWidth - 310 - rightInset, 135 + 25 * index};
+}
+
+MarkerGeometry LetterMarkerGeometry(int x, int y, int diameter) {
+    MarkerGeometry geometry;
+    geometry.left = x - diameter / 2;
+    geometry.top = y - diameter / 2;
+    geometry.side = diameter;
+    geometry.letterX = geometry.left + 7;
+    geometry.letterY = geometry.top + 3;
+    geometry.letterHeight = diameter - 6;
+    return geometry;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Where the main window puts its picture and the lettered markers: the
+// factor at which the refrigeration picture is drawn, and the picture's
+// points A to D turned into client coordinates. The right-hand inset R comes
+// from the layout (RightInset).
+
+// The picture is drawn with its top-left corner here.
+constexpr int PICTURE_LEFT = 15;
+constexpr int PICTURE_TOP = 70;
+
+// Diameter of every letter marker.
+constexpr int MARKER_DIAMETER = 20;
+
+// The factor for a bw x bh picture drawn at y in a client of W x H with inset
+// R: 90 % of the height below y, but no wider than W - R - 350. A height
+// ratio of exactly 0 counts as 0.1.
+double PictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
+                    int rightInset, int top);
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The drawn size: each side times the factor, truncated.
+PictureSize ScaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
+
+struct MarkerPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// The picture's points in its own pixels, for the letters A (heat load),
+// B (evaporating), C (condensing) and D (return gas).
+constexpr int PICTURE_POINT_COUNT = 4;
+extern const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT];
+
+// A picture point in client coordinates at the given factor.
+MarkerPoint PictureMarkerPosition(const MarkerPoint& picturePoint, double scale);
+
+// The markers beside the four input captions (A to D), for a client width W
+// and inset R.
+MarkerPoint CaptionMarkerPosition(int index, int clientWidth, int rightInset);
+
+// The marker's circle and letter for its centre (x, y) and diameter d: the
+// bounding square's left-top corner is (x - d / 2, y - d / 2); the letter is
+// drawn at the square's left-top + (7, 3) with height d - 6.
+struct MarkerGeometry {
+    int left = 0;
+    int top = 0;
+    int side = 0;
+    int letterX = 0;
+    int letterY = 0;
+    int letterHeight = 0;
+};
+MarkerGeometry LetterMarkerGeometry(int x, int y, int diameter);
