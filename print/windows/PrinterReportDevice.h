@@ -1,0 +1,39 @@
+#pragma once
+// The report device on a printer device context: the print job calls, text
+// and lines in the default mapping mode (one unit per printer dot), the
+// device capabilities and the selected font's metrics. The DC is not owned;
+// pens created here are released when the state they were selected in is
+// restored, or with the device.
+#include "print/ReportDevice.h"
+#include "ui/framework/Unique.h"
+
+#include <vector>
+#include <windows.h>
+
+class PrinterReportDevice : public ReportDevice {
+public:
+    explicit PrinterReportDevice(HDC printer);
+    ~PrinterReportDevice() override;
+    PrinterReportDevice(const PrinterReportDevice&) = delete;
+    PrinterReportDevice& operator=(const PrinterReportDevice&) = delete;
+
+    void startDocument(const std::string& documentName) override;
+    void endDocument() override;
+    void startPage() override;
+    void endPage() override;
+    void textOut(int x, int y, const std::string& text) override;
+    void line(int x1, int y1, int x2, int y2) override;
+    int capability(DeviceCapability which) const override;
+    int lineHeight() const override;
+    void selectDeviceDefaultFont() override;
+    void selectSolidPen(int width, ReportColour colour) override;
+    void setTextColour(ReportColour colour) override;
+    void saveState() override;
+    void restoreState() override;
+
+private:
+    HDC dc_;
+    HGDIOBJ originalPen_ = nullptr;
+    // One list of created pens per saved state; the first for the unsaved one.
+    std::vector<std::vector<UniquePen>> pens_;
+};
