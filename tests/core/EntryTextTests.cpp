@@ -1,0 +1,271 @@
+#include "ui/controls/rules/FilteredEntryText.h"
+#include "ui/controls/rules/NumericEntryText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+// A field as the edit control holds it: the text and the selection.
+struct Field {
+    std::string text;
+    TextSelection selection;
+};
+
+Field caretAt(const std::string& text, int position) {
+    return {text, {position, position}};
+}
+
+const NumericFieldFormat kDot{};
+
+NumericFieldFormat commaFormat() {
+    NumericFieldFormat format;
+    format.decimalPoint = ',';
+    return format;
+}
+
+// Applies an outcome the way the window side does, with the edit control's
+// ordinary handling of a character (replace the selection; Backspace deletes
+// the selection or the character before the caret).
+Field apply(Field field, unsigned char typed, const KeystrokeOutcome& outcome,
+            const NumericFieldFormat& format) {
+    TextSelection& sel = field.selection;
+    switch (outcome.action) {
+    case KeystrokeAction::Drop:
+        return field;
+    case KeystrokeAction::MoveCaret:
+        sel = outcome.selectionAfter;
+        return field;
+    case KeystrokeAction::Default:
+        if (typed == '\b') {
+            if (sel.start == sel.end && sel.start > 0) {
+                --sel.start;
+            }
+            field.text.erase(sel.start, sel.end - sel.start);
+        } else {
+            field.text.replace(sel.start, sel.end - sel.start, 1, static_cast<char>(typed));
+            ++sel.start;
+        }
+        sel.end = sel.start;
+        break;
+    case KeystrokeAction::Replace:
+        field.text.replace(outcome.range.start, outcome.range.end - outcome.range.start,
+                           outcome.replacement);
+        sel.start = sel.end = outcome.range.start + static_cast<int>(outcome.replacement.size());
+        if (outcome.setsSelection) {
+            sel = outcome.selectionAfter;
+        }
+        break;
+    }
+    if (outcome.normaliseAfter) {
+        field.text = NumericValidText(field.text, format);
+    }
+    return field;
+}
+
+Field type(Field field, const std::string& characters, const NumericFieldFormat& format = kDot) {
+    for (const char c : characters) {
+        const auto typed = static_cast<unsigned char>(c);
+        field =
+            apply(field, typed,
+                  NumericTypedCharacter(field.text, field.selection, typed, false, format), format);
+    }
+    return field;
+}
+
+} // namespace
+
+TEST(NumericValidText, KeepsTheFieldsForm) {
+    EXPECT_EQ(NumericValidText("12a3.4.56789", kDot), "123.456");
+    EXPECT_EQ(NumericValidText("5-", kDot), "-5");
+    EXPECT_EQ(NumericValidText("1234567890.5", kDot), "123456789.5");
+    EXPECT_EQ(NumericValidText("0.000293", kDot), "0.000");
+    EXPECT_EQ(NumericValidText("-", kDot), "-");
+    EXPECT_EQ(NumericValidText("", kDot), "");
+    EXPECT_EQ(NumericValidText("007", kDot), "007");
+    EXPECT_EQ(NumericValidText("--1-2", kDot), "-12");
+    // Pasted text: the ',' is just another character when '.' is the point.
+    EXPECT_EQ(NumericValidText("abc1,234.5x", kDot), "1234.5");
+    // Backspacing the point out of 123456789.123: the decimals become extra
+    // whole digits and are dropped.
+    EXPECT_EQ(NumericValidText("123456789123", kDot), "123456789");
+}
+
+TEST(NumericValidText, LocaleAndFormatVariants) {
+    const NumericFieldFormat comma = commaFormat();
+    EXPECT_EQ(NumericValidText("1.234,56789", comma), "1234,567");
+    NumericFieldFormat wholeOnly;
+    wholeOnly.maxDecimalPlaces = 0;
+    EXPECT_EQ(NumericValidText("12.5", wholeOnly), "12");
+    NumericFieldFormat positive;
+    positive.negativesAllowed = false;
+    EXPECT_EQ(NumericValidText("-12", positive), "12");
+}
+
+TEST(NumericTypedCharacter, WholeDigitLimit) {
+    // A tenth whole digit at the end does nothing.
+    Field field = type(caretAt("123456789", 9), "5");
+    EXPECT_EQ(field.text, "123456789");
+    // With the caret after 1234 the digit overwrites the fifth one.
+    field = type(caretAt("123456789", 4), "0");
+    EXPECT_EQ(field.text, "123406789");
+    EXPECT_EQ(field.selection.start, 5);
+    // The same with the sign in front: the limit counts the sign.
+    field = type(caretAt("-123456789", 10), "5");
+    EXPECT_EQ(field.text, "-123456789");
+    field = type(caretAt("-123456789", 5), "0");
+    EXPECT_EQ(field.text, "-123406789");
+    // A selection reaching the end is replaced as a whole.
+    field = type({"123456789", {3, 9}}, "7");
+    EXPECT_EQ(field.text, "1237");
+    // Room left: the digit is inserted.
+    field = type(caretAt("12", 1), "5");
+    EXPECT_EQ(field.text, "152");
+    // Overwriting in front of the sign never leaves ten whole digits.
+    field = type(caretAt("-123456789", 0), "4");
+    EXPECT_EQ(NumericValidText(field.text, kDot), field.text);
+}
+
+TEST(NumericTypedCharacter, DecimalLimit) {
+    // A fourth decimal at the end does nothing.
+    Field field = type(caretAt("1.234", 5), "9");
+    EXPECT_EQ(field.text, "1.234");
+    // With the caret after 1.2 the digit overwrites the 3.
+    field = type(caretAt("1.234", 3), "9");
+    EXPECT_EQ(field.text, "1.294");
+    EXPECT_EQ(field.selection.start, 4);
+    // Fewer than three decimals: inserted.
+    field = type(caretAt("1.2", 3), "56");
+    EXPECT_EQ(field.text, "1.256");
+}
+
+TEST(NumericTypedCharacter, PointAndSign) {
+    // The point typed elsewhere only moves the caret behind the existing one.
+    Field field = type(caretAt("12.5", 1), ".");
+    EXPECT_EQ(field.text, "12.5");
+    EXPECT_EQ(field.selection.start, 3);
+    EXPECT_EQ(field.selection.end, 3);
+    // A point inside the selection is replaced like any typed text.
+    field = type({"12.5", {1, 3}}, ".");
+    EXPECT_EQ(field.text, "1.5");
+    // A point where there is none, beyond the whole-digit limit of the rest:
+    // the digits after it become decimals and are cut to three.
+    field = type(caretAt("123456789", 4), ".");
+    EXPECT_EQ(field.text, "1234.567");
+
+    // The sign toggles at the front wherever the caret is; the caret follows.
+    field = type(caretAt("25", 1), "-");
+    EXPECT_EQ(field.text, "-25");
+    EXPECT_EQ(field.selection.start, 2);
+    field = type(field, "-");
+    EXPECT_EQ(field.text, "25");
+    EXPECT_EQ(field.selection.start, 1);
+    // At position 0 of a negative number with everything selected: the sign alone.
+    field = type({"-25", {0, 3}}, "-");
+    EXPECT_EQ(field.text, "-");
+    // At position 0 of a negative number: the sign stays, the caret passes it.
+    field = type(caretAt("-25", 0), "-");
+    EXPECT_EQ(field.text, "-25");
+    EXPECT_EQ(field.selection.start, 1);
+    // At position 0 of a positive number: inserted.
+    field = type(caretAt("25", 0), "-");
+    EXPECT_EQ(field.text, "-25");
+}
+
+TEST(NumericTypedCharacter, OtherCharactersAndReadOnly) {
+    EXPECT_EQ(type(caretAt("12", 2), "a ,x").text, "12");
+    // Backspace goes to the edit control and the text is normalised after it.
+    Field field = type(caretAt("123456789.123", 10), "\b");
+    EXPECT_EQ(field.text, "123456789");
+    const KeystrokeOutcome backspace = NumericTypedCharacter("1", {1, 1}, '\b', false, kDot);
+    EXPECT_EQ(backspace.action, KeystrokeAction::Default);
+    EXPECT_TRUE(backspace.normaliseAfter);
+    // A read-only field swallows everything, control characters included.
+    EXPECT_EQ(NumericTypedCharacter("1", {1, 1}, '5', true, kDot).action, KeystrokeAction::Drop);
+    EXPECT_EQ(NumericTypedCharacter("1", {1, 1}, '\b', true, kDot).action, KeystrokeAction::Drop);
+    // A selection given back to front or beyond the text is held within it.
+    const KeystrokeOutcome reversed =
+        NumericTypedCharacter("123456789", {40, -3}, '5', false, kDot);
+    EXPECT_EQ(reversed.action, KeystrokeAction::Replace);
+    EXPECT_EQ(reversed.range.start, 0);
+    EXPECT_EQ(reversed.range.end, 9);
+}
+
+TEST(NumericTypedCharacter, CommaAsPoint) {
+    const NumericFieldFormat comma = commaFormat();
+    Field field = type(caretAt("12", 2), ".,5", comma);
+    EXPECT_EQ(field.text, "12,5");
+    field = type(caretAt("12,5", 1), ",", comma);
+    EXPECT_EQ(field.selection.start, 3);
+}
+
+TEST(NumericValueText, RoundsToThreeDecimalsAndTrims) {
+    EXPECT_EQ(NumericValueText(110, true, kDot), "110");
+    EXPECT_EQ(NumericValueText(375.33, true, kDot), "375.33");
+    EXPECT_EQ(NumericValueText(-25, true, kDot), "-25");
+    // Rounded, not cut: W to Btu/hr of 110 W.
+    EXPECT_EQ(NumericValueText(375.3355793, true, kDot), "375.336");
+    EXPECT_EQ(NumericValueText(0.0002930667, true, kDot), "0");
+    EXPECT_EQ(NumericValueText(-0.0002, true, kDot), "0");
+    EXPECT_EQ(NumericValueText(109.99987, true, kDot), "110");
+    EXPECT_EQ(NumericValueText(0.0005, true, kDot), "0.001");
+    EXPECT_EQ(NumericValueText(-0.0005, true, kDot), "-0.001");
+    EXPECT_EQ(NumericValueText(-13.00000001, true, kDot), "-13");
+    EXPECT_EQ(NumericValueText(89.6, true, kDot), "89.6");
+    EXPECT_EQ(NumericValueText(12.5, false, kDot), "12.500");
+    EXPECT_EQ(NumericValueText(12.5, true, commaFormat()), "12,5");
+    // Beyond nine whole digits the set-text rule keeps the first nine.
+    EXPECT_EQ(NumericValidText(NumericValueText(1e10, true, kDot), kDot), "100000000");
+    EXPECT_EQ(NumericValidText(NumericValueText(1234567890.5, true, kDot), kDot), "123456789.5");
+    EXPECT_EQ(NumericValidText(NumericValueText(-1e300, true, kDot), kDot), "-100000000");
+    // Not a number or infinite: no garbage digits.
+    EXPECT_EQ(NumericValueText(std::numeric_limits<double>::quiet_NaN(), true, kDot), "0");
+    EXPECT_EQ(NumericValueText(-std::numeric_limits<double>::infinity(), true, kDot), "0");
+}
+
+TEST(NumericValueText, EnergyRoundTripReturnsToTheEnteredValue) {
+    // 110 W -> Btu/hr -> W with the program's factors.
+    const std::string btu = NumericValueText(110 * 3.41214163, true, kDot);
+    EXPECT_EQ(btu, "375.336");
+    EXPECT_EQ(NumericValueText(NumericTextValue(btu, kDot) * 0.29307107, true, kDot), "110");
+}
+
+TEST(NumericTextValue, ReadsDigitsPointAndSign) {
+    EXPECT_EQ(NumericTextValue("", kDot), 0.0);
+    EXPECT_EQ(NumericTextValue("-", kDot), 0.0);
+    EXPECT_EQ(NumericTextValue(".", kDot), 0.0);
+    EXPECT_EQ(NumericTextValue("-.", kDot), 0.0);
+    EXPECT_DOUBLE_EQ(NumericTextValue("375.336", kDot), 375.336);
+    EXPECT_DOUBLE_EQ(NumericTextValue("-25", kDot), -25.0);
+    EXPECT_DOUBLE_EQ(NumericTextValue("5-", kDot), -5.0);
+    EXPECT_DOUBLE_EQ(NumericTextValue("1.2.3", kDot), 1.23);
+    EXPECT_DOUBLE_EQ(NumericTextValue(".5", kDot), 0.5);
+    EXPECT_DOUBLE_EQ(NumericTextValue("123456789.123", kDot), 123456789.123);
+    EXPECT_DOUBLE_EQ(NumericTextValue("12,5", commaFormat()), 12.5);
+    // With ',' as the point a '.' is just another character.
+    EXPECT_DOUBLE_EQ(NumericTextValue("1.5", commaFormat()), 15.0);
+    // A very long digit string does not break the conversion.
+    EXPECT_TRUE(std::isfinite(NumericTextValue(std::string(400, '9'), kDot)));
+}
+
+TEST(FilteredEntryText, RemovesForbiddenCharactersAndCuts) {
+    FilteredFieldFormat help;
+    help.forbidden = "%'*\"+?><:\\";
+    EXPECT_EQ(FilteredValidText("Heading:", help), "Heading");
+    EXPECT_EQ(FilteredValidText("a%b'c*d\"e+f?g>h<i:j\\k", help), "abcdefghijk");
+    EXPECT_EQ(FilteredValidText("keep spaces and \xBA"
+                                "C",
+                                help),
+              "keep spaces and \xBA"
+              "C");
+    FilteredFieldFormat short3;
+    short3.maxLength = 3;
+    short3.forbidden = "x";
+    EXPECT_EQ(FilteredValidText("axbcd", short3), "ab");
+    EXPECT_EQ(FilteredTypedCharacter(':', false, help).action, KeystrokeAction::Drop);
+    EXPECT_EQ(FilteredTypedCharacter('a', false, help).action, KeystrokeAction::Default);
+    EXPECT_EQ(FilteredTypedCharacter('a', true, help).action, KeystrokeAction::Drop);
+}
