@@ -1,0 +1,269 @@
+// Reading the stored file (text-mode translation, unscrambling), the tool's
+// packer, and the shipped data file.
+#include "tests/core/TestDataFiles.h"
+
+#include "selection/DatabaseUsability.h"
+#include "selection/FlowRate.h"
+#include "selection/TubeSearch.h"
+#include "tools/tbx/Scrambler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+unsigned char stored(char c) {
+    return static_cast<unsigned char>(c + SCRAMBLE_OFFSET);
+}
+
+std::string textOf(const std::vector<unsigned char>& bytes) {
+    auto text = std::make_unique<DataFileText>();
+    const int length = UnscrambleData(bytes.data(), bytes.size(), *text);
+    return std::string(text->chars, static_cast<std::size_t>(length));
+}
+
+std::vector<unsigned char> pack(const std::string& text, PackProblem* problem = nullptr) {
+    std::vector<unsigned char> bytes;
+    PackProblem local;
+    const bool ok = packText(reinterpret_cast<const unsigned char*>(text.data()), text.size(),
+                             bytes, problem != nullptr ? *problem : local);
+    return ok ? bytes : std::vector<unsigned char>{};
+}
+
+// A file name in the test's working directory, removed again at the end.
+struct ScratchFile {
+    explicit ScratchFile(std::string fileName) : name(std::move(fileName)) {}
+    ~ScratchFile() { std::remove(name.c_str()); }
+    std::string name;
+};
+
+} // namespace
+
+TEST(DataFileReader, UnscramblesTheEvenBytes) {
+    const std::vector<unsigned char> bytes = {stored('A'), 0x00, stored('z'), 0xFF,
+                                              0x10,        0x7E, stored('!')};
+    auto text = std::make_unique<DataFileText>();
+    EXPECT_EQ(UnscrambleData(bytes.data(), bytes.size(), *text), 3); // 7 bytes: 3 characters
+    EXPECT_EQ(text->length, 3);
+    EXPECT_EQ(std::string(text->chars, 3), std::string("Az\xDB")); // 0x10 - 53 wraps to 0xDB
+    EXPECT_EQ(text->chars[3], 0);
+
+    // Fewer than two bytes give nothing, and the old text is cleared.
+    EXPECT_EQ(UnscrambleData(bytes.data(), 1, *text), 0);
+    EXPECT_EQ(text->chars[0], 0);
+    EXPECT_EQ(text->length, 0);
+    EXPECT_EQ(UnscrambleData(nullptr, 10, *text), 0);
+}
+
+TEST(DataFileReader, TextModeTranslationOfTheStoredBytes) {
+    // CR LF is delivered as one LF: the filler pair shifts what follows.
+    EXPECT_EQ(textOf({stored('a'), 0x0D, 0x0A, stored('b'), 0x00}), "ab");
+    // A lone CR, and LF CR, stay as they are.
+    EXPECT_EQ(textOf({stored('a'), 0x0D, stored('b'), 0x00}), "ab");
+    EXPECT_EQ(textOf({stored('a'), 0x0A, 0x0D, 0x00}), "a\xD8");
+    // A CR LF pair on a character position becomes the character of LF.
+    EXPECT_EQ(textOf({0x0D, 0x0A, 0x00, stored('b'), 0x00}), "\xD5"
+                                                             "b");
+    // 0x1A ends the data, whatever follows.
+    EXPECT_EQ(textOf({stored('a'), 0x00, stored('b'), 0x1A, stored('c'), 0x00}), "a");
+    EXPECT_EQ(textOf({0x1A, stored('a'), 0x00}), "");
+}
+
+TEST(DataFileReader, OnlyTheFirst102400BytesAreLookedAt) {
+    std::vector<unsigned char> bytes;
+    for (int i = 0; i < 60000; ++i) {
+        bytes.push_back(stored(static_cast<char>('a' + i % 26)));
+        bytes.push_back(0x20);
+    }
+    auto text = std::make_unique<DataFileText>();
+    EXPECT_EQ(UnscrambleData(bytes.data(), bytes.size(), *text), MAX_DATA_TEXT);
+    EXPECT_EQ(text->chars[MAX_DATA_TEXT - 1], 'a' + (MAX_DATA_TEXT - 1) % 26);
+    EXPECT_EQ(text->chars[MAX_DATA_TEXT], 0);
+
+    // Bytes beyond the limit cannot end the data or pair with the last CR.
+    const std::string full = textOf(bytes);
+    bytes[MAX_DATA_FILE_BYTES] = 0x1A;
+    EXPECT_EQ(textOf(bytes), full);
+    bytes[MAX_DATA_FILE_BYTES - 1] = 0x0D;
+    const std::string withCr = textOf(bytes);
+    bytes[MAX_DATA_FILE_BYTES] = 0x0A;
+    EXPECT_EQ(textOf(bytes), withCr);
+    bytes.resize(MAX_DATA_FILE_BYTES);
+    EXPECT_EQ(textOf(bytes), withCr);
+    // Shifted by one earlier CR LF pair, the CR at the limit falls on a
+    // character position whose filler is missing: it is not part of the text.
+    bytes[1] = 0x0D;
+    bytes[2] = 0x0A;
+    const std::string shifted = textOf(bytes);
+    EXPECT_EQ(shifted.size(), static_cast<std::size_t>(MAX_DATA_TEXT - 1));
+    bytes.push_back(0x0A);
+    EXPECT_EQ(textOf(bytes), shifted);
+}
+
+TEST(DataFileReader, ReadsFromTheCurrentDirectory) {
+    ScratchFile file("ReadDataFileTest.tbx");
+    auto text = std::make_unique<DataFileText>();
+    ASSERT_TRUE(writeBinaryFile(file.name, scrambleForTest("[START]\r\nfile text")));
+    EXPECT_EQ(ReadDataFile(file.name.c_str(), *text), 18);
+    EXPECT_STREQ(text->chars, "[START]\r\nfile text");
+
+    ASSERT_TRUE(writeBinaryFile(file.name, {stored('x')}));
+    EXPECT_EQ(ReadDataFile(file.name.c_str(), *text), 0);
+    ASSERT_TRUE(writeBinaryFile(file.name, {stored('x'), 0x00}));
+    EXPECT_EQ(ReadDataFile(file.name.c_str(), *text), 1);
+    ASSERT_TRUE(writeBinaryFile(file.name, {}));
+    EXPECT_EQ(ReadDataFile(file.name.c_str(), *text), 0);
+
+    EXPECT_EQ(ReadDataFile("NoSuchDataFile.tbx", *text), 0);
+    EXPECT_EQ(text->chars[0], 0);
+
+    // A file of the same name elsewhere is not found.
+    std::error_code error;
+    std::filesystem::create_directory("ReadDataFileTestDir", error);
+    ScratchFile elsewhere("ReadDataFileTestDir/Elsewhere.tbx");
+    ASSERT_TRUE(writeBinaryFile(elsewhere.name, scrambleForTest("[START]")));
+    EXPECT_EQ(ReadDataFile("Elsewhere.tbx", *text), 0);
+    std::remove(elsewhere.name.c_str());
+    std::filesystem::remove("ReadDataFileTestDir", error);
+
+    // Long files: only the first 102400 bytes.
+    ASSERT_TRUE(writeBinaryFile(file.name, scrambleForTest(std::string(60000, 'q'))));
+    EXPECT_EQ(ReadDataFile(file.name.c_str(), *text), MAX_DATA_TEXT);
+}
+
+TEST(DataFilePacker, RoundTripWithCrLfLineEnds) {
+    EXPECT_EQ(textOf(pack("a\nb\r\nc\rd\n\ne")), "a\r\nb\r\nc\r\nd\r\n\r\ne");
+    EXPECT_EQ(textOf(pack("no line end")), "no line end");
+
+    // Every storable character next to every other survives the read.
+    for (int first = 1; first < 256; ++first) {
+        if (first == 0xE5) {
+            continue;
+        }
+        std::string text;
+        for (int second = 1; second < 256; ++second) {
+            if (second != 0xE5) {
+                text += static_cast<char>(first);
+                text += static_cast<char>(second);
+            }
+        }
+        const std::vector<unsigned char> bytes = scrambleForTest(text);
+        ASSERT_TRUE(survivesTextModeRead(bytes.data(), bytes.size())) << first;
+        ASSERT_EQ(textOf(bytes), text) << first;
+    }
+}
+
+TEST(DataFilePacker, RefusesWhatTheFormatCannotHold) {
+    PackProblem problem;
+    EXPECT_TRUE(pack("ab\ncd\xE5", &problem).empty());
+    EXPECT_EQ(problem.line, 2);
+    EXPECT_EQ(problem.column, 3);
+    EXPECT_NE(std::string(problem.reason).find("0xE5"), std::string::npos);
+
+    EXPECT_TRUE(pack(std::string("a\r\n\r\nb") + '\0', &problem).empty());
+    EXPECT_EQ(problem.line, 3);
+    EXPECT_EQ(problem.column, 2);
+
+    EXPECT_FALSE(pack(std::string(MAX_DATA_TEXT, 'x')).empty());
+    EXPECT_TRUE(pack(std::string(MAX_DATA_TEXT + 1, 'x'), &problem).empty());
+    EXPECT_FALSE(pack(std::string(MAX_DATA_TEXT / 2, '\n')).empty());
+    EXPECT_TRUE(pack(std::string(MAX_DATA_TEXT / 2 + 1, '\n')).empty()); // CR LF doubles it
+}
+
+TEST(DataFilePacker, FillersNeverAlterTheRead) {
+    for (std::size_t index = 0; index < 512; ++index) {
+        for (int scrambled : {0x0D, 0x0A, 0x1A - 1, 0x41}) {
+            for (int next : {-1, 0x0A, 0x0D, 0x41}) {
+                const unsigned char filler =
+                    chooseFiller(index, static_cast<unsigned char>(scrambled), next);
+                EXPECT_NE(filler, 0x1A);
+                if (scrambled == 0x0D) {
+                    EXPECT_NE(filler, 0x0A);
+                }
+                if (next == 0x0A) {
+                    EXPECT_NE(filler, 0x0D);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(survivesTextModeRead(pack("\xD8\xD5\xD8\xD5").data(), 8));
+    EXPECT_FALSE(survivesTextModeRead(std::vector<unsigned char>{1, 0x0D, 0x0A}.data(), 3));
+    EXPECT_FALSE(survivesTextModeRead(std::vector<unsigned char>{1, 0x1A}.data(), 2));
+}
+
+TEST(ShippedDataFile, PacksAndLoads) {
+    const std::vector<unsigned char> source = readSourceFile("data/Olvane.txt");
+    ASSERT_FALSE(source.empty());
+    std::vector<unsigned char> bytes;
+    PackProblem problem;
+    ASSERT_TRUE(packText(source.data(), source.size(), bytes, problem))
+        << problem.line << ":" << problem.column << ": " << problem.reason;
+    LoadedDatabase shipped = loadStoredBytes(bytes);
+    ASSERT_TRUE(shipped.loaded) << shipped.failure.line << ": " << shipped.failure.reason;
+    const RefrigerantDatabase& db = *shipped.db;
+
+    EXPECT_TRUE(IsDatabaseUsable(db));
+    EXPECT_GE(db.refrigerantCount, 10);
+    EXPECT_GE(db.europeDiameters.count, 9);
+    EXPECT_GE(db.northAmericaDiameters.count, 9);
+    EXPECT_GT(db.helpLineCount, 0);
+    EXPECT_STRNE(db.databaseVersion, "0.0.1");
+    EXPECT_GT(db.targetLength, 1.0);
+    EXPECT_LT(db.targetLength, 6.0);
+    for (const char* name :
+         {"R600a", "R290", "R134a", "R1234yf", "R404A", "R507A", "R22", "R12", "R452A", "R513A"}) {
+        bool found = false;
+        for (int i = 0; i < db.refrigerantCount; ++i) {
+            found = found || std::string(db.refrigerants[i].name) == name;
+        }
+        EXPECT_TRUE(found) << name;
+    }
+
+    // The file the build packed into the tests' working directory holds the
+    // same text.
+    auto text = std::make_unique<DataFileText>();
+    ASSERT_GT(ReadDataFile("Olvane.tbx", *text), 0);
+    EXPECT_EQ(std::string(text->chars, static_cast<std::size_t>(text->length)), textOf(bytes));
+}
+
+TEST(ShippedDataFile, CorrelationsGiveUsableFlowOverTheirRanges) {
+    const std::vector<unsigned char> source = readSourceFile("data/Olvane.txt");
+    LoadedDatabase shipped = loadStoredBytes(pack(std::string(source.begin(), source.end())));
+    ASSERT_TRUE(shipped.loaded);
+    const RefrigerantDatabase& db = *shipped.db;
+    for (int i = 0; i < db.refrigerantCount; ++i) {
+        const RefrigerantRecord& r = db.refrigerants[i];
+        for (int step = 0; step <= 4 * 4 * 4 - 1; ++step) {
+            const double te = r.evapMin + (r.evapMax - r.evapMin) * (step % 4) / 3.0;
+            const double tc = r.condMin + (r.condMax - r.condMin) * (step / 4 % 4) / 3.0;
+            const double trg =
+                r.returnGasMin + (r.returnGasMax - r.returnGasMin) * (step / 16) / 3.0;
+            EXPECT_GT(HeatLoadDivisor(r, te, tc, trg), 0) << r.name;
+            const double low = FlowRate(r, 20, te, tc, trg);
+            const double high = FlowRate(r, 500, te, tc, trg);
+            EXPECT_TRUE(IsUsableFlow(low) && IsUsableFlow(high))
+                << r.name << " " << te << " " << tc << " " << trg;
+            EXPECT_GT(high, low) << r.name;
+        }
+    }
+
+    // At the default inputs the household refrigerants get household tubes.
+    for (int i = 0; i < db.refrigerantCount; ++i) {
+        const RefrigerantRecord& r = db.refrigerants[i];
+        if (std::string(r.name) != "R600a" && std::string(r.name) != "R134a") {
+            continue;
+        }
+        double lengths[MAX_DIAMETERS];
+        ComputeTubeLengths(db.europeDiameters.values, db.europeDiameters.count,
+                           FlowRate(r, 110, -25, 55, 32), lengths);
+        const int best = FindOptimalTube(lengths, db.europeDiameters.count, db.targetLength);
+        EXPECT_GE(db.europeDiameters.values[best], 0.6) << r.name;
+        EXPECT_LE(db.europeDiameters.values[best], 0.8) << r.name;
+        EXPECT_GE(lengths[best], 2.0) << r.name;
+        EXPECT_LE(lengths[best], 4.0) << r.name;
+    }
+}
