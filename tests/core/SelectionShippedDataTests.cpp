@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -26,20 +27,32 @@ std::unique_ptr<RefrigerantDatabase> loadShippedDatabase() {
     return db;
 }
 
-bool within(double value, double minimum, double maximum) {
-    return value >= minimum && value <= maximum;
-}
-
-// n values from minimum to maximum, both included.
-std::vector<double> steps(double minimum, double maximum, int n) {
-    std::vector<double> values;
-    for (int i = 0; i < n; ++i) {
-        values.push_back(minimum + (maximum - minimum) * i / (n - 1));
+// Calls check(in) for `steps` values across each of the refrigerant's three
+// ranges, both ends included, and every given heat load; returns how many
+// checks failed.
+template <typename Check>
+int countFailuresOverEnvelope(const RefrigerantRecord& r, int steps,
+                              std::initializer_list<double> heatLoads, Check check) {
+    auto at = [steps](double minimum, double maximum, int i) {
+        return minimum + (maximum - minimum) * i / (steps - 1);
+    };
+    int failures = 0;
+    SelectionInputs in;
+    for (int e = 0; e < steps; ++e) {
+        in.evapTemp = at(r.evapMin, r.evapMax, e);
+        for (int c = 0; c < steps; ++c) {
+            in.condTemp = at(r.condMin, r.condMax, c);
+            for (int g = 0; g < steps; ++g) {
+                in.returnGasTemp = at(r.returnGasMin, r.returnGasMax, g);
+                for (double q : heatLoads) {
+                    in.heatLoad = q;
+                    failures += check(in) ? 0 : 1;
+                }
+            }
+        }
     }
-    return values;
+    return failures;
 }
-
-const double HEAT_LOADS[] = {1, 2, 5, 10, 20, 50, 110, 200, 500, 1000, 2000, 5000, 10000};
 
 } // namespace
 
@@ -51,85 +64,49 @@ TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
     in.heatLoad = 110;
     in.evapTemp = -25;
     in.condTemp = 55;
-    in.returnGasTemp = 32;
-    in.ambientTemp = 32;
+    in.returnGasTemp = in.ambientTemp = 32;
     int inRange = 0;
     for (int list = 0; list < 2; ++list) {
         UnitSettings units;
         units.diameterList = list;
         for (int i = 0; i < db->refrigerantCount; ++i) {
             const RefrigerantRecord& r = db->refrigerants[i];
-            const bool expected = within(in.evapTemp, r.evapMin, r.evapMax) &&
-                                  within(in.condTemp, r.condMin, r.condMax) &&
-                                  within(in.returnGasTemp, r.returnGasMin, r.returnGasMax);
+            const bool expected = r.evapMin <= -25 && -25 <= r.evapMax && r.condMin <= 55 &&
+                                  55 <= r.condMax && r.returnGasMin <= 32 && 32 <= r.returnGasMax;
             inRange += expected ? 1 : 0;
             SelectionResult result;
             EXPECT_EQ(RunSelection(in, i, units, *db, result), expected) << r.name;
             EXPECT_EQ(HasRecommendation(result), expected) << r.name;
-            if (expected) {
-                EXPECT_GT(result.flowRate, 0) << r.name;
-                EXPECT_EQ(result.firstRow + result.selectedRow, result.optimalIndex);
-                EXPECT_FALSE(result.rowTexts[RESULT_ROWS - 1].length.empty()) << r.name;
-            }
         }
     }
     EXPECT_GT(inRange, 0);
 }
 
-// Over each refrigerant's whole envelope and the whole heat-load range the
-// correlation gives a finite, positive flow.
-TEST(SelectionShippedData, FlowIsPositiveAndFiniteOverEveryEnvelope) {
+// Over each refrigerant's whole envelope and heat loads of 1 to 10000 W the
+// correlation gives a finite, positive flow; whole runs succeed on a coarser
+// grid in both lists.
+TEST(SelectionShippedData, UsableFlowOverEveryEnvelope) {
     const auto db = loadShippedDatabase();
     ASSERT_NE(db, nullptr);
     ASSERT_GT(db->refrigerantCount, 0);
     for (int i = 0; i < db->refrigerantCount; ++i) {
         const RefrigerantRecord& r = db->refrigerants[i];
-        int bad = 0;
-        for (double te : steps(r.evapMin, r.evapMax, 21)) {
-            for (double tc : steps(r.condMin, r.condMax, 21)) {
-                for (double trg : steps(r.returnGasMin, r.returnGasMax, 21)) {
-                    for (double q : HEAT_LOADS) {
-                        const double flow = FlowRate(r, q, te, tc, trg);
-                        if (!IsUsableFlow(flow) && bad++ < 3) {
-                            ADD_FAILURE() << r.name << ": flow " << flow << " at Q " << q
-                                          << " W, Te " << te << ", Tc " << tc << ", Trg " << trg;
-                        }
-                    }
-                }
-            }
-        }
-        EXPECT_EQ(bad, 0) << r.name;
-    }
-}
-
-// Whole runs on a coarser grid, in both lists: every one succeeds.
-TEST(SelectionShippedData, WholeRunsSucceedOverEveryEnvelope) {
-    const auto db = loadShippedDatabase();
-    ASSERT_NE(db, nullptr);
-    for (int list = 0; list < 2; ++list) {
-        UnitSettings units;
-        units.diameterList = list;
-        for (int i = 0; i < db->refrigerantCount; ++i) {
-            const RefrigerantRecord& r = db->refrigerants[i];
-            int failed = 0;
-            for (double te : steps(r.evapMin, r.evapMax, 5)) {
-                for (double tc : steps(r.condMin, r.condMax, 5)) {
-                    for (double trg : steps(r.returnGasMin, r.returnGasMax, 5)) {
-                        for (double q : {1.0, 110.0, 1000.0, 10000.0}) {
-                            SelectionInputs in;
-                            in.heatLoad = q;
-                            in.evapTemp = te;
-                            in.condTemp = tc;
-                            in.returnGasTemp = trg;
-                            SelectionResult result;
-                            if (!RunSelection(in, i, units, *db, result)) {
-                                ++failed;
-                            }
-                        }
-                    }
-                }
-            }
-            EXPECT_EQ(failed, 0) << r.name << " list " << list;
+        const int noFlow = countFailuresOverEnvelope(
+            r, 21, {1, 2, 5, 10, 20, 50, 110, 200, 500, 1000, 2000, 5000, 10000},
+            [&r](const SelectionInputs& in) {
+                return IsUsableFlow(
+                    FlowRate(r, in.heatLoad, in.evapTemp, in.condTemp, in.returnGasTemp));
+            });
+        EXPECT_EQ(noFlow, 0) << r.name;
+        for (int list = 0; list < 2; ++list) {
+            UnitSettings units;
+            units.diameterList = list;
+            const int failedRuns = countFailuresOverEnvelope(
+                r, 5, {1, 110, 1000, 10000}, [&](const SelectionInputs& in) {
+                    SelectionResult result;
+                    return RunSelection(in, i, units, *db, result);
+                });
+            EXPECT_EQ(failedRuns, 0) << r.name << " list " << list;
         }
     }
 }

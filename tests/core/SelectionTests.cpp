@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -44,6 +45,12 @@ TEST(FlowRate, WorkedExamples) {
     EXPECT_NEAR(FlowRate(r, 110, -25, 55, 40), 2.391322, 1e-6);
     // At 32 ºC return gas the divisor is A0 whatever Te and Tc.
     EXPECT_EQ(HeatLoadDivisor(r, -5, 20, 32), 250);
+    // The load is multiplied in before the division by H; 0.1 * (110 / 250)
+    // would round differently.
+    RefrigerantRecord order;
+    order.flowCoefficients[5] = 0.1;
+    order.divisorCoefficients[0] = 250;
+    EXPECT_EQ(FlowRate(order, 110, 0, 0, 32), 0.1 * 110 / 250);
 
     // Every flow coefficient takes part.
     RefrigerantRecord all;
@@ -71,6 +78,9 @@ TEST(TubeSearch, WidensUntilALengthEntersLowestIndexWins) {
     EXPECT_EQ(search({5.0, 2.0}, 2), 1);
     // ...unless a lower index is inside that window too.
     EXPECT_EQ(search({2.005, 2.0}, 2), 0);
+    // A length on the window's edge is outside: 1 - 0.01 is the second
+    // pass's lower bound, so 0.985 wins in the third pass.
+    EXPECT_EQ(search({0.985, 1.0 - 0.01}, 1.0), 0);
     // A target below 0.01 m: the lower bound passes 0 after the first pass.
     EXPECT_EQ(search({1.0, 0.005}, 0.005), 0);
     EXPECT_EQ(search({1.0, 0.5}, -1), 0);
@@ -149,7 +159,6 @@ TEST(RunSelection, WorkedTableExample) {
 
 TEST(RunSelection, ActiveListAndTarget) {
     auto db = makeTestDatabase();
-    // A list that puts the optimal tube in the middle.
     for (int i = 0; i < 12; ++i) {
         db->northAmericaDiameters.values[i] = 0.30 + 0.05 * i; // 0.60 mm at index 6
     }
@@ -160,15 +169,12 @@ TEST(RunSelection, ActiveListAndTarget) {
     EXPECT_EQ(result.optimalIndex, 6);
     EXPECT_EQ(result.firstRow, 2);
     EXPECT_EQ(result.selectedRow, 4);
-    EXPECT_EQ(result.rowTexts[4].diameter, "0.60 mm");
     EXPECT_EQ(result.rowTexts[0].diameter, "0.40 mm");
+    EXPECT_EQ(result.rowTexts[4].diameter, "0.60 mm");
 
-    // Nothing near the target: the first tube, shown in the first row.
-    db->targetLength = 0.2;
+    db->targetLength = 0.2; // nothing near: the first tube in the first row
     ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.optimalIndex, 0);
-    EXPECT_EQ(result.firstRow, 0);
-    EXPECT_EQ(result.selectedRow, 0);
+    EXPECT_EQ(result.optimalIndex + result.firstRow + result.selectedRow, 0);
 }
 
 TEST(RunSelection, ImperialInputsGiveTheSameFlow) {
@@ -206,22 +212,20 @@ TEST(RunSelection, FailedRunKeepsTheLastResults) {
     SelectionInputs bad = defaultInputs();
     bad.heatLoad = 0;
     bad.evapTemp = 20;
-    EXPECT_FALSE(RunSelection(bad, 0, UnitSettings(), *db, result));
+    UnitSettings inches; // other units must not reformat the kept rows
+    inches.lengthUnit = inches.diameterUnit = 1;
+    EXPECT_FALSE(RunSelection(bad, 0, inches, *db, result));
     EXPECT_FALSE(HasRecommendation(result));
     EXPECT_EQ(result.message, "Heat load invalid");
     EXPECT_EQ(result.flowRate, good.flowRate);
     EXPECT_EQ(result.optimalIndex, good.optimalIndex);
     EXPECT_EQ(result.firstRow, good.firstRow);
     EXPECT_EQ(result.selectedRow, good.selectedRow);
-    for (int i = 0; i < MAX_DIAMETERS; ++i) {
-        EXPECT_EQ(result.lengths[i], good.lengths[i]);
-    }
+    EXPECT_TRUE(std::equal(result.lengths, result.lengths + MAX_DIAMETERS, good.lengths));
     for (int row = 0; row < RESULT_ROWS; ++row) {
         EXPECT_EQ(result.rowTexts[row].length, good.rowTexts[row].length);
         EXPECT_EQ(result.rowTexts[row].diameter, good.rowTexts[row].diameter);
     }
-
-    // The next good run clears the texts again.
     EXPECT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
     EXPECT_TRUE(result.message.empty() && result.rangeText.empty());
 }
@@ -303,23 +307,19 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
 }
 
 TEST(DatabaseUsability, NeedsARefrigerantAndNineDiametersInEachList) {
+    const struct {
+        int refrigerants, europe, northAmerica;
+        bool usable;
+    } cases[] = {{1, 12, 12, true}, {1, 9, 9, true},   {50, 50, 50, true},
+                 {1, 9, 8, false},  {1, 8, 9, false},  {1, 51, 9, false},
+                 {0, 9, 9, false},  {51, 9, 9, false}, {1, -1, 9, false}};
     auto db = makeTestDatabase();
-    EXPECT_TRUE(IsDatabaseUsable(*db));
-    db->europeDiameters.count = 9;
-    db->northAmericaDiameters.count = 9;
-    EXPECT_TRUE(IsDatabaseUsable(*db));
-    db->northAmericaDiameters.count = 8;
-    EXPECT_FALSE(IsDatabaseUsable(*db));
-    db->northAmericaDiameters.count = 9;
-    db->europeDiameters.count = 8;
-    EXPECT_FALSE(IsDatabaseUsable(*db));
-    db->europeDiameters.count = 51;
-    EXPECT_FALSE(IsDatabaseUsable(*db));
-    db->europeDiameters.count = 50;
-    EXPECT_TRUE(IsDatabaseUsable(*db));
-    db->refrigerantCount = 0;
-    EXPECT_FALSE(IsDatabaseUsable(*db));
-    db->refrigerantCount = 51;
-    EXPECT_FALSE(IsDatabaseUsable(*db));
+    for (const auto& c : cases) {
+        db->refrigerantCount = c.refrigerants;
+        db->europeDiameters.count = c.europe;
+        db->northAmericaDiameters.count = c.northAmerica;
+        EXPECT_EQ(IsDatabaseUsable(*db), c.usable)
+            << c.refrigerants << " " << c.europe << " " << c.northAmerica;
+    }
     EXPECT_FALSE(IsDatabaseUsable(RefrigerantDatabase()));
 }

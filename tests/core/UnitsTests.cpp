@@ -1,3 +1,5 @@
+// Unit labels, conversions and display formats. "\272" is the octal form of
+// byte 0xBA (º), so that a following C or F is not read as a hex digit.
 #include "units/Units.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +23,15 @@ UnitSettings allImperial() {
 
 } // namespace
 
-TEST(UnitLabels, DefaultsImperialAndOutOfRangeKinds) {
+TEST(UnitLabels, MetricImperialAndOtherKinds) {
     const UnitSettings metric;
-    EXPECT_STREQ(UnitLabel(metric, UNIT_LENGTH), "m");
-    EXPECT_STREQ(UnitLabel(metric, UNIT_TEMPERATURE), "\xBA"
-                                                      "C");
-    EXPECT_STREQ(UnitLabel(metric, UNIT_PRESSURE), "bar");
-    EXPECT_STREQ(UnitLabel(metric, UNIT_DIAMETER), "mm");
-    EXPECT_STREQ(UnitLabel(metric, UNIT_ENERGY), "W");
-    EXPECT_STREQ(UnitLabel(metric, UNIT_FLOW), "l/min");
-
     const UnitSettings imperial = allImperial();
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_LENGTH), "in.");
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_TEMPERATURE), "\xBA"
-                                                        "F");
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_PRESSURE), "psi");
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_DIAMETER), "in.");
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_ENERGY), "Btu/hr");
-    EXPECT_STREQ(UnitLabel(imperial, UNIT_FLOW), "CFM");
-
+    const char* metricLabels[] = {"m", "\272C", "bar", "mm", "W", "l/min"};
+    const char* imperialLabels[] = {"in.", "\272F", "psi", "in.", "Btu/hr", "CFM"};
+    for (int kind = 0; kind < 6; ++kind) {
+        EXPECT_STREQ(UnitLabel(metric, kind), metricLabels[kind]) << kind;
+        EXPECT_STREQ(UnitLabel(imperial, kind), imperialLabels[kind]) << kind;
+    }
     for (int kind : {6, 7, 1000, -1, std::numeric_limits<int>::min()}) {
         EXPECT_STREQ(UnitLabel(metric, kind), " ") << kind;
         EXPECT_STREQ(UnitLabel(imperial, kind), " ") << kind;
@@ -47,23 +39,17 @@ TEST(UnitLabels, DefaultsImperialAndOutOfRangeKinds) {
 }
 
 // An edited settings store may hold 2: labels test against 0, the length,
-// diameter, pressure and Fahrenheit conversions test for exactly 1.
-TEST(UnitLabels, ValueOtherThanOneSelectsLabelButDoesNotConvert) {
+// diameter and pressure conversions for exactly 1.
+TEST(UnitLabels, ValueOtherThanOneSelectsTheLabelButDoesNotConvert) {
     UnitSettings units;
-    units.lengthUnit = 2;
-    units.diameterUnit = 2;
-    units.pressureUnit = 2;
-    units.temperatureUnit = 2;
+    units.lengthUnit = units.diameterUnit = units.pressureUnit = units.flowUnit = 2;
     EXPECT_STREQ(UnitLabel(units, UNIT_LENGTH), "in.");
     EXPECT_STREQ(UnitLabel(units, UNIT_DIAMETER), "in.");
     EXPECT_STREQ(UnitLabel(units, UNIT_PRESSURE), "psi");
-    EXPECT_DOUBLE_EQ(LengthForDisplay(units, 1.0), 1.0);
-    EXPECT_DOUBLE_EQ(DiameterForDisplay(units, 0.8), 0.8);
-    EXPECT_DOUBLE_EQ(PressureForDisplay(units, 10.0), 10.0);
-    units.flowUnit = 2;
-    EXPECT_DOUBLE_EQ(FlowForDisplay(units, 10.0), 10.0);
-    units.flowUnit = -1;
-    EXPECT_STREQ(UnitLabel(units, UNIT_FLOW), "l/min");
+    EXPECT_EQ(LengthForDisplay(units, 1.0), 1.0);
+    EXPECT_EQ(DiameterForDisplay(units, 0.8), 0.8);
+    EXPECT_EQ(PressureForDisplay(units, 10.0), 10.0);
+    EXPECT_EQ(FlowForDisplay(units, 10.0), 10.0);
 }
 
 TEST(UnitConversions, ExactFactors) {
@@ -73,24 +59,20 @@ TEST(UnitConversions, ExactFactors) {
     EXPECT_EQ(DiameterForDisplay(imperial, 0.8), 0.8 * 0.039370078740157);
     EXPECT_EQ(FlowForDisplay(imperial, 3.0), 3.0 * 0.035314662471284765);
     EXPECT_EQ(PressureForDisplay(imperial, 10.0), 10.0 * 14.5037738);
-    EXPECT_EQ(LengthForDisplay(metric, 2.0), 2.0);
-    EXPECT_EQ(DiameterForDisplay(metric, 0.8), 0.8);
-    EXPECT_EQ(FlowForDisplay(metric, 3.0), 3.0);
-    EXPECT_EQ(PressureForDisplay(metric, 10.0), 10.0);
+    EXPECT_EQ(LengthForDisplay(metric, 2.0) + DiameterForDisplay(metric, 0.8) +
+                  FlowForDisplay(metric, 3.0) + PressureForDisplay(metric, 10.0),
+              2.0 + 0.8 + 3.0 + 10.0);
 
     EXPECT_EQ(BtuPerHourToWatts(100.0), 100.0 * 0.29307107);
     EXPECT_NEAR(WattsToBtuPerHour(110.0), 375.3355793, 1e-9);
     EXPECT_NEAR(BtuPerHourToWatts(WattsToBtuPerHour(110.0)), 110.0, 2e-7);
     EXPECT_NE(BtuPerHourToWatts(WattsToBtuPerHour(110.0)), 110.0); // not exact inverses
-}
 
-TEST(UnitConversions, TemperatureSwitch) {
     EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(-25), -13);
     EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(55), 131);
     EXPECT_DOUBLE_EQ(CelsiusToFahrenheit(32), 89.6);
     EXPECT_DOUBLE_EQ(FahrenheitToCelsius(-13), -25);
     EXPECT_DOUBLE_EQ(FahrenheitToCelsius(89.6), 32);
-    EXPECT_DOUBLE_EQ(FahrenheitToCelsius(-40), -40);
 }
 
 TEST(FractionalInches, WorkedValues) {
@@ -137,12 +119,10 @@ TEST(DisplayFormats, ResultTexts) {
     EXPECT_EQ(FormatLength(metric, 1.0), "1.00 m");
     EXPECT_EQ(FormatLength(imperial, 1.0), "39 3/8 in.");
     EXPECT_EQ(FormatLength(metric, 2.345678), "2.35 m");
+    EXPECT_EQ(FormatLength(imperial, 12.9 / 39.37), "13  in."); // the fraction's blank stays
     EXPECT_EQ(FormatDiameter(metric, 0.6604), "0.66 mm");
     EXPECT_EQ(FormatDiameter(imperial, 0.6604), "0.026 in.");
     EXPECT_EQ(FormatDiameter(imperial, 0.8), "0.031 in.");
-    EXPECT_EQ(FormatDiameter(metric, 0.8), "0.80 mm");
-    // A length whose inches end on a whole number keeps the fraction's blank.
-    EXPECT_EQ(FormatLength(imperial, 12.9 / 39.37), "13  in.");
     // Huge values grow the text instead of overrunning a buffer.
     EXPECT_EQ(FormatLength(metric, 1e300).size(), 301u + 3u + 2u);
 }

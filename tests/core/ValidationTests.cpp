@@ -1,3 +1,4 @@
+// Range checks and their messages. "\272" is byte 0xBA (º) in octal.
 #include "selection/RunSelection.h"
 #include "units/Units.h"
 
@@ -7,158 +8,108 @@
 
 namespace {
 
-// Inside every range of the test refrigerant.
-SelectionInputs goodInputs() {
+// Inside every range of the test refrigerant; the ambient value is never
+// checked.
+SelectionInputs inputs(double heatLoad = 110, double evap = -25, double cond = 55,
+                       double returnGas = 32) {
     SelectionInputs in;
-    in.heatLoad = 110;
-    in.evapTemp = -25;
-    in.condTemp = 55;
-    in.returnGasTemp = 32;
-    in.ambientTemp = 1000; // no range, never checked
+    in.heatLoad = heatLoad;
+    in.evapTemp = evap;
+    in.condTemp = cond;
+    in.returnGasTemp = returnGas;
+    in.ambientTemp = 1000;
     return in;
 }
 
-bool valid(const SelectionInputs& in, const UnitSettings& units = UnitSettings()) {
-    auto db = makeTestDatabase();
+struct Outcome {
+    bool ok;
     SelectionResult result;
-    return RunSelection(in, 0, units, *db, result);
+};
+
+Outcome run(const SelectionInputs& in, const UnitSettings& units = UnitSettings()) {
+    auto db = makeTestDatabase();
+    Outcome outcome;
+    outcome.ok = RunSelection(in, 0, units, *db, outcome.result);
+    return outcome;
 }
 
 } // namespace
 
-TEST(Validation, HeatLoadBoundsInWatts) {
-    for (double q : {1.0, 10000.0, 110.0}) {
-        SelectionInputs in = goodInputs();
-        in.heatLoad = q;
-        EXPECT_TRUE(valid(in)) << q;
+TEST(Validation, HeatLoadBounds) {
+    for (double q : {1.0, 10000.0}) {
+        EXPECT_TRUE(run(inputs(q)).ok) << q;
     }
     for (double q : {0.99, 10000.01, 0.0, -5.0}) {
-        SelectionInputs in = goodInputs();
-        in.heatLoad = q;
-        auto db = makeTestDatabase();
-        SelectionResult result;
-        EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result)) << q;
-        EXPECT_FALSE(result.heatLoadValid);
-        EXPECT_EQ(result.message, "Heat load invalid");
-        EXPECT_EQ(result.rangeText, "1 to 10000W");
+        const Outcome o = run(inputs(q));
+        EXPECT_FALSE(o.ok || o.result.heatLoadValid) << q;
+        EXPECT_EQ(o.result.message, "Heat load invalid");
+        EXPECT_EQ(o.result.rangeText, "1 to 10000W");
     }
-}
-
-// The check stays 1..10000 W although the Btu/hr text says 34000.
-TEST(Validation, HeatLoadBoundsInBtuPerHour) {
+    // In Btu/hr the check stays 1..10000 W although the text says 34000.
     UnitSettings btu;
     btu.energyUnit = 0;
-    const struct {
-        double btuPerHour;
-        bool valid;
-    } cases[] = {{34121, true}, {34122, false}, {3.412, false}, {3.4122, true}, {34000, true}};
-    for (const auto& c : cases) {
-        SelectionInputs in = goodInputs();
-        in.heatLoad = c.btuPerHour;
-        auto db = makeTestDatabase();
-        SelectionResult result;
-        EXPECT_EQ(RunSelection(in, 0, btu, *db, result), c.valid) << c.btuPerHour;
-        EXPECT_EQ(result.heatLoadValid, c.valid) << c.btuPerHour;
-        if (!c.valid) {
-            EXPECT_EQ(result.rangeText, "1 to 34000 btu/hr");
-        }
+    EXPECT_TRUE(run(inputs(34121), btu).ok);
+    EXPECT_TRUE(run(inputs(3.4122), btu).ok);
+    for (double q : {34122.0, 3.412}) {
+        const Outcome o = run(inputs(q), btu);
+        EXPECT_FALSE(o.ok || o.result.heatLoadValid) << q;
+        EXPECT_EQ(o.result.rangeText, "1 to 34000 btu/hr");
     }
 }
 
 TEST(Validation, TemperatureBoundsAreInclusive) {
-    const struct {
-        double evap, cond, returnGas;
-        bool valid;
-    } cases[] = {
-        {-40, 30, 0, true},       {-10, 70, 45, true},      {-40.001, 55, 32, false},
-        {-9.999, 55, 32, false},  {-25, 29.999, 32, false}, {-25, 70.001, 32, false},
-        {-25, 55, -0.001, false}, {-25, 55, 45.001, false},
-    };
-    for (const auto& c : cases) {
-        SelectionInputs in = goodInputs();
-        in.evapTemp = c.evap;
-        in.condTemp = c.cond;
-        in.returnGasTemp = c.returnGas;
-        EXPECT_EQ(valid(in), c.valid) << c.evap << " " << c.cond << " " << c.returnGas;
-    }
+    EXPECT_TRUE(run(inputs(110, -40, 30, 0)).ok);
+    EXPECT_TRUE(run(inputs(110, -10, 70, 45)).ok);
+    EXPECT_EQ(run(inputs(110, -40.001)).result.message, "Evap temp invalid");
+    EXPECT_EQ(run(inputs(110, -9.999)).result.message, "Evap temp invalid");
+    EXPECT_EQ(run(inputs(110, -25, 29.999)).result.message, "Cond temp invalid");
+    EXPECT_EQ(run(inputs(110, -25, 70.001)).result.message, "Cond temp invalid");
+    EXPECT_EQ(run(inputs(110, -25, 55, -0.001)).result.message, "Return gas invalid");
+    EXPECT_EQ(run(inputs(110, -25, 55, 45.001)).result.message, "Return gas invalid");
 }
 
 TEST(Validation, PriorityAndRangeTexts) {
-    auto db = makeTestDatabase();
-    SelectionResult result;
+    Outcome o = run(inputs(110, 0, 100)); // evaporating and condensing out
+    EXPECT_FALSE(o.ok);
+    EXPECT_EQ(o.result.message, "Evap temp invalid");
+    EXPECT_EQ(o.result.rangeText, "-40.0\272C to -10.0\272C");
+    EXPECT_TRUE(o.result.heatLoadValid && o.result.returnGasValid);
+    EXPECT_FALSE(o.result.evapTempValid || o.result.condTempValid); // every check is made
 
-    SelectionInputs in = goodInputs();
-    in.evapTemp = 0;   // evap out
-    in.condTemp = 100; // cond out
-    EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.message, "Evap temp invalid");
-    EXPECT_EQ(result.rangeText, "-40.0\xBA"
-                                "C to -10.0\xBA"
-                                "C");
-    EXPECT_TRUE(result.heatLoadValid);
-    EXPECT_FALSE(result.evapTempValid);
-    EXPECT_FALSE(result.condTempValid); // every check is made
-    EXPECT_TRUE(result.returnGasValid);
+    o = run(inputs(110, -25, 100, 50)); // condensing and return gas out
+    EXPECT_EQ(o.result.message, "Return gas invalid");
+    EXPECT_EQ(o.result.rangeText, "0.0\272C to 45.0\272C");
 
-    in = goodInputs();
-    in.condTemp = 100;
-    in.returnGasTemp = 50;
-    EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.message, "Return gas invalid");
-    EXPECT_EQ(result.rangeText, "0.0\xBA"
-                                "C to 45.0\xBA"
-                                "C");
+    o = run(inputs(110, -25, 100));
+    EXPECT_EQ(o.result.message, "Cond temp invalid");
+    EXPECT_EQ(o.result.rangeText, "30.0\272C to 70.0\272C");
+    EXPECT_TRUE(o.result.evapTempValid && o.result.returnGasValid && o.result.heatLoadValid);
 
-    in = goodInputs();
-    in.condTemp = 100;
-    EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.message, "Cond temp invalid");
-    EXPECT_EQ(result.rangeText, "30.0\xBA"
-                                "C to 70.0\xBA"
-                                "C");
-    EXPECT_FALSE(result.condTempValid);
-    EXPECT_TRUE(result.evapTempValid && result.returnGasValid && result.heatLoadValid);
+    o = run(inputs(0, 0, 100, 50)); // all four out
+    EXPECT_EQ(o.result.message, "Heat load invalid");
+    EXPECT_FALSE(o.result.heatLoadValid || o.result.evapTempValid || o.result.condTempValid ||
+                 o.result.returnGasValid);
 
-    in.heatLoad = 0;
-    in.evapTemp = 0;
-    in.returnGasTemp = 50;
-    EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.message, "Heat load invalid");
-    EXPECT_FALSE(result.heatLoadValid || result.evapTempValid || result.condTempValid ||
-                 result.returnGasValid);
-
-    EXPECT_TRUE(RunSelection(goodInputs(), 0, UnitSettings(), *db, result));
-    EXPECT_EQ(result.message, "");
-    EXPECT_EQ(result.rangeText, "");
+    o = run(inputs());
+    EXPECT_TRUE(o.ok && o.result.message.empty() && o.result.rangeText.empty());
 }
 
 TEST(Validation, FahrenheitConvertsInputsAndRangeText) {
-    auto db = makeTestDatabase();
     UnitSettings fahrenheit;
     fahrenheit.temperatureUnit = 1;
-    SelectionResult result;
-
-    SelectionInputs in = goodInputs();
-    in.evapTemp = CelsiusToFahrenheit(-25);
-    in.condTemp = CelsiusToFahrenheit(55);
-    in.returnGasTemp = CelsiusToFahrenheit(32);
-    EXPECT_TRUE(RunSelection(in, 0, fahrenheit, *db, result));
-
-    in.evapTemp = 15; // -9.4 ºC, above -10 ºC
-    EXPECT_FALSE(RunSelection(in, 0, fahrenheit, *db, result));
-    EXPECT_EQ(result.message, "Evap temp invalid");
-    EXPECT_EQ(result.rangeText, "-40.0\xBA"
-                                "F to 14.0\xBA"
-                                "F");
-    in.evapTemp = 14; // exactly -10 ºC
-    EXPECT_TRUE(RunSelection(in, 0, fahrenheit, *db, result));
-
-    // The same entries read as ºC are out of range.
-    EXPECT_FALSE(RunSelection(in, 0, UnitSettings(), *db, result));
-    // A stored 2 shows the ºF label but converts nothing.
+    EXPECT_TRUE(run(inputs(110, -13, 131, 89.6), fahrenheit).ok);
+    const Outcome o = run(inputs(110, 15, 131, 89.6), fahrenheit); // -9.4 ºC
+    EXPECT_EQ(o.result.message, "Evap temp invalid");
+    EXPECT_EQ(o.result.rangeText, "-40.0\272F to 14.0\272F");
+    EXPECT_TRUE(run(inputs(110, 14, 131, 89.6), fahrenheit).ok); // exactly -10 ºC
+    EXPECT_FALSE(run(inputs(110, 14, 131, 89.6)).ok);            // the same read as ºC
+    // A stored 2 shows the ºF label but converts nothing, neither the entries
+    // nor the range; energy 2 is W.
     UnitSettings two;
     two.temperatureUnit = 2;
-    EXPECT_TRUE(RunSelection(goodInputs(), 0, two, *db, result));
+    two.energyUnit = 2;
+    EXPECT_TRUE(run(inputs(3), two).ok);
+    EXPECT_EQ(run(inputs(110, 0), two).result.rangeText, "-40.0\272F to -10.0\272F");
 }
 
 TEST(Validation, RangesFollowTheSelectedRefrigerant) {
@@ -168,9 +119,7 @@ TEST(Validation, RangesFollowTheSelectedRefrigerant) {
     db->refrigerants[1].evapMin = -20;
     db->refrigerants[1].evapMax = 5;
     SelectionResult result;
-    EXPECT_TRUE(RunSelection(goodInputs(), 0, UnitSettings(), *db, result));
-    EXPECT_FALSE(RunSelection(goodInputs(), 1, UnitSettings(), *db, result));
-    EXPECT_EQ(result.rangeText, "-20.0\xBA"
-                                "C to 5.0\xBA"
-                                "C");
+    EXPECT_TRUE(RunSelection(inputs(), 0, UnitSettings(), *db, result));
+    EXPECT_FALSE(RunSelection(inputs(), 1, UnitSettings(), *db, result));
+    EXPECT_EQ(result.rangeText, "-20.0\272C to 5.0\272C");
 }
