@@ -30,8 +30,10 @@ int UnscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileTe
     // Only the first MAX_DATA_FILE_BYTES stored bytes are looked at. A CR that
     // is the last byte looked at is delivered as CR: the byte after it lies
     // beyond the limit and is never read, so it cannot turn the pair into LF.
-    // The delivered data is never longer than the stored bytes looked at, so
-    // the text holds at most MAX_DATA_TEXT characters.
+    // Either way that last byte is a filler or the first half of a character
+    // without its filler, so it never reaches the text. The delivered data is
+    // never longer than the stored bytes looked at, so the text holds at most
+    // MAX_DATA_TEXT characters.
     const std::size_t limit =
         byteCount < static_cast<std::size_t>(MAX_DATA_FILE_BYTES) ? byteCount : MAX_DATA_FILE_BYTES;
 
