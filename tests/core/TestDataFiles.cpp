@@ -83,7 +83,8 @@ bool writeBinaryFile(const std::string& path, const std::vector<unsigned char>& 
     if (file == nullptr) {
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool written =
+        bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
 
