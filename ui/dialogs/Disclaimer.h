@@ -1,0 +1,8 @@
+#pragma once
+// The disclaimer box: the platform's message box over `owner`, captioned with
+// the application name, information icon and OK. Returns when it is closed;
+// the owner stays open and is usable again.
+#include <string>
+#include <windows.h>
+
+void ShowDisclaimer(HWND owner, const std::wstring& applicationName);

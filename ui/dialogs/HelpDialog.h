@@ -1,0 +1,30 @@
+#pragma once
+// The help dialog (template 152): the help text in a read-only box that drops
+// the characters %'*"+?><:\, the Disclaimer button, OK, and the link to the
+// maker's web site. The text is the data file's help lines, or the built-in
+// help text when the file has none; it is rebuilt each time the dialog opens.
+#include "database/RefrigerantDatabase.h"
+#include "ui/controls/FilteredTextField.h"
+#include "ui/framework/Dialog.h"
+
+#include <string>
+
+class CHelpDlg : public Dialog {
+public:
+    static constexpr COLORREF kTextBackground = RGB(242, 246, 251);
+
+    // The database is read when the dialog opens; the application name
+    // captions the disclaimer box.
+    CHelpDlg(const RefrigerantDatabase& db, std::wstring applicationName);
+
+protected:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    INT_PTR onInitDialog();
+    INT_PTR onCommand(WPARAM wParam);
+
+    const RefrigerantDatabase& db_;
+    std::wstring applicationName_;
+    FilteredTextField text_;
+};
