@@ -1,11 +1,11 @@
 # make run   builds the program and starts it under Wine from build/dist/
-# make test  builds everything (native and Windows) and runs every test
+# make test  builds everything (native, Windows, sanitizers) and runs every test
 # make dist  builds only the distributable folder build/dist/
 # All three install the Debian packages they need first (as root).
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows run clean
+.PHONY: all deps native windows dist test test-native test-windows test-asan run clean
 
 all: dist
 
@@ -28,7 +28,13 @@ test-native: native
 test-windows: windows
 	$(XVFB) ctest --preset windows
 
-test: test-native test-windows
+# The native core tests again, built with AddressSanitizer and UBSan.
+test-asan: deps
+	cmake --preset native-asan
+	cmake --build --preset native-asan
+	ctest --preset native-asan
+
+test: test-native test-windows test-asan
 
 run: dist
 	sh tools/setup/run-program.sh
