@@ -8,12 +8,16 @@ PrinterReportDevice::PrinterReportDevice(HDC printer) : dc_(printer), pens_(1) {
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     SetBkMode(dc_, TRANSPARENT);
     originalPen_ = GetCurrentObject(dc_, OBJ_PEN);
+    originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
 }
 
 PrinterReportDevice::~PrinterReportDevice() {
     // Put back the pen the DC came with before the created ones go.
     if (originalPen_ != nullptr) {
         SelectObject(dc_, originalPen_);
+    }
+    if (originalFont_ != nullptr) {
+        SelectObject(dc_, originalFont_);
     }
 }
 
@@ -71,6 +75,27 @@ int PrinterReportDevice::lineHeight() const {
 
 void PrinterReportDevice::selectDeviceDefaultFont() {
     SelectObject(dc_, GetStockObject(DEVICE_DEFAULT_FONT));
+    const int dotsPerInch = GetDeviceCaps(dc_, LOGPIXELSY);
+    TEXTMETRICW metrics{};
+    if (dotsPerInch <= 0 || !GetTextMetricsW(dc_, &metrics) ||
+        metrics.tmHeight * 72 >= kSmallestPoints * dotsPerInch) {
+        return;
+    }
+    if (!readableFont_) {
+        LOGFONTW font{};
+        font.lfHeight = -MulDiv(kReadablePoints, dotsPerInch, 72);
+        font.lfWeight = FW_NORMAL;
+        font.lfCharSet = ANSI_CHARSET;
+        font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+        font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+        font.lfQuality = DEFAULT_QUALITY;
+        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
+        readableFont_.reset(CreateFontIndirectW(&font));
+    }
+    if (readableFont_) {
+        SelectObject(dc_, readableFont_.get());
+    }
 }
 
 void PrinterReportDevice::selectSolidPen(int width, ReportColour colour) {

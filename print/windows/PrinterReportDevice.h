@@ -4,6 +4,12 @@
 // device capabilities and the selected font's metrics. The DC is not owned;
 // pens created here are released when the state they were selected in is
 // restored, or with the device.
+//
+// The report prints in the printer's own default font. Some printer drivers
+// (Wine's PostScript driver among them) give that stock font its screen size
+// in printer dots, which comes out at about 4 points on paper; when the
+// default font is smaller than 8 points the device uses a 10-point
+// "Courier New" instead, the usual resident font of a printer.
 #include "print/ReportDevice.h"
 #include "ui/framework/Unique.h"
 
@@ -16,6 +22,9 @@ public:
     ~PrinterReportDevice() override;
     PrinterReportDevice(const PrinterReportDevice&) = delete;
     PrinterReportDevice& operator=(const PrinterReportDevice&) = delete;
+
+    static constexpr int kSmallestPoints = 8;
+    static constexpr int kReadablePoints = 10;
 
     void startDocument(const std::string& documentName) override;
     void endDocument() override;
@@ -34,6 +43,8 @@ public:
 private:
     HDC dc_;
     HGDIOBJ originalPen_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    UniqueFont readableFont_;
     // One list of created pens per saved state; the first for the unsaved one.
     std::vector<std::vector<UniquePen>> pens_;
 };
