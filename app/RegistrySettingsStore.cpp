@@ -1,0 +1,53 @@
+#include "app/RegistrySettingsStore.h"
+
+#include "ui/framework/Text1252.h"
+#include "ui/framework/Unique.h"
+
+#include <cstring>
+#include <windows.h>
+
+RegistrySettingsStore::RegistrySettingsStore(const std::wstring& companyKey,
+                                             const std::wstring& applicationName)
+    : rootPath_(L"Software\\" + companyKey + L"\\" + applicationName) {}
+
+std::wstring RegistrySettingsStore::sectionPath(const char* section) const {
+    return rootPath_ + L"\\" + Widen1252(section);
+}
+
+std::int32_t RegistrySettingsStore::readInt(const char* section, const char* name,
+                                            std::int32_t defaultValue) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
+                      &opened) != ERROR_SUCCESS) {
+        return defaultValue;
+    }
+    const UniqueRegistryKey key(opened);
+    DWORD type = 0;
+    BYTE data[sizeof(DWORD)] = {};
+    DWORD size = sizeof data;
+    const std::wstring valueName = Widen1252(name);
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(DWORD)) {
+        return defaultValue;
+    }
+    // Two's complement: a stored 0xFFFFFFFF reads back as -1.
+    std::int32_t value = 0;
+    std::memcpy(&value, data, sizeof value);
+    return value;
+}
+
+void RegistrySettingsStore::writeInt(const char* section, const char* name, std::int32_t value) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
+                        nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    const UniqueRegistryKey key(created);
+    DWORD data = 0;
+    std::memcpy(&data, &value, sizeof data);
+    const std::wstring valueName = Widen1252(name);
+    RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                   sizeof data);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Reading and writing the seven unit settings, in the store's order. Header
+// only, like the store's interface, so that the windows can use it without
+// linking the start-up code.
+#include "app/SettingsNames.h"
+#include "app/SettingsStore.h"
+#include "units/UnitSettings.h"
+
+// Reads "UnitsEnergy     " .. "DiamType        " from "Settings1" with their
+// defaults.
+inline UnitSettings ReadUnitSettings(SettingsStore& store) {
+    const UnitSettings defaults;
+    UnitSettings units;
+    units.energyUnit = store.readInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, defaults.energyUnit);
+    units.temperatureUnit =
+        store.readInt(SECTION_SETTINGS, VALUE_UNITS_TEMPERATURE, defaults.temperatureUnit);
+    units.pressureUnit =
+        store.readInt(SECTION_SETTINGS, VALUE_UNITS_PRESSURE, defaults.pressureUnit);
+    units.diameterUnit =
+        store.readInt(SECTION_SETTINGS, VALUE_UNITS_DIAMETER, defaults.diameterUnit);
+    units.lengthUnit = store.readInt(SECTION_SETTINGS, VALUE_UNITS_LENGTH, defaults.lengthUnit);
+    units.flowUnit = store.readInt(SECTION_SETTINGS, VALUE_UNITS_FLOW, defaults.flowUnit);
+    units.diameterList =
+        store.readInt(SECTION_SETTINGS, VALUE_DIAMETER_LIST, defaults.diameterList);
+    return units;
+}
+
+// Writes all seven, in the same order.
+inline void WriteUnitSettings(SettingsStore& store, const UnitSettings& units) {
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, units.energyUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_TEMPERATURE, units.temperatureUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_PRESSURE, units.pressureUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_DIAMETER, units.diameterUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_LENGTH, units.lengthUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_FLOW, units.flowUnit);
+    store.writeInt(SECTION_SETTINGS, VALUE_DIAMETER_LIST, units.diameterList);
+}

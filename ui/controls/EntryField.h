@@ -1,0 +1,56 @@
+#pragma once
+// Base of the program's entry fields: an edit control of a dialog, taken
+// over by ID, whose text a rule of the derived class keeps valid. The field
+// forwards typed characters to the rule and applies the edit it returns;
+// pasted, cut, cleared and set texts are corrected to the valid text. Every
+// change reaches the parent through the edit control's own EN_CHANGE.
+//
+// It also paints its background in a colour of the owner's choosing, answering
+// the WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC requests the dialog reflects to it.
+#include "ui/controls/rules/EntryTextEdit.h"
+#include "ui/framework/SubclassedControl.h"
+#include "ui/framework/Unique.h"
+
+#include <string>
+#include <windows.h>
+
+class EntryField : public SubclassedControl {
+public:
+    // Replaces the field's background brush with a solid one of `colour` and
+    // repaints the field.
+    void SetBackgroundColour(COLORREF colour);
+
+    // The field's text, as Windows-1252.
+    std::string text() const;
+    void setText(const std::string& text);
+    TextSelection selection() const;
+    bool isReadOnly() const;
+
+    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+protected:
+    // The text in the field's valid form.
+    virtual std::string validText(const std::string& text) const = 0;
+    // What to do with a typed character (a Windows-1252 byte).
+    virtual KeystrokeOutcome typedCharacter(const std::string& text, TextSelection selection,
+                                            unsigned char typed) const = 0;
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT onChar(WPARAM wParam, LPARAM lParam);
+    LRESULT onKeyDown(WPARAM wParam, LPARAM lParam);
+    LRESULT onCut();
+    LRESULT onClear();
+    LRESULT onPaste(WPARAM wParam, LPARAM lParam);
+    LRESULT onSetText(WPARAM wParam, LPARAM lParam);
+
+    void select(TextSelection selection);
+    void replaceSelection(const std::string& replacement, bool undoable);
+    // Brings the text back to its valid form and puts back the selection the
+    // edit control had, without scrolling the caret into view.
+    void normalise();
+
+    UniqueBrush background_;
+    COLORREF backgroundColour_ = RGB(255, 255, 255);
+};

@@ -1,0 +1,17 @@
+#include "ui/controls/FilteredTextField.h"
+
+#include <utility>
+
+FilteredTextField::FilteredTextField(int maxLength, std::string forbidden) {
+    format_.maxLength = maxLength;
+    format_.forbidden = std::move(forbidden);
+}
+
+std::string FilteredTextField::validText(const std::string& text) const {
+    return FilteredValidText(text, format_);
+}
+
+KeystrokeOutcome FilteredTextField::typedCharacter(const std::string&, TextSelection,
+                                                   unsigned char typed) const {
+    return FilteredTypedCharacter(typed, isReadOnly(), format_);
+}

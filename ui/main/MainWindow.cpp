@@ -1,0 +1,263 @@
+#include "ui/main/MainWindow.h"
+
+#include "app/SettingsNames.h"
+#include "app/UnitSettingsStore.h"
+#include "database/DataFileReader.h"
+#include "database/DatabaseParser.h"
+#include "resources/ResourceIds.h"
+#include "selection/DatabaseUsability.h"
+#include "ui/framework/Text1252.h"
+#include "ui/main/MainWindowFonts.h"
+#include "ui/main/rules/StoredInputs.h"
+#include "ui/main/rules/WindowPlacement.h"
+
+#include <commctrl.h>
+#include <cstdio>
+#include <windowsx.h>
+
+namespace {
+
+constexpr int kWholeDigits = 9;
+constexpr int kDecimalPlaces = 3;
+constexpr COLORREF kFieldBackground = RGB(242, 246, 251);
+constexpr UINT kRecalculationPeriodMs = 1000;
+
+} // namespace
+
+MainWindow::MainWindow(SettingsStore& store, const AppIdentity& identity,
+                       std::wstring applicationName)
+    : Dialog(IDD_MAIN), store_(store), identity_(identity),
+      applicationName_(std::move(applicationName)),
+      database_(std::make_unique<RefrigerantDatabase>()),
+      heatLoadField_(kWholeDigits, kDecimalPlaces), evapTempField_(kWholeDigits, kDecimalPlaces),
+      condTempField_(kWholeDigits, kDecimalPlaces),
+      returnGasTempField_(kWholeDigits, kDecimalPlaces),
+      ambientTempField_(kWholeDigits, kDecimalPlaces),
+      unusedField1000_(kWholeDigits, kDecimalPlaces),
+      unusedField1007_(kWholeDigits, kDecimalPlaces) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
+    smallIcon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON),
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), 0)));
+}
+
+MainWindow::~MainWindow() = default;
+
+INT_PTR MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog();
+    case WM_COMMAND:
+        return onCommand(wParam, lParam);
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SYSCOMMAND:
+        return onSysCommand(wParam);
+    case WM_TIMER:
+        onTimer();
+        return FALSE; // then the default processing
+    case WM_PAINT:
+        PaintMainWindow();
+        return TRUE;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(applicationIcon());
+    case WM_SIZE:
+        onSize(wParam, LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_MOVE:
+        onMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return FALSE;
+    case WM_SIZING:
+        onSizing(*reinterpret_cast<RECT*>(lParam));
+        setMessageResult(TRUE);
+        return TRUE;
+    case WM_CLOSE:
+        endDialog(IDCANCEL);
+        return TRUE;
+    case WM_DESTROY:
+        onDestroy();
+        return FALSE;
+    }
+    return FALSE;
+}
+
+INT_PTR MainWindow::onInitDialog() {
+    bindControl(refrigerantSelector_, IDC_MAIN_REFRIGERANT);
+    bindControl(heatLoadField_, IDC_MAIN_HEAT_LOAD);
+    bindControl(evapTempField_, IDC_MAIN_EVAP_TEMP);
+    bindControl(condTempField_, IDC_MAIN_COND_TEMP);
+    bindControl(returnGasTempField_, IDC_MAIN_RETURN_GAS_TEMP);
+    bindControl(ambientTempField_, IDC_MAIN_AMBIENT_TEMP);
+    bindControl(unusedField1000_, IDC_MAIN_UNUSED_1000);
+    bindControl(unusedField1007_, IDC_MAIN_UNUSED_1007);
+    bindControl(resultsList_, IDC_MAIN_RESULTS);
+    bindControl(settingsButton_, IDC_MAIN_SETTINGS);
+    bindControl(printButton_, IDC_MAIN_PRINT);
+    bindControl(helpButton_, IDC_MAIN_HELP);
+    bindControl(homepageLink_, IDC_MAIN_HOMEPAGE);
+
+    if (!loadDatabase()) {
+        MessageBoxW(hwnd(), L"Could not read Olvane.tbx", applicationName_.c_str(),
+                    MB_OK | MB_ICONERROR);
+        SendMessageW(hwnd(), WM_CLOSE, 0, 0); // ends the modal run before it shows anything
+        return TRUE;
+    }
+    addAboutCommand();
+    SetWindowTextW(hwnd(), Widen1252(identity_.fileDescription).c_str());
+    // The homepage link at the bottom shows its caption from the template;
+    // its target and colours belong to the link control.
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : icon_));
+    units_ = ReadUnitSettings(store_);
+    restorePlacement();
+    InitialiseControls();
+    isInitialised = true;
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, kRecalculationPeriodMs, nullptr);
+    return TRUE;
+}
+
+bool MainWindow::loadDatabase() {
+    RefrigerantDatabase& db = *database_;
+    std::snprintf(db.databaseVersion, sizeof db.databaseVersion, "%s",
+                  identity_.databaseVersion.c_str());
+    auto text = std::make_unique<DataFileText>();
+    if (ReadDataFile("Olvane.tbx", *text) == 0) {
+        return false;
+    }
+    // A file that parses but cannot serve the selection (no refrigerant, a
+    // diameter list shorter than the nine shown rows) is refused the same way.
+    if (!ParseDatabase(*text, db) || !IsDatabaseUsable(db)) {
+        return false;
+    }
+    identity_.databaseVersion = db.databaseVersion;
+    return true;
+}
+
+void MainWindow::addAboutCommand() {
+    wchar_t caption[64] = {};
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, caption, 64) <= 0) {
+        return;
+    }
+    HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
+    if (systemMenu != nullptr) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, caption);
+    }
+}
+
+void MainWindow::restorePlacement() {
+    WindowPlacement stored;
+    stored.left = store_.readInt(SECTION_LOCATION, VALUE_X_POSITION, DEFAULT_X_POSITION);
+    stored.top = store_.readInt(SECTION_LOCATION, VALUE_Y_POSITION, DEFAULT_Y_POSITION);
+    stored.width = store_.readInt(SECTION_LOCATION, VALUE_X_SIZE, DEFAULT_X_SIZE);
+    stored.height = store_.readInt(SECTION_LOCATION, VALUE_Y_SIZE, DEFAULT_Y_SIZE);
+    const WindowPlacement placement = FitStoredPlacement(stored, GetSystemMetrics(SM_CXFULLSCREEN),
+                                                         GetSystemMetrics(SM_CYFULLSCREEN));
+    SetWindowPos(hwnd(), HWND_TOP, placement.left, placement.top, placement.width, placement.height,
+                 SWP_SHOWWINDOW);
+}
+
+void MainWindow::InitialiseControls() {
+    CaptionFont.reset(MakeFont(0, 14, "Arial", 400, 1));
+    ListFont.reset(MakeFont(0, 20, "Arial", 400, 1));
+
+    HWND selector = refrigerantSelector_.hwnd();
+    for (int i = 0; i < database_->refrigerantCount; ++i) {
+        SendMessageW(selector, CB_INSERTSTRING, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(Widen1252(database_->refrigerants[i].name).c_str()));
+    }
+    currentRefrigerant = ClampRefrigerantIndex(
+        store_.readInt(SECTION_SETTINGS, VALUE_REFRIGERANT, 0), database_->refrigerantCount);
+    SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
+    // The selector's bitmaps and colour pairs are set here once it paints
+    // itself.
+
+    NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
+                                              &returnGasTempField_, &ambientTempField_};
+    for (NumericEntryField* field : shownFields) {
+        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont.get()), TRUE);
+    }
+    struct StoredField {
+        NumericEntryField& field;
+        const char* name;
+        std::int32_t defaultValue;
+    };
+    const StoredField stored[] = {
+        {heatLoadField_, VALUE_HEAT_LOAD, DEFAULT_HEAT_LOAD},
+        {evapTempField_, VALUE_EVAP_TEMP, DEFAULT_EVAP_TEMP},
+        {condTempField_, VALUE_COND_TEMP, DEFAULT_COND_TEMP},
+        {returnGasTempField_, VALUE_RETURN_GAS_TEMP, DEFAULT_RETURN_GAS_TEMP},
+        {ambientTempField_, VALUE_AMBIENT_TEMP, DEFAULT_AMBIENT_TEMP},
+    };
+    for (const StoredField& value : stored) {
+        value.field.SetValue(
+            FromHundredths(store_.readInt(SECTION_SETTINGS, value.name, value.defaultValue)), true);
+    }
+    for (NumericEntryField* field : shownFields) {
+        field->SetBackgroundColour(kFieldBackground);
+    }
+    // The results list's flat scroll bars are set up here once it paints
+    // itself.
+    LayoutControls();
+    setUpResultsList();
+    Recalculate();
+    // The three buttons' tooltips, face font and shading are set here once
+    // they draw themselves.
+}
+
+void MainWindow::setUpResultsList() {
+    HWND list = resultsList_.hwnd();
+    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(kFieldBackground));
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
+    RECT client{};
+    GetClientRect(list, &client);
+    const int columnWidth = (client.right - client.left) / 2;
+    const wchar_t* const captions[] = {L"Length", L"Inner Diameter"};
+    for (int column = 0; column < 2; ++column) {
+        LVCOLUMNW definition{};
+        definition.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        definition.fmt = LVCFMT_LEFT;
+        definition.cx = columnWidth;
+        definition.pszText = const_cast<wchar_t*>(captions[column]);
+        definition.iSubItem = column;
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(&definition));
+    }
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+}
+
+void MainWindow::onDestroy() {
+    KillTimer(hwnd(), RECALCULATION_TIMER_ID);
+    if (isInitialised) {
+        saveInputs();
+    }
+    CaptionFont.reset();
+    ListFont.reset();
+}
+
+void MainWindow::saveInputs() {
+    const SelectionInputs inputs = enteredInputs();
+    store_.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, currentRefrigerant);
+    store_.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, StoredHundredths(inputs.heatLoad));
+    store_.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, StoredHundredths(inputs.evapTemp));
+    store_.writeInt(SECTION_SETTINGS, VALUE_COND_TEMP, StoredHundredths(inputs.condTemp));
+    store_.writeInt(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP,
+                    StoredHundredths(inputs.returnGasTemp));
+    store_.writeInt(SECTION_SETTINGS, VALUE_AMBIENT_TEMP, StoredHundredths(inputs.ambientTemp));
+}
+
+SelectionInputs MainWindow::enteredInputs() const {
+    SelectionInputs inputs;
+    inputs.heatLoad = heatLoadField_.GetValue();
+    inputs.evapTemp = evapTempField_.GetValue();
+    inputs.condTemp = condTempField_.GetValue();
+    inputs.returnGasTemp = returnGasTempField_.GetValue();
+    inputs.ambientTemp = ambientTempField_.GetValue();
+    return inputs;
+}
+
+void MainWindow::redrawNow(HWND window) const {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}

@@ -1,0 +1,128 @@
+#pragma once
+// The main window: a modal dialog (template 102) holding the refrigerant
+// choice, the input fields, the result list and the buttons. It owns the
+// database, the result of the last selection run and the selected
+// refrigerant for the whole run; the program ends when it closes.
+//
+// Recalculation is deferred: an input change only marks it pending
+// (`recalcPending`), and the next tick of timer 100 (every 1000 ms) runs
+// `Recalculate`.
+//
+// The handlers live in files by concern:
+//   MainWindow.cpp          message table, start-up and close
+//   MainWindowCommands.cpp  control notifications, the buttons, the system menu
+//   MainWindowRecalculate.cpp  the selection run and the result list
+//   MainWindowLayout.cpp    control placement, size and move tracking
+//   MainWindowPaint.cpp     painting and the icon
+#include "app/AppIdentity.h"
+#include "app/SettingsStore.h"
+#include "database/RefrigerantDatabase.h"
+#include "selection/SelectionInputs.h"
+#include "selection/SelectionResult.h"
+#include "ui/controls/NumericEntryField.h"
+#include "ui/framework/Dialog.h"
+#include "ui/framework/SubclassedControl.h"
+#include "ui/framework/Unique.h"
+#include "units/UnitSettings.h"
+
+#include <memory>
+#include <string>
+
+class MainWindow : public Dialog {
+public:
+    // `identity` comes from the program's version resource (the data file may
+    // replace its database version); `applicationName` captions the
+    // load-failure message.
+    MainWindow(SettingsStore& store, const AppIdentity& identity, std::wstring applicationName);
+    ~MainWindow() override;
+
+    // Read-only views of the working state, for the windows it opens, the
+    // report and the tests.
+    const RefrigerantDatabase& database() const noexcept { return *database_; }
+    const SelectionResult& result() const noexcept { return result_; }
+    const UnitSettings& units() const noexcept { return units_; }
+    const AppIdentity& identity() const noexcept { return identity_; }
+    int selectedRefrigerant() const noexcept { return currentRefrigerant; }
+    bool recalculationPending() const noexcept { return recalcPending; }
+    bool initialisationComplete() const noexcept { return isInitialised; }
+    // How many times `Recalculate` has run in this window.
+    int recalculationCount() const noexcept { return recalculationCount_; }
+    // The entered values, read from their fields now.
+    SelectionInputs enteredInputs() const;
+
+protected:
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Start-up and close (MainWindow.cpp).
+    INT_PTR onInitDialog();
+    bool loadDatabase();
+    void addAboutCommand();
+    void restorePlacement();
+    void InitialiseControls();
+    void setUpResultsList();
+    void onDestroy();
+    void saveInputs();
+
+    // Notifications and commands (MainWindowCommands.cpp).
+    INT_PTR onCommand(WPARAM wParam, LPARAM lParam);
+    INT_PTR onNotify(const NMHDR& header);
+    INT_PTR onSysCommand(WPARAM wParam);
+    void onTimer();
+    void onSettings();
+    void onPrint();
+    void onHelp();
+    void onAbout();
+    void markPending() noexcept { recalcPending = true; }
+
+    // The selection run (MainWindowRecalculate.cpp).
+    void Recalculate();
+
+    // Placement (MainWindowLayout.cpp).
+    void LayoutControls();
+    void onSize(WPARAM type, int width, int height);
+    void onMove(int x, int y);
+    void onSizing(RECT& proposed);
+
+    // Painting (MainWindowPaint.cpp).
+    void PaintMainWindow();
+    HICON applicationIcon() const noexcept { return icon_; }
+
+    void redrawNow(HWND window) const;
+
+    SettingsStore& store_;
+    AppIdentity identity_;
+    std::wstring applicationName_;
+    UnitSettings units_;
+    std::unique_ptr<RefrigerantDatabase> database_;
+    SelectionResult result_;
+
+    int currentRefrigerant = 0;
+    bool recalcPending = false;
+    bool isInitialised = false;
+    int rightInset = 0;
+    double pictureScale = 0.0;
+    int recalculationCount_ = 0;
+
+    UniqueFont CaptionFont;
+    UniqueFont ListFont;
+    HICON icon_ = nullptr; // shared resource icon, not destroyed
+    UniqueIcon smallIcon_;
+
+    // The controls of template 102. The selector, the list, the buttons and
+    // the link are bound as plain subclassed controls so that each can become
+    // a control class of its own by changing its type here.
+    SubclassedControl refrigerantSelector_;
+    NumericEntryField heatLoadField_;
+    NumericEntryField evapTempField_;
+    NumericEntryField condTempField_;
+    NumericEntryField returnGasTempField_;
+    NumericEntryField ambientTempField_;
+    NumericEntryField unusedField1000_;
+    NumericEntryField unusedField1007_;
+    SubclassedControl resultsList_;
+    SubclassedControl settingsButton_;
+    SubclassedControl printButton_;
+    SubclassedControl helpButton_;
+    SubclassedControl homepageLink_;
+};

@@ -1,0 +1,125 @@
+// The main window's reactions to its controls, its buttons and its system
+// menu.
+#include "ui/main/MainWindow.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/main/rules/InputUnitConversion.h"
+
+#include <commctrl.h>
+
+INT_PTR MainWindow::onCommand(WPARAM wParam, LPARAM) {
+    const int id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    switch (id) {
+    case IDOK: // Enter never closes the window
+        return TRUE;
+    case IDCANCEL: // Esc, the close box, the system menu's Close
+        endDialog(IDCANCEL);
+        return TRUE;
+    case IDC_MAIN_REFRIGERANT:
+        if (code == CBN_SELCHANGE) {
+            const LRESULT selected = SendMessageW(refrigerantSelector_.hwnd(), CB_GETCURSEL, 0, 0);
+            if (selected >= 0) {
+                currentRefrigerant = static_cast<int>(selected);
+            }
+            markPending();
+            return TRUE;
+        }
+        return FALSE;
+    case IDC_MAIN_HEAT_LOAD:
+    case IDC_MAIN_EVAP_TEMP:
+    case IDC_MAIN_COND_TEMP:
+    case IDC_MAIN_RETURN_GAS_TEMP:
+    case IDC_MAIN_UNUSED_1007:
+        if (code == EN_CHANGE) {
+            markPending();
+            return TRUE;
+        }
+        return FALSE;
+    case IDC_MAIN_AMBIENT_TEMP: // takes no part in the calculation
+        return code == EN_CHANGE ? TRUE : FALSE;
+    case IDC_MAIN_SETTINGS:
+        if (code == BN_CLICKED) {
+            onSettings();
+            return TRUE;
+        }
+        return FALSE;
+    case IDC_MAIN_PRINT:
+        if (code == BN_CLICKED) {
+            onPrint();
+            return TRUE;
+        }
+        return FALSE;
+    case IDC_MAIN_HELP:
+        if (code == BN_CLICKED) {
+            onHelp();
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+INT_PTR MainWindow::onNotify(const NMHDR& header) {
+    if (header.idFrom == IDC_MAIN_RESULTS && header.code == static_cast<UINT>(NM_CLICK)) {
+        // The click selects the row; the recalculation at the next tick puts
+        // the selection back on the optimal tube.
+        markPending();
+        setMessageResult(0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR MainWindow::onSysCommand(WPARAM wParam) {
+    if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+        onAbout();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void MainWindow::onTimer() {
+    if (recalcPending) {
+        Recalculate();
+    }
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, 1000, nullptr); // restarts the period
+}
+
+void MainWindow::onSettings() {
+    const UnitSettings before = units_;
+    CSettingsDlg dialog(units_, store_);
+    dialog.runModal(hwnd()); // owned by this window; its result tells nothing
+
+    // Converted only when the unit itself changed: a stored 5 that the
+    // dialog writes back as 1 is the same unit.
+    if (UnitChanged(before.energyUnit, units_.energyUnit)) {
+        const double heatLoad = heatLoadField_.GetValue();
+        heatLoadField_.SetValue(ConvertHeatLoad(heatLoad, before.energyUnit, units_.energyUnit),
+                                true);
+    }
+    if (UnitChanged(before.temperatureUnit, units_.temperatureUnit)) {
+        NumericEntryField* const fields[] = {&evapTempField_, &condTempField_, &returnGasTempField_,
+                                             &ambientTempField_};
+        double values[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            values[i] = fields[i]->GetValue();
+        }
+        for (int i = 0; i < 4; ++i) {
+            fields[i]->SetValue(
+                ConvertTemperature(values[i], before.temperatureUnit, units_.temperatureUnit),
+                true);
+        }
+    }
+    redrawNow(hwnd());
+    Recalculate();
+}
+
+// The report, the help dialog and the About box are separate windows of
+// their own; these handlers open them.
+void MainWindow::onPrint() {}
+
+void MainWindow::onHelp() {}
+
+void MainWindow::onAbout() {}

@@ -1,0 +1,68 @@
+// Placing the controls and tracking the window's size and position.
+#include "ui/main/MainWindow.h"
+
+#include "app/SettingsNames.h"
+#include "resources/ResourceIds.h"
+#include "ui/main/rules/MainLayout.h"
+#include "ui/main/rules/WindowPlacement.h"
+
+namespace {
+
+// The drop-down list of the refrigerant selector opens below its face; the
+// face keeps the height the layout gives.
+constexpr int kSelectorListHeight = 200;
+
+} // namespace
+
+void MainWindow::LayoutControls() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const MainLayout layout =
+        ComputeMainLayout(client.right - client.left, client.bottom - client.top);
+    rightInset = layout.rightInset;
+    for (const ControlRect& rect : layout.controls) {
+        HWND control = item(rect.controlId);
+        if (control == nullptr) {
+            continue;
+        }
+        const int height = rect.controlId == IDC_MAIN_REFRIGERANT
+                               ? rect.height + kSelectorListHeight
+                               : rect.height;
+        MoveWindow(control, rect.left, rect.top, rect.width, height, TRUE);
+    }
+}
+
+void MainWindow::onSize(WPARAM type, int width, int height) {
+    const bool minimised = IsIconic(hwnd()) != FALSE || type == SIZE_MINIMIZED;
+    const bool maximised = IsZoomed(hwnd()) != FALSE || type == SIZE_MAXIMIZED;
+    if (!minimised && !maximised && isInitialised) {
+        RECT outer{0, 0, width, height};
+        AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+        store_.writeInt(SECTION_LOCATION, VALUE_X_SIZE, outer.right - outer.left);
+        store_.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, outer.bottom - outer.top);
+    }
+    if (!minimised && isInitialised) {
+        LayoutControls();
+        redrawNow(hwnd());
+        redrawNow(settingsButton_.hwnd());
+        redrawNow(printButton_.hwnd());
+        redrawNow(helpButton_.hwnd());
+        redrawNow(resultsList_.hwnd());
+    }
+}
+
+void MainWindow::onMove(int x, int y) {
+    if (IsIconic(hwnd()) || IsZoomed(hwnd()) || !isInitialised) {
+        return;
+    }
+    RECT outer{x, y, x + 100, y + 100};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    store_.writeInt(SECTION_LOCATION, VALUE_X_POSITION, outer.left);
+    store_.writeInt(SECTION_LOCATION, VALUE_Y_POSITION, outer.top);
+}
+
+void MainWindow::onSizing(RECT& proposed) {
+    const TrackRect held =
+        HoldMinimumTrackSize({proposed.left, proposed.top, proposed.right, proposed.bottom});
+    proposed = RECT{held.left, held.top, held.right, held.bottom};
+}
