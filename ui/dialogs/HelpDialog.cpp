@@ -1,6 +1,7 @@
 #include "ui/dialogs/HelpDialog.h"
 
 #include "resources/ResourceIds.h"
+#include "ui/controls/rules/HyperlinkText.h"
 #include "ui/dialogs/Disclaimer.h"
 #include "ui/dialogs/rules/HelpText.h"
 
@@ -22,8 +23,10 @@ INT_PTR CHelpDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 INT_PTR CHelpDlg::onInitDialog() {
+    bindControl(link_, IDC_HELP_LINK); // takes its caption as target until told otherwise
     bindControl(text_, IDC_HELP_TEXT);
-    text_.setText(HelpTextFor(db_)); // the box drops its forbidden characters
+    link_.setTarget(MAKER_WEB_ADDRESS); // caption and default colours stay
+    text_.setText(HelpTextFor(db_));    // the box drops its forbidden characters
     text_.SetBackgroundColour(kTextBackground);
     return TRUE; // the system sets the focus (OK, the first tab stop)
 }

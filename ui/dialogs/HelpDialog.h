@@ -5,6 +5,7 @@
 // help text when the file has none; it is rebuilt each time the dialog opens.
 #include "database/RefrigerantDatabase.h"
 #include "ui/controls/FilteredTextField.h"
+#include "ui/controls/HyperlinkLabel.h"
 #include "ui/framework/Dialog.h"
 
 #include <string>
@@ -26,5 +27,6 @@ private:
 
     const RefrigerantDatabase& db_;
     std::wstring applicationName_;
+    HyperlinkLabel link_;
     FilteredTextField text_;
 };
