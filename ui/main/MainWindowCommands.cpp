@@ -2,11 +2,17 @@
 // menu.
 #include "ui/main/MainWindow.h"
 
+#include "print/ReportContent.h"
+#include "print/windows/PrintReport.h"
 #include "resources/ResourceIds.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/HelpDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/framework/Text1252.h"
 #include "ui/main/rules/InputUnitConversion.h"
 
 #include <commctrl.h>
+#include <cstring>
 
 INT_PTR MainWindow::onCommand(WPARAM wParam, LPARAM) {
     const int id = LOWORD(wParam);
@@ -117,9 +123,36 @@ void MainWindow::onSettings() {
 }
 
 // The report, the help dialog and the About box are separate windows of
-// their own; these handlers open them.
-void MainWindow::onPrint() {}
+// their own; these handlers open them, owned by this window.
+void MainWindow::onPrint() {
+    ReportInputs inputs;
+    if (database_ && currentRefrigerant >= 0 && currentRefrigerant < database_->refrigerantCount &&
+        currentRefrigerant < MAX_REFRIGERANTS) {
+        const char* name = database_->refrigerants[currentRefrigerant].name;
+        const void* end = std::memchr(name, '\0', MAX_REFRIGERANT_NAME + 1);
+        const std::size_t length =
+            end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - name)
+                           : static_cast<std::size_t>(MAX_REFRIGERANT_NAME);
+        inputs.refrigerantName.assign(name, length);
+    }
+    // The fields' texts as typed, not reformatted.
+    inputs.heatLoadText = heatLoadField_.text();
+    inputs.evapTempText = evapTempField_.text();
+    inputs.condTempText = condTempField_.text();
+    inputs.returnGasTempText = returnGasTempField_.text();
+    PrintReport(hwnd(), ReportTitle(identity_.fileDescription, identity_.programVersion),
+                Narrow1252(applicationName_), ReportLines(inputs, units_, result_));
+}
 
-void MainWindow::onHelp() {}
+void MainWindow::onHelp() {
+    if (!database_) {
+        return;
+    }
+    CHelpDlg dialog(*database_, applicationName_);
+    dialog.runModal(hwnd());
+}
 
-void MainWindow::onAbout() {}
+void MainWindow::onAbout() {
+    CAboutDlg dialog(identity_.productName, identity_.programVersion);
+    dialog.runModal(hwnd());
+}
