@@ -2,10 +2,12 @@
 # make test  builds everything (native, Windows, sanitizers) and runs every test
 # make dist  builds only the distributable folder build/dist/
 # All three install the Debian packages they need first (as root).
+# make data  regenerates data/Olvane.txt, docs/refrigerant-data.md and
+#            docs/plots/*.svg from the property tables (tools/refgen).
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan run clean
+.PHONY: all deps native windows dist test test-native test-windows test-asan run clean data
 
 all: dist
 
@@ -35,6 +37,11 @@ test-asan: deps
 	ctest --preset native-asan
 
 test: test-native test-windows test-asan
+
+data: deps
+	cmake --preset native
+	cmake --build --preset native --target refgen
+	build/native/tools/refgen/refgen .
 
 run: dist
 	sh tools/setup/run-program.sh

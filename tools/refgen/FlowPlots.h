@@ -1,0 +1,17 @@
+#pragma once
+// The picture of one refrigerant's data: the required nitrogen flow against
+// the heat load at three evaporating temperatures (the envelope's ends and
+// middle), model points and the fitted correlation.
+#include "tools/refgen/DataGeneration.h"
+
+#include <string>
+
+// File name of the refrigerant's plot, letters and digits of its name only:
+// "R1234ze(E)" gives "R1234zeE.svg".
+std::string PlotFileName(const std::string& refrigerant);
+
+// The condensing and return gas temperatures the plot holds fixed.
+double PlotCondensing(const CatalogEntry& entry);
+double PlotReturnGas(const CatalogEntry& entry);
+
+std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& assumptions);

@@ -1,0 +1,51 @@
+#pragma once
+// Checks of the shipped data that the report prints: the program's tube
+// choice at an operating point, the lengths the d^5 rule gives next to the
+// model's own lengths, the heat exchanger's bounds, published reference
+// points against the model.
+#include "tools/refgen/DataGeneration.h"
+
+#include <string>
+#include <vector>
+
+// The program's choice of tube: for each diameter L = 750 d^5 / F², the
+// optimal one found by the widening window of 0.01 m steps around the target
+// length (lowest index first), as the selection engine does it.
+int OptimalTubeIndex(const std::vector<double>& diametersMillimetres, double flow,
+                     double targetLength);
+
+struct NeighbourLength {
+    double diameter = 0.0;    // mm
+    double ruleLength = 0.0;  // m, 750 d^5 / F² with the model's F
+    double modelLength = 0.0; // m, the model's tube of that diameter for the same mass flow
+};
+
+// Around the model's tube for `point`: the rule's and the model's lengths
+// for the given list diameters.
+bool NeighbourLengths(const Fluid& fluid, const OperatingPoint& point,
+                      const SizingAssumptions& assumptions,
+                      const std::vector<double>& diametersMillimetres,
+                      std::vector<NeighbourLength>& rows);
+
+// A published reference point: an adiabatic capillary with subcooled or
+// saturated liquid at the inlet.
+struct ReferencePoint {
+    std::string source; // short citation
+    std::string url;    // where it was read
+    std::string kind;   // "measurement" or "handbook correlation" ...
+    std::string refrigerant;
+    double diameter = 0.0;          // mm
+    double length = 0.0;            // m
+    double inletPressure = 0.0;     // bar absolute (0: from the condensing temperature)
+    double condensing = 0.0;        // °C, when inletPressure is 0
+    double subcooling = 0.0;        // K
+    double outletEvaporating = 0.0; // °C, dew temperature setting the outlet pressure
+    double published = 0.0;         // kg/h
+    std::string note;
+};
+
+const std::vector<ReferencePoint>& ReferencePoints();
+
+// The model's mass flow (kg/h) for a reference point, with `options`.
+bool ModelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,
+                   double& kilogramsPerHour, bool& choked);
