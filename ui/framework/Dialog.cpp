@@ -5,6 +5,11 @@ INT_PTR Dialog::runModal(HWND owner) {
                            &Dialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
+HWND Dialog::createModeless(const DLGTEMPLATE* dialogTemplate, HWND owner) {
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner,
+                                      &Dialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
 bool Dialog::bindControl(SubclassedControl& control, int controlId) {
     if (!control.attach(hwnd_, controlId)) {
         return false;

@@ -22,6 +22,11 @@ public:
     // value given to endDialog, or -1 when the dialog could not be created.
     INT_PTR runModal(HWND owner = nullptr);
 
+    // Creates the dialog modeless from an in-memory template (a DLGTEMPLATE
+    // followed by its items), for windows built in code such as test
+    // windows. The caller destroys it with DestroyWindow. Null on failure.
+    HWND createModeless(const DLGTEMPLATE* dialogTemplate, HWND owner = nullptr);
+
     HWND hwnd() const noexcept { return hwnd_; }
     int templateId() const noexcept { return templateId_; }
 

@@ -4,6 +4,7 @@
 #include "ui/framework/GdiGuards.h"
 #include "ui/framework/OffscreenCanvas.h"
 #include "ui/framework/Text1252.h"
+#include "ui/main/MainWindowFonts.h"
 #include "ui/main/rules/FlowLineText.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "ui/main/rules/ScriptedText.h"
@@ -19,7 +20,7 @@ constexpr int kFontWeight = 400;
 constexpr int kFontPitch = 1;
 
 UniqueFont pageFont(int height) {
-    return MakeFont(0, height, "Arial", kFontWeight, kFontPitch);
+    return UniqueFont(MakeFont(0, height, "Arial", kFontWeight, kFontPitch));
 }
 
 void fillRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
@@ -57,17 +58,6 @@ TextExtent measure(HDC dc, const std::wstring& text) {
 }
 
 } // namespace
-
-UniqueFont MakeFont(int width, int height, const char* face, int weight, int pitchAndFamily) {
-    LOGFONTW font{};
-    font.lfWidth = width;
-    font.lfHeight = height;
-    font.lfWeight = weight;
-    font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
-    const std::wstring faceName = Widen1252(face);
-    wcsncpy(font.lfFaceName, faceName.c_str(), LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
-}
 
 UniqueBitmap LoadProgramBitmap(int resourceId) {
     return UniqueBitmap(

@@ -39,10 +39,6 @@ constexpr COLORREF SELECTOR_BLUE = RGB(0, 130, 197);
 constexpr COLORREF BUTTON_BLEND = RGB(6, 79, 190);
 constexpr COLORREF BUTTON_TEXT = RGB(255, 255, 255);
 
-// A logical font with width, height, face, weight and pitch-and-family set and
-// every other field 0 (ANSI character set). A positive height is a cell height.
-UniqueFont MakeFont(int width, int height, const char* face, int weight, int pitchAndFamily);
-
 // WM_PAINT of the main window. Minimised: the icon, centred. Otherwise the
 // whole client area is built on an off-screen canvas and copied in one block
 // transfer. Returns the picture scale of this paint (0 when minimised).

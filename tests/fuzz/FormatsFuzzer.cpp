@@ -1,0 +1,209 @@
+// Fuzzes the number texts on any double: fractional inches, the length,
+// diameter and flow texts, the flow line, the temperature range texts of the
+// input check, and the way entered values go to and come back from the
+// settings store. Doubles are taken bit for bit from the input, so NaNs,
+// infinities, subnormals, huge and negative values all occur.
+#include "FuzzCheck.h"
+
+#include "database/RefrigerantDatabase.h"
+#include "selection/InputValidation.h"
+#include "selection/SelectionResult.h"
+#include "ui/controls/rules/NumericEntryText.h"
+#include "ui/main/rules/FlowLineText.h"
+#include "ui/main/rules/StoredInputs.h"
+#include "units/Units.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The longest text a double can give in any of these formats: 309 whole
+// digits, a sign, decimals and a label.
+constexpr std::size_t LONGEST_TEXT = 400;
+
+double anyDouble(FuzzedDataProvider& input) {
+    const std::uint64_t bits = input.ConsumeIntegral<std::uint64_t>();
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// FormatFractionalInches: "nan", "inf", "-inf", or an optional minus, whole
+// inches, and either a blank alone or a blank (left out below one inch)
+// and an odd number of eighths, quarters or halves. The text stands for a
+// value one eighth or less above the magnitude.
+void checkFractionalInches(double inches) {
+    const std::string text = FormatFractionalInches(inches);
+    FUZZ_CHECK(!text.empty() && text.size() < LONGEST_TEXT);
+    if (std::isnan(inches)) {
+        FUZZ_CHECK(text == "nan");
+        return;
+    }
+    if (std::isinf(inches)) {
+        FUZZ_CHECK(text == (inches > 0 ? "inf" : "-inf"));
+        return;
+    }
+    std::size_t pos = 0;
+    const bool negative = text[0] == '-';
+    FUZZ_CHECK(negative == (inches < 0));
+    if (negative) {
+        pos = 1;
+    }
+    const std::size_t wholeStart = pos;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        ++pos;
+    }
+    const bool hasWhole = pos > wholeStart;
+    double shown = hasWhole ? std::strtod(text.c_str() + wholeStart, nullptr) : 0.0;
+    if (hasWhole) {
+        FUZZ_CHECK(pos < text.size() && text[pos] == ' ');
+        ++pos;
+    }
+    if (pos < text.size()) {
+        // numerator/denominator: 1..7 over 2, 4 or 8, in lowest terms
+        FUZZ_CHECK(pos + 3 == text.size() && text[pos + 1] == '/');
+        const int numerator = text[pos] - '0';
+        const int denominator = text[pos + 2] - '0';
+        FUZZ_CHECK(denominator == 2 || denominator == 4 || denominator == 8);
+        FUZZ_CHECK(numerator >= 1 && numerator < denominator && numerator % 2 == 1);
+        shown += static_cast<double>(numerator) / denominator;
+    } else {
+        FUZZ_CHECK(hasWhole); // a whole number always ends in its blank
+    }
+    const double magnitude = std::fabs(inches);
+    if (magnitude < 1e12) {
+        // Exact enough here to check the eighth above.
+        const double slack = 1e-9 + magnitude * 1e-15;
+        FUZZ_CHECK(shown > magnitude - slack && shown <= magnitude + 0.125 + slack);
+    }
+}
+
+UnitSettings unitsFrom(FuzzedDataProvider& input) {
+    static const std::int32_t flags[] = {0, 1, 2, -1, INT32_MIN, INT32_MAX};
+    auto flag = [&input]() {
+        return flags[input.ConsumeIntegralInRange<int>(0, sizeof flags / sizeof flags[0] - 1)];
+    };
+    UnitSettings units;
+    units.energyUnit = flag();
+    units.temperatureUnit = flag();
+    units.pressureUnit = flag();
+    units.diameterUnit = flag();
+    units.lengthUnit = flag();
+    units.flowUnit = flag();
+    units.diameterList = flag();
+    return units;
+}
+
+void checkDisplayTexts(const UnitSettings& units, double value) {
+    const std::string length = FormatLength(units, value);
+    FUZZ_CHECK(length.size() < LONGEST_TEXT);
+    FUZZ_CHECK(endsWith(length, std::string(" ") + UnitLabel(units, UNIT_LENGTH)));
+    const std::string diameter = FormatDiameter(units, value);
+    FUZZ_CHECK(diameter.size() < LONGEST_TEXT);
+    FUZZ_CHECK(endsWith(diameter, std::string(" ") + UnitLabel(units, UNIT_DIAMETER)));
+    const std::string flow = FormatFlowNumber(units, value);
+    FUZZ_CHECK(!flow.empty() && flow.size() < LONGEST_TEXT);
+    const std::string line = FlowLineText(units, value);
+    FUZZ_CHECK(line.compare(0, 11, "Flow Rate: ") == 0 && line.size() < 2 * LONGEST_TEXT);
+    FUZZ_CHECK(!FormatPressureDrop(units).empty());
+}
+
+// The range texts of the input check, for ranges of any doubles.
+void checkRangeTexts(FuzzedDataProvider& input, const UnitSettings& units) {
+    RefrigerantRecord record;
+    record.evapMin = anyDouble(input);
+    record.evapMax = anyDouble(input);
+    record.condMin = anyDouble(input);
+    record.condMax = anyDouble(input);
+    record.returnGasMin = anyDouble(input);
+    record.returnGasMax = anyDouble(input);
+    SelectionResult result;
+    const bool valid = ValidateInputs(anyDouble(input), anyDouble(input), anyDouble(input),
+                                      anyDouble(input), record, units, result);
+    FUZZ_CHECK(valid == (result.message.empty()));
+    if (!valid) {
+        FUZZ_CHECK(!result.rangeText.empty() && result.rangeText.size() < 2 * LONGEST_TEXT);
+        if (result.heatLoadValid) {
+            // "%0.1f%s to %0.1f%s": the temperature label twice.
+            const std::string label = UnitLabel(units, UNIT_TEMPERATURE);
+            const std::size_t first = result.rangeText.find(label + " to ");
+            FUZZ_CHECK(first != std::string::npos);
+            FUZZ_CHECK(endsWith(result.rangeText, label));
+        }
+    } else {
+        FUZZ_CHECK(result.rangeText.empty());
+    }
+}
+
+// A value on its way to the store and back: hundredths held within 32 bits,
+// NaN as 0; and whatever the store holds comes back as a value the entry
+// field shows as valid text.
+void checkStoredValues(double value, std::int32_t stored, int refrigerantCount) {
+    const std::int32_t hundredths = StoredHundredths(value);
+    if (std::isnan(value)) {
+        FUZZ_CHECK(hundredths == 0);
+    } else if (std::fabs(value) < 2.1e7) {
+        // Rounded to the field's thousandths first, then to hundredths.
+        FUZZ_CHECK(std::fabs(hundredths - value * 100.0) <= 0.55 + 1e-6);
+    } else if (std::fabs(value) > 2.2e7) {
+        FUZZ_CHECK(hundredths == (value > 0 ? INT32_MAX : INT32_MIN));
+    }
+
+    const double restored = FromHundredths(stored);
+    FUZZ_CHECK(std::isfinite(restored));
+    const NumericFieldFormat format;
+    const std::string text = NumericValidText(NumericValueText(restored, true, format), format);
+    const double shown = NumericTextValue(text, format);
+    FUZZ_CHECK(std::isfinite(shown));
+    // 32-bit hundredths always fit the field's nine whole digits.
+    FUZZ_CHECK(std::fabs(shown - restored) <= 0.0050001);
+
+    const int index = ClampRefrigerantIndex(stored, refrigerantCount);
+    FUZZ_CHECK(index >= 0);
+    FUZZ_CHECK(refrigerantCount <= 0 ? index == 0 : index < refrigerantCount);
+    if (stored >= 0 && stored < refrigerantCount) {
+        FUZZ_CHECK(index == stored);
+    }
+}
+
+// SetValue's text of any double, cut to the field's form, reads back finite.
+void checkValueText(double value) {
+    const NumericFieldFormat format;
+    for (const bool trim : {true, false}) {
+        const std::string text = NumericValueText(value, trim, format);
+        FUZZ_CHECK(text.size() < LONGEST_TEXT);
+        const std::string valid = NumericValidText(text, format);
+        FUZZ_CHECK(NumericValidText(valid, format) == valid);
+        const double shown = NumericTextValue(valid, format);
+        FUZZ_CHECK(std::isfinite(shown) && std::fabs(shown) < 1e9);
+        if (std::isfinite(value) && std::fabs(value) < 999999999.0) {
+            FUZZ_CHECK(std::fabs(shown - value) <= 0.0010000001 + std::fabs(value) * 1e-15);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const double value = anyDouble(input);
+    checkFractionalInches(value);
+    checkFractionalInches(value * 39.37);
+    const UnitSettings units = unitsFrom(input);
+    checkDisplayTexts(units, value);
+    checkValueText(value);
+    checkStoredValues(value, input.ConsumeIntegral<std::int32_t>(),
+                      input.ConsumeIntegralInRange<int>(-1, MAX_REFRIGERANTS));
+    checkRangeTexts(input, units);
+    return 0;
+}

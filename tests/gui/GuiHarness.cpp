@@ -1,0 +1,451 @@
+#include "tests/gui/GuiHarness.h"
+
+#include "app/ProgramFile.h"
+#include "app/ReadAppIdentity.h"
+#include "tests/core/TestDataFiles.h"
+#include "ui/framework/Text1252.h"
+#include "ui/framework/Unique.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace gui {
+
+// ---- Scripted modal runs -------------------------------------------------
+
+Script& Script::then(std::function<void()> action) {
+    steps_.push_back({[action = std::move(action)] {
+                          action();
+                          return true;
+                      },
+                      "step " + std::to_string(steps_.size() + 1)});
+    return *this;
+}
+
+Script& Script::waitUntil(std::function<bool()> condition, std::string what) {
+    steps_.push_back({std::move(condition), std::move(what)});
+    return *this;
+}
+
+Script& Script::waitForDialog(const std::wstring& caption, HWND& found) {
+    HWND* target = &found;
+    return waitUntil(
+        [caption, target] {
+            *target = FindDialog(caption);
+            return *target != nullptr;
+        },
+        "the dialog \"" + Narrow1252(caption) + "\" to appear");
+}
+
+bool Script::runStep() {
+    if (finished()) {
+        return false;
+    }
+    if (steps_[next_].run()) {
+        ++next_;
+        return true;
+    }
+    return false;
+}
+
+std::string Script::currentStepName() const {
+    return finished() ? std::string("(none)") : steps_[next_].name;
+}
+
+namespace {
+
+constexpr UINT kStepPeriodMs = 5;
+
+struct RunState {
+    Script* script = nullptr;
+    double deadline = 0;
+    bool inStep = false;
+    bool timedOut = false;
+};
+
+RunState* activeRun = nullptr;
+
+void endEveryDialog() {
+    // Innermost (topmost) first, so each modal loop can unwind.
+    for (HWND dialog : ThreadDialogs()) {
+        EndDialog(dialog, IDCANCEL);
+    }
+}
+
+void CALLBACK onStepTimer(HWND, UINT, UINT_PTR, DWORD) {
+    RunState* run = activeRun;
+    if (run == nullptr || run->inStep || run->timedOut) {
+        return;
+    }
+    if (run->script->finished()) {
+        return;
+    }
+    if (NowMilliseconds() > run->deadline) {
+        run->timedOut = true;
+        ADD_FAILURE() << "GUI script timed out waiting for: " << run->script->currentStepName();
+        endEveryDialog();
+        return;
+    }
+    run->inStep = true;
+    run->script->runStep();
+    run->inStep = false;
+}
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM list) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+ScriptedRun runScripted(Dialog& dialog, Script& script, int timeoutMs) {
+    RunState state;
+    state.script = &script;
+    state.deadline = NowMilliseconds() + timeoutMs;
+    RunState* const outer = activeRun;
+    activeRun = &state;
+    const UINT_PTR timer = SetTimer(nullptr, 0, kStepPeriodMs, &onStepTimer);
+
+    ScriptedRun run;
+    run.result = dialog.runModal(nullptr);
+
+    KillTimer(nullptr, timer);
+    activeRun = outer;
+    run.scriptFinished = script.finished();
+    run.timedOut = state.timedOut;
+    if (!run.scriptFinished && !run.timedOut) {
+        ADD_FAILURE() << "the dialog ended before the script; next was: "
+                      << script.currentStepName();
+    }
+    return run;
+}
+
+// ---- Windows ----------------------------------------------------------------
+
+std::vector<HWND> ThreadDialogs() {
+    std::vector<HWND> dialogs;
+    EnumThreadWindows(GetCurrentThreadId(), &collectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    return dialogs;
+}
+
+HWND FindDialog(const std::wstring& caption) {
+    for (HWND dialog : ThreadDialogs()) {
+        wchar_t text[256] = {};
+        GetWindowTextW(dialog, text, 256);
+        if (caption == text) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+HWND Item(const Dialog& dialog, int controlId) { return GetDlgItem(dialog.hwnd(), controlId); }
+
+std::string WindowText(HWND window) {
+    if (window == nullptr) {
+        return std::string();
+    }
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return Narrow1252(text);
+}
+
+HWND FindMessageBox(const std::wstring& caption) { return FindDialog(caption); }
+
+std::string MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF)); // the message box's text control
+}
+
+void PressMessageBoxButton(HWND box, int buttonId) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+void TypeText(HWND field, const std::string& characters) {
+    for (const char character : characters) {
+        SendMessageW(field, WM_CHAR, static_cast<WPARAM>(Widen1252(character)), 1);
+    }
+}
+
+void PressKey(HWND field, UINT virtualKey) {
+    SendMessageW(field, WM_KEYDOWN, virtualKey, 1);
+    SendMessageW(field, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void SetSelection(HWND field, int start, int end) {
+    SendMessageW(field, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+void ReplaceText(HWND field, const std::string& text) {
+    SetSelection(field, 0, -1);
+    TypeText(field, text);
+}
+
+void SelectComboItem(HWND dialog, int comboId, int index) {
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void Tick(HWND mainWindow) { SendMessageW(mainWindow, WM_TIMER, 100, 0); }
+
+void PostClick(HWND dialog, int buttonId) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+}
+
+void CheckRadio(HWND dialog, int checkedId, int uncheckedId) {
+    SendDlgItemMessageW(dialog, checkedId, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageW(dialog, uncheckedId, BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+void Close(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+}
+
+std::vector<std::pair<std::string, std::string>> ListRows(HWND list) {
+    std::vector<std::pair<std::string, std::string>> rows;
+    const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::string columns[2];
+        for (int column = 0; column < 2; ++column) {
+            wchar_t text[256] = {};
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 256;
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&item));
+            columns[column] = Narrow1252(text);
+        }
+        rows.emplace_back(columns[0], columns[1]);
+    }
+    return rows;
+}
+
+int SelectedRow(HWND list) {
+    return static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ClickListRow(HWND dialog, HWND list, int row) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+    click.hdr.code = static_cast<UINT>(NM_CLICK);
+    click.iItem = row;
+    SendMessageW(dialog, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+// ---- Settings store of the test program -----------------------------------
+
+std::wstring TestStorePath() { return L"Software\\Varnu Olvane 3\\" + ApplicationName(); }
+
+void ResetSettingsStore() { RegDeleteTreeW(HKEY_CURRENT_USER, TestStorePath().c_str()); }
+
+RegistrySettingsStore TestStore() { return RegistrySettingsStore(L"Varnu Olvane 3", ApplicationName()); }
+
+std::optional<std::int32_t> StoredValue(const char* section, const char* name) {
+    // Two different defaults tell a missing value from a stored one.
+    RegistrySettingsStore store = TestStore();
+    const std::int32_t first = store.readInt(section, name, 0x5EEDF00D);
+    const std::int32_t second = store.readInt(section, name, 0x0BADCAFE);
+    if (first != second) {
+        return std::nullopt;
+    }
+    return first;
+}
+
+void StoreValue(const char* section, const char* name, std::int32_t value) {
+    TestStore().writeInt(section, name, value);
+}
+
+std::vector<std::string> StoredValueNames(const char* section) {
+    std::vector<std::string> names;
+    const std::wstring path = TestStorePath() + L"\\" + Widen1252(section);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
+        ERROR_SUCCESS) {
+        return names;
+    }
+    const UniqueRegistryKey key(opened);
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256] = {};
+        DWORD length = 256;
+        if (RegEnumValueW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        names.push_back(Narrow1252(std::wstring(name, length)));
+    }
+    return names;
+}
+
+AppIdentity TestIdentity() { return ReadAppIdentity(); }
+
+// ---- Working directory and data files --------------------------------------
+
+TempWorkingDirectory::TempWorkingDirectory() {
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    previous_ = current;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring candidate = std::wstring(temp) + L"olvane-gui-" +
+                                       std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                       std::to_wstring(++counter);
+        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+            path_ = candidate;
+            break;
+        }
+    }
+    if (path_.empty() || !SetCurrentDirectoryW(path_.c_str())) {
+        ADD_FAILURE() << "cannot make a temporary working directory";
+    }
+}
+
+TempWorkingDirectory::~TempWorkingDirectory() {
+    SetCurrentDirectoryW(previous_.c_str());
+    if (path_.empty()) {
+        return;
+    }
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..") {
+                DeleteFileW((path_ + L"\\" + name).c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path_.c_str());
+}
+
+bool TempWorkingDirectory::writeDataFile(const std::string& plainText) {
+    return writeRawDataFile(scrambleForTest(plainText));
+}
+
+bool TempWorkingDirectory::writeRawDataFile(const std::vector<unsigned char>& bytes) {
+    const bool written = writeBinaryFile(Narrow1252(path_) + "\\Olvane.tbx", bytes);
+    EXPECT_TRUE(written) << "cannot write the test data file";
+    return written;
+}
+
+std::string DataTextWithRefrigerants(int count) {
+    DataTextParts parts;
+    parts.records.clear();
+    for (int i = 1; i <= count; ++i) {
+        parts.records.push_back(testRecordLine("R" + std::to_string(i)));
+    }
+    return buildDataText(parts);
+}
+
+// ---- Measurements and pictures ------------------------------------------
+
+double MillisecondsSinceProcessStart() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+        return -1;
+    }
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& time) {
+        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(now) - ticks(created)) / 10000.0; // 100 ns units
+}
+
+double NowMilliseconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f{};
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 /
+           static_cast<double>(frequency.QuadPart);
+}
+
+bool CaptureScreen(const std::wstring& bmpPath, HWND window) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) {
+        GetWindowRect(window, &area);
+    }
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    HDC screen = GetDC(nullptr);
+    UniqueMemoryDC memory(CreateCompatibleDC(screen));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bool copied = false;
+    if (memory && bitmap && bits != nullptr) {
+        HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+        copied = BitBlt(memory.get(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY) !=
+                 FALSE;
+        GdiFlush();
+        SelectObject(memory.get(), old);
+    }
+    ReleaseDC(nullptr, screen);
+    if (!copied) {
+        return false;
+    }
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + imageSize;
+    info.bmiHeader.biSizeImage = imageSize;
+    std::FILE* out = _wfopen(bmpPath.c_str(), L"wb");
+    if (out == nullptr) {
+        return false;
+    }
+    bool ok = std::fwrite(&file, sizeof file, 1, out) == 1;
+    ok = ok && std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1;
+    ok = ok && std::fwrite(bits, 1, imageSize, out) == imageSize;
+    return std::fclose(out) == 0 && ok;
+}
+
+void CaptureScreenIfAsked(const std::string& name, HWND window) {
+    const char* folder = std::getenv("OLVANE_SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == '\0') {
+        return;
+    }
+    const std::wstring path = Widen1252(std::string(folder) + "\\" + name + ".bmp");
+    if (!CaptureScreen(path, window)) {
+        std::printf("could not capture %s\n", name.c_str());
+    }
+}
+
+} // namespace gui

@@ -1,0 +1,269 @@
+// The main window's events: deferred recalculation, the refrigerant, the
+// validation rows, clicks on the list, the keyboard and the close.
+#include "app/MemorySettingsStore.h"
+#include "app/ProgramFile.h"
+#include "app/ReadAppIdentity.h"
+#include "app/SettingsNames.h"
+#include "tests/gui/MainWindowTestSupport.h"
+#include "ui/framework/Text1252.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace gui;
+
+namespace {
+
+// Two refrigerants: R1 with the test record's ranges, R2 evaporating only
+// from -20 to -5 ºC and with a correlation giving twice the flow.
+std::string twoRefrigerants() {
+    DataTextParts parts;
+    parts.records = {testRecordLine("R1"),
+                     recordLine("R2", {-20, -5, 25, 65, -20, 45, 0.6, 0, 0, 0, 0, 11, 0, 0, 0, 0,
+                                       100, 0, 0, 0})};
+    return buildDataText(parts);
+}
+
+} // namespace
+
+TEST(MainWindowEvents, TypingBetweenTicksGivesOneRecalculation) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window).then([&] {
+        HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
+        const auto rowsAt110 = ListRows(ResultsList(window));
+        const int before = window.recalculationCount();
+        ReplaceText(field, "120");
+        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "120");
+        EXPECT_TRUE(window.recalculationPending());
+        EXPECT_EQ(window.recalculationCount(), before);
+        EXPECT_EQ(ListRows(ResultsList(window)), rowsAt110); // nothing shown yet
+
+        Tick(window.hwnd());
+        EXPECT_EQ(window.recalculationCount(), before + 1);
+        EXPECT_FALSE(window.recalculationPending());
+        EXPECT_EQ(window.enteredInputs().heatLoad, 120.0);
+        const auto rowsAt120 = ListRows(ResultsList(window));
+        EXPECT_EQ(rowsAt120, ExpectedRows(window));
+        EXPECT_NE(rowsAt120, rowsAt110);
+        EXPECT_EQ(SelectedRow(ResultsList(window)), window.result().selectedRow);
+
+        // A tick with nothing pending does not recalculate.
+        Tick(window.hwnd());
+        EXPECT_EQ(window.recalculationCount(), before + 1);
+        // The hidden ambient field starts none either.
+        ReplaceText(Item(window, IDC_MAIN_AMBIENT_TEMP), "30");
+        EXPECT_FALSE(window.recalculationPending());
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), 12000);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_AMBIENT_TEMP), 3000);
+}
+
+TEST(MainWindowEvents, RefrigerantChangeRecalculatesWithItsRanges) {
+    TempWorkingDirectory directory;
+    ASSERT_TRUE(directory.writeDataFile(twoRefrigerants()));
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window).then([&] {
+        EXPECT_EQ(ListRows(ResultsList(window)).size(), 9u);
+        const double flowOfR1 = window.result().flowRate;
+        SelectComboItem(window.hwnd(), IDC_MAIN_REFRIGERANT, 1);
+        EXPECT_EQ(window.selectedRefrigerant(), 1);
+        EXPECT_TRUE(window.recalculationPending());
+        Tick(window.hwnd());
+        // -25 ºC lies outside R2's evaporating range.
+        RowIs(ListRows(ResultsList(window)), "Evap temp invalid",
+              "-20.0\xBA"
+              "C to -5.0\xBA"
+              "C");
+        EXPECT_EQ(SelectedRow(ResultsList(window)), -1);
+
+        ReplaceText(Item(window, IDC_MAIN_EVAP_TEMP), "-10");
+        Tick(window.hwnd());
+        EXPECT_EQ(ListRows(ResultsList(window)), ExpectedRows(window));
+        // R1: F = 0.3 + 0.055 * Q; R2: F = 0.6 + 0.11 * Q.
+        EXPECT_NEAR(flowOfR1, 0.3 + 0.055 * 110, 1e-9);
+        EXPECT_NEAR(window.result().flowRate, 0.6 + 0.11 * 110, 1e-9);
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_REFRIGERANT), 1);
+}
+
+TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
+    TempWorkingDirectory directory;
+    ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(1)));
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    struct Case {
+        int field;
+        const char* text;
+        const char* message;
+        const char* range;
+    };
+    const Case cases[] = {
+        {IDC_MAIN_HEAT_LOAD, "0", "Heat load invalid", "1 to 10000W"},
+        {IDC_MAIN_HEAT_LOAD, "10000.001", "Heat load invalid", "1 to 10000W"},
+        {IDC_MAIN_HEAT_LOAD, "", "Heat load invalid", "1 to 10000W"},
+        {IDC_MAIN_HEAT_LOAD, "-", "Heat load invalid", "1 to 10000W"},
+        {IDC_MAIN_EVAP_TEMP, "-41", "Evap temp invalid", "-40.0\xBA" "C to -5.0\xBA" "C"},
+        {IDC_MAIN_RETURN_GAS_TEMP, "46", "Return gas invalid", "-20.0\xBA" "C to 45.0\xBA" "C"},
+        {IDC_MAIN_COND_TEMP, "24.999", "Cond temp invalid", "25.0\xBA" "C to 65.0\xBA" "C"},
+    };
+    Script script;
+    WaitShown(script, window).then([&] {
+        for (const Case& c : cases) {
+            const std::string previous = FieldText(window, c.field);
+            ReplaceText(Item(window, c.field), c.text);
+            Tick(window.hwnd());
+            RowIs(ListRows(ResultsList(window)), c.message, c.range);
+            EXPECT_EQ(SelectedRow(ResultsList(window)), -1) << c.message;
+            EXPECT_FALSE(window.recalculationPending());
+            SetWindowTextW(Item(window, c.field), Widen1252(previous).c_str());
+            Tick(window.hwnd());
+            EXPECT_EQ(ListRows(ResultsList(window)).size(), 9u) << c.text;
+        }
+        // Return gas is reported before condensing, whatever the field order.
+        ReplaceText(Item(window, IDC_MAIN_COND_TEMP), "70");
+        ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "50");
+        Tick(window.hwnd());
+        RowIs(ListRows(ResultsList(window)), "Return gas invalid",
+              "-20.0\xBA" "C to 45.0\xBA" "C");
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+}
+
+TEST(MainWindowEvents, ClickedRowReturnsToTheOptimalOneAtTheNextTick) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window).then([&] {
+        HWND list = ResultsList(window);
+        const int optimal = window.result().selectedRow;
+        const int other = optimal == 0 ? 8 : 0;
+        ClickListRow(window.hwnd(), list, other);
+        EXPECT_EQ(SelectedRow(list), other);
+        EXPECT_TRUE(window.recalculationPending());
+        Tick(window.hwnd());
+        EXPECT_EQ(SelectedRow(list), optimal);
+        EXPECT_EQ(ListRows(list).size(), 9u);
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+}
+
+TEST(MainWindowEvents, EnterDoesNothingAndEscapeClosesAndSaves) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window)
+        .then([&] {
+            HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
+            SetFocus(field);
+            ReplaceText(field, "150");
+            PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageW(field, WM_KEYUP, VK_RETURN, 0xC0000001);
+        })
+        .then([&] {
+            EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+            EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "150");
+            EXPECT_TRUE(store.writes().empty());
+            HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
+            PostMessageW(field, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(field, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        });
+    const ScriptedRun run = runScripted(window, script);
+    EXPECT_EQ(run.result, IDCANCEL);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), 15000);
+}
+
+TEST(MainWindowEvents, CloseStoresRoundedHundredthsThatReopenAsEntered) {
+    MemorySettingsStore store;
+    {
+        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        Script script;
+        WaitShown(script, window).then([&] {
+            ReplaceText(Item(window, IDC_MAIN_HEAT_LOAD), "110.5");
+            ReplaceText(Item(window, IDC_MAIN_EVAP_TEMP), "-25.25");
+            ReplaceText(Item(window, IDC_MAIN_COND_TEMP), "51.15");
+            ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "12.345");
+            ReplaceText(Item(window, IDC_MAIN_AMBIENT_TEMP), "-0.005");
+            Close(window.hwnd());
+        });
+        runScripted(window, script);
+    }
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), 11050);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_EVAP_TEMP), -2525);
+    // Rounded, not truncated: truncation stored 5114 and 1234.
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_COND_TEMP), 5115);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP), 1235);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_AMBIENT_TEMP), -1);
+    // The close writes "Refrig" first, then the five values in their order.
+    const auto& writes = store.writes();
+    ASSERT_EQ(writes.size(), 6u);
+    EXPECT_EQ(writes[0].name, "Refrig");
+    EXPECT_EQ(writes[1].name, "dHeatLoad");
+    EXPECT_EQ(writes[5].name, "dAmbient");
+
+    MainWindow reopened(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, reopened).then([&] {
+        EXPECT_EQ(FieldText(reopened, IDC_MAIN_HEAT_LOAD), "110.5");
+        EXPECT_EQ(FieldText(reopened, IDC_MAIN_EVAP_TEMP), "-25.25");
+        EXPECT_EQ(FieldText(reopened, IDC_MAIN_COND_TEMP), "51.15");
+        EXPECT_EQ(FieldText(reopened, IDC_MAIN_RETURN_GAS_TEMP), "12.35");
+        EXPECT_EQ(FieldText(reopened, IDC_MAIN_AMBIENT_TEMP), "-0.01");
+        Close(reopened.hwnd());
+    });
+    runScripted(reopened, script);
+}
+
+TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
+    MemorySettingsStore store;
+    const std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+    const std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+    store.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, highest);
+    store.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, lowest);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, lowest);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_FLOW, -7);
+    store.writeInt(SECTION_SETTINGS, VALUE_DIAMETER_LIST, highest);
+    store.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, highest);
+    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, -100);
+    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, 0);
+    store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, lowest);
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window).then([&] {
+        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "21474836.47");
+        EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "-21474836.48");
+        // Any energy unit other than 0 is W.
+        RowIs(ListRows(ResultsList(window)), "Heat load invalid", "1 to 10000W");
+        EXPECT_EQ(window.selectedRefrigerant(),
+                  window.database().refrigerantCount - 1);
+
+        HWND heat = Item(window, IDC_MAIN_HEAT_LOAD);
+        ReplaceText(heat, "abc!\xBA\xFF%12 34..5-6789012345");
+        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "-1234.567");
+        SetWindowTextW(heat, L"\x4E2D\x6587 9e99999 \xD83D\xDE00");
+        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "999999");
+        SetWindowTextW(heat, std::wstring(5000, L'9').c_str());
+        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "999999999");
+        ReplaceText(Item(window, IDC_MAIN_EVAP_TEMP), "999999999.999");
+        SetWindowTextW(Item(window, IDC_MAIN_COND_TEMP), L"");
+        SetWindowTextW(Item(window, IDC_MAIN_RETURN_GAS_TEMP), L"-");
+        Tick(window.hwnd());
+        EXPECT_EQ(ListRows(ResultsList(window)).size(), 1u);
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), highest);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_EVAP_TEMP), highest);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_COND_TEMP), 0);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP), 0);
+}

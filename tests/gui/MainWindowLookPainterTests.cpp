@@ -1,0 +1,254 @@
+#include "tests/gui/MainWindowLookSupport.h"
+#include "ui/framework/OffscreenCanvas.h"
+#include "ui/main/MainWindowFonts.h"
+#include "ui/main/MainWindowPainter.h"
+#include "ui/main/rules/PicturePlacement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using namespace look_test;
+
+namespace {
+
+MainWindowLook LookFor(int width, int height, int rightInset) {
+    MainWindowLook look;
+    look.clientWidth = width;
+    look.clientHeight = height;
+    look.rightInset = rightInset;
+    look.productName = "Olvane";
+    look.programVersion = "1.0 ";
+    look.databaseVersion = "0.0.x";
+    look.flowRate = 4.26;
+    return look;
+}
+
+// A window that paints itself with PaintMainWindow and erases nothing.
+class PaintedWindow {
+public:
+    explicit PaintedWindow(const MainWindowLook& look) : look_(look) {
+        dialog_.onMessage = [this](UINT message, WPARAM, LPARAM, INT_PTR& result) {
+            if (message == WM_PAINT) {
+                look_.clientWidth = clientWidth();
+                look_.clientHeight = clientHeight();
+                pictureScale_ = PaintMainWindow(dialog_.hwnd(), look_);
+                result = TRUE;
+                return true;
+            }
+            if (message == WM_ERASEBKGND) {
+                result = TRUE;
+                return true;
+            }
+            return false;
+        };
+        created_ = dialog_.create({}, look.clientWidth, look.clientHeight);
+        RepaintNow(dialog_.hwnd());
+    }
+
+    bool created() const { return created_; }
+    HWND hwnd() const { return dialog_.hwnd(); }
+    double pictureScale() const { return pictureScale_; }
+    int clientWidth() const {
+        RECT r{};
+        GetClientRect(dialog_.hwnd(), &r);
+        return r.right;
+    }
+    int clientHeight() const {
+        RECT r{};
+        GetClientRect(dialog_.hwnd(), &r);
+        return r.bottom;
+    }
+
+private:
+    MainWindowLook look_;
+    TestDialog dialog_;
+    double pictureScale_ = 0;
+    bool created_ = false;
+};
+
+bool IsDark(COLORREF c) { return c != CLR_INVALID && GetRValue(c) < 128 && GetGValue(c) < 128; }
+
+// Lowest and highest rows with a dark pixel in the columns [left, right).
+std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, int bottom) {
+    int first = -1;
+    int last = -1;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (IsDark(shot.at(x, y))) {
+                if (first < 0) {
+                    first = y;
+                }
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+int TextWidth(const wchar_t* text, int height) {
+    UniqueFont font(MakeFont(0, height, "Arial", 400, 1));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
+int Descent(int height) {
+    UniqueFont font(MakeFont(0, height, "Arial", 400, 1));
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmDescent;
+}
+
+void CheckPageAt(int width, int height, const char* name) {
+    // The client size is what the window got; the inset follows it.
+    PaintedWindow window(LookFor(width, height, 0));
+    ASSERT_TRUE(window.created());
+    const int W = window.clientWidth();
+    const int H = window.clientHeight();
+    ASSERT_EQ(W, width);
+    ASSERT_EQ(H, height);
+    Capture shot(window.hwnd());
+    SaveIfRequested(shot, name);
+    SCOPED_TRACE(name);
+
+    // Page and header band (left 0, top 16, right W - 8, bottom 67).
+    EXPECT_EQ(Describe(shot.at(W - 150, 15)), Describe(PAGE_WHITE));
+    EXPECT_EQ(Describe(shot.at(W - 150, 16)), Describe(HEADER_YELLOW));
+    EXPECT_EQ(Describe(shot.at(W - 150, 66)), Describe(HEADER_YELLOW));
+    EXPECT_EQ(Describe(shot.at(W - 150, 67)), Describe(PAGE_WHITE));
+    EXPECT_EQ(Describe(shot.at(W - 9, 50)), Describe(HEADER_YELLOW));
+    EXPECT_EQ(Describe(shot.at(W - 8, 50)), Describe(PAGE_WHITE));
+    EXPECT_EQ(Describe(shot.at(W - 3, H - 3)), Describe(PAGE_WHITE));
+    // The logo's blue plate (x = W - 107 .. W - 8, y = 3 .. 28), left of its emblem.
+    EXPECT_EQ(Describe(shot.at(W - 104, 14)), Describe(SELECTOR_BLUE));
+    // The product name in the band, dark on yellow.
+    EXPECT_GT(DarkRows(shot, 4, 60, 17, 49).first, 0);
+
+    // Panel frames, with the picture drawn at R = 0 (the look's inset).
+    const int R = 0;
+    const int P = W - 330 - R;
+    for (int top : {94, 275}) {
+        const int bottom = top == 94 ? 225 : 502;
+        const int midY = (top + bottom) / 2;
+        EXPECT_EQ(Describe(shot.at(P, midY)), Describe(PANEL_FRAME_LIGHT));
+        EXPECT_EQ(Describe(shot.at(P - 1, midY)), Describe(PANEL_INNER_LIGHT));
+        EXPECT_EQ(Describe(shot.at(W - 11 - R, midY)), Describe(PANEL_FRAME_DARK));
+        EXPECT_EQ(Describe(shot.at(W - 10 - R, midY)), Describe(PANEL_INNER_DARK));
+        // (The flow line's opaque text cell, drawn later, covers the
+        // recommendation panel's top lines under its text; look right of it.)
+        const int x = W - 16 - R;
+        EXPECT_EQ(Describe(shot.at(x, top)), Describe(PANEL_FRAME_LIGHT));
+        EXPECT_EQ(Describe(shot.at(x, top + 1)), Describe(PANEL_INNER_LIGHT));
+        EXPECT_EQ(Describe(shot.at(x, bottom - 1)), Describe(PANEL_FRAME_DARK));
+        EXPECT_EQ(Describe(shot.at(x, bottom)), Describe(PANEL_INNER_DARK));
+    }
+
+    // Caption markers A to D, and the markers on the scaled picture.
+    for (int i = 0; i < 4; ++i) {
+        const MarkerPoint at = CaptionMarkerPosition(i, W, R);
+        EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
+    }
+    const double scale = PictureScale(1401, 1926, W, H, R, PICTURE_TOP);
+    EXPECT_DOUBLE_EQ(window.pictureScale(), scale);
+    for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
+        const MarkerPoint at = PictureMarkerPosition(PICTURE_POINTS[i], scale);
+        EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
+        EXPECT_EQ(Describe(shot.at(at.x + 6, at.y + 5)), Describe(MARKER_FILL)) << "picture " << i;
+    }
+    // The picture fills its scaled rectangle: its drawing reaches near the
+    // bottom-right corner of that rectangle and nothing is drawn beyond it.
+    const PictureSize size = ScaledPictureSize(1401, 1926, scale);
+    const RECT picture{PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + size.width,
+                       PICTURE_TOP + size.height};
+    const int drawn = size.width * size.height -
+                      shot.count(picture, PAGE_WHITE) - shot.count(picture, MARKER_FILL);
+    EXPECT_GT(drawn, size.width * size.height / 20);
+    EXPECT_EQ(shot.count({PICTURE_LEFT + size.width, 100, P - 2, H - 40}, PAGE_WHITE),
+              (P - 2 - PICTURE_LEFT - size.width) * (H - 140));
+
+    // The flow line: the 2 of "N_2" is smaller and its foot 2 pixels lower
+    // than the N's, and no underscore is drawn.
+    const int lineLeft = P + 6;
+    const int beforeTwo = TextWidth(L"Flow Rate: 4.3 l/min (N", 16);
+    const int nWidth = TextWidth(L"N", 16);
+    const auto nRows = DarkRows(shot, lineLeft + beforeTwo - nWidth + 1, lineLeft + beforeTwo - 1,
+                                272, 293);
+    const auto twoRows =
+        DarkRows(shot, lineLeft + beforeTwo + 1, lineLeft + beforeTwo + 5, 272, 293);
+    ASSERT_GE(nRows.first, 0);
+    ASSERT_GE(twoRows.first, 0);
+    // Both are drawn with their cell bottoms aligned, the 2's 2 pixels lower;
+    // the glyphs' feet differ by that plus the two fonts' descents.
+    const int descentDifference = Descent(16) - Descent(10);
+    EXPECT_EQ(twoRows.second, nRows.second + 2 + descentDifference);
+    EXPECT_LT(twoRows.second - twoRows.first, nRows.second - nRows.first);
+
+    // The hint under the list.
+    EXPECT_GT(DarkRows(shot, P + 6, P + 200, 505, 520).first, 0);
+}
+
+} // namespace
+
+TEST(MainWindowLookPainter, PageAt784x601) { CheckPageAt(784, 601, "painter_784x601"); }
+
+TEST(MainWindowLookPainter, PageAt1000x760) { CheckPageAt(1000, 760, "painter_1000x760"); }
+
+TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
+    MainWindowLook look = LookFor(900, 650, 60);
+    PaintedWindow window(look);
+    ASSERT_TRUE(window.created());
+    Capture shot(window.hwnd());
+    const int P = 900 - 330 - 60;
+    EXPECT_EQ(Describe(shot.at(P, 150)), Describe(PANEL_FRAME_LIGHT));
+    EXPECT_EQ(Describe(shot.at(900 - 11 - 60, 150)), Describe(PANEL_FRAME_DARK));
+    const MarkerPoint a = CaptionMarkerPosition(0, 900, 60);
+    EXPECT_EQ(Describe(shot.at(a.x - 6, a.y)), Describe(MARKER_FILL));
+    // The picture is limited to W - R - 350 in width here.
+    EXPECT_DOUBLE_EQ(window.pictureScale(), PictureScale(1401, 1926, 900, 650, 60, 70));
+}
+
+// Paint time of one whole page (steps 1 to 7 and the block transfer), median
+// of 50, at the client sizes of an 800 x 640 window and a maximised window
+// on a 1920 x 1080 screen. Printed, not asserted.
+TEST(MainWindowLookPainter, PaintTimeMedianOf50) {
+    HDC screen = GetDC(nullptr);
+    for (const auto& size : {std::pair<int, int>{784, 601}, std::pair<int, int>{1920, 1017}}) {
+        const MainWindowLook look = LookFor(size.first, size.second, size.first / 15);
+        HDC target = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, size.first, size.second);
+        HGDIOBJ old = SelectObject(target, bitmap);
+        std::vector<double> times;
+        double scale = 0;
+        for (int i = 0; i < 50; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            {
+                OffscreenCanvas canvas(target, RECT{0, 0, size.first, size.second});
+                scale = PaintMainWindowContent(canvas.dc(), look);
+            }
+            times.push_back(std::chrono::duration<double, std::milli>(
+                                std::chrono::steady_clock::now() - start)
+                                .count());
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("[ paint    ] %dx%d client: median %.2f ms, min %.2f ms, max %.2f ms\n",
+                    size.first, size.second, times[25], times.front(), times.back());
+        EXPECT_GT(scale, 0.0);
+        SelectObject(target, old);
+        DeleteObject(bitmap);
+        DeleteDC(target);
+    }
+    ReleaseDC(nullptr, screen);
+}

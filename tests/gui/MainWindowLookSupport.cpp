@@ -1,0 +1,291 @@
+#include "tests/gui/MainWindowLookSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace look_test {
+
+namespace {
+
+void appendWord(std::vector<WORD>& out, WORD value) { out.push_back(value); }
+
+void appendDword(std::vector<WORD>& out, DWORD value) {
+    out.push_back(LOWORD(value));
+    out.push_back(HIWORD(value));
+}
+
+void appendString(std::vector<WORD>& out, const std::wstring& text) {
+    for (wchar_t c : text) {
+        out.push_back(static_cast<WORD>(c));
+    }
+    out.push_back(0);
+}
+
+void alignDword(std::vector<WORD>& out) {
+    if (out.size() % 2 != 0) {
+        out.push_back(0);
+    }
+}
+
+// DLGTEMPLATE, its font, then one DLGITEMTEMPLATE per control.
+std::vector<WORD> buildTemplate(const std::vector<ControlSpec>& controls) {
+    std::vector<WORD> out;
+    appendDword(out, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_SETFONT);
+    appendDword(out, 0);
+    appendWord(out, static_cast<WORD>(controls.size()));
+    appendWord(out, 0);   // x
+    appendWord(out, 0);   // y
+    appendWord(out, 200); // cx
+    appendWord(out, 150); // cy
+    appendWord(out, 0);   // no menu
+    appendWord(out, 0);   // standard class
+    appendString(out, L"Look test");
+    appendWord(out, 8);
+    appendString(out, L"MS Shell Dlg");
+    for (const ControlSpec& control : controls) {
+        alignDword(out);
+        appendDword(out, control.style | WS_CHILD | WS_VISIBLE);
+        appendDword(out, 0);
+        appendWord(out, static_cast<WORD>(control.x));
+        appendWord(out, static_cast<WORD>(control.y));
+        appendWord(out, static_cast<WORD>(control.cx));
+        appendWord(out, static_cast<WORD>(control.cy));
+        appendWord(out, static_cast<WORD>(control.id));
+        appendString(out, control.className);
+        appendString(out, control.text);
+        appendWord(out, 0); // no creation data
+    }
+    return out;
+}
+
+} // namespace
+
+TestDialog::~TestDialog() { destroy(); }
+
+bool TestDialog::create(const std::vector<ControlSpec>& controls, int clientWidth,
+                        int clientHeight) {
+    const std::vector<WORD> words = buildTemplate(controls);
+    // The template must be DWORD-aligned: copy it into storage that is.
+    std::vector<DWORD> aligned((words.size() + 1) / 2, 0);
+    std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
+    if (createModeless(reinterpret_cast<const DLGTEMPLATE*>(aligned.data())) == nullptr) {
+        return false;
+    }
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    SetWindowPos(hwnd(), HWND_TOP, 40, 40, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_SHOWWINDOW);
+    SetForegroundWindow(hwnd());
+    Pump(50);
+    return true;
+}
+
+void TestDialog::destroy() {
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd());
+        Pump();
+    }
+}
+
+void TestDialog::placeControl(int id, int x, int y, int width, int height) {
+    SetWindowPos(item(id), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TestDialog::countNotifications(int id, int code) const {
+    int count = 0;
+    for (const Notification& n : notifications) {
+        if (n.id == id && n.code == code) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+INT_PTR TestDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        if (onInit) {
+            onInit(*this);
+        }
+        return TRUE;
+    }
+    if (message == WM_COMMAND) {
+        notifications.push_back({LOWORD(wParam), HIWORD(wParam)});
+    }
+    if (onMessage) {
+        INT_PTR result = 0;
+        if (onMessage(message, wParam, lParam, result)) {
+            return result;
+        }
+    }
+    return FALSE;
+}
+
+void Pump(int milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (milliseconds > 0) {
+            Sleep(5);
+        }
+    } while (static_cast<int>(GetTickCount() - start) < milliseconds);
+}
+
+void RepaintNow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(20);
+}
+
+Capture::Capture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    if (width_ <= 0 || height_ <= 0) {
+        width_ = height_ = 0;
+        return;
+    }
+    // No DCX_CLIPCHILDREN: the children's pixels are part of the copy.
+    HDC source = GetDCEx(window, nullptr, DCX_CACHE);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    pixels_.assign(static_cast<const std::uint32_t*>(bits),
+                   static_cast<const std::uint32_t*>(bits) +
+                       static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    ReleaseDC(window, source);
+}
+
+Capture::~Capture() = default;
+
+COLORREF Capture::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return CLR_INVALID;
+    }
+    const std::uint32_t p = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                    static_cast<std::size_t>(x)];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int Capture::count(const RECT& area, COLORREF colour) const {
+    int found = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (at(x, y) == colour) {
+                ++found;
+            }
+        }
+    }
+    return found;
+}
+
+RECT Capture::bounds(const RECT& area, COLORREF colour) const {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    bool any = false;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (at(x, y) == colour) {
+                any = true;
+                box.left = x < box.left ? x : box.left;
+                box.top = y < box.top ? y : box.top;
+                box.right = x + 1 > box.right ? x + 1 : box.right;
+                box.bottom = y + 1 > box.bottom ? y + 1 : box.bottom;
+            }
+        }
+    }
+    return any ? box : RECT{0, 0, 0, 0};
+}
+
+bool Capture::saveBmp(const std::string& path) const {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const int rowSize = (width_ * 3 + 3) & ~3;
+    const DWORD imageSize = static_cast<DWORD>(rowSize * height_);
+    BITMAPFILEHEADER fileHeader{};
+    fileHeader.bfType = 0x4D42;
+    fileHeader.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    fileHeader.bfSize = fileHeader.bfOffBits + imageSize;
+    BITMAPINFOHEADER infoHeader{};
+    infoHeader.biSize = sizeof infoHeader;
+    infoHeader.biWidth = width_;
+    infoHeader.biHeight = height_;
+    infoHeader.biPlanes = 1;
+    infoHeader.biBitCount = 24;
+    infoHeader.biSizeImage = imageSize;
+    std::fwrite(&fileHeader, sizeof fileHeader, 1, file);
+    std::fwrite(&infoHeader, sizeof infoHeader, 1, file);
+    std::vector<unsigned char> row(static_cast<std::size_t>(rowSize), 0);
+    for (int y = height_ - 1; y >= 0; --y) {
+        for (int x = 0; x < width_; ++x) {
+            const COLORREF c = at(x, y);
+            row[static_cast<std::size_t>(x) * 3] = GetBValue(c);
+            row[static_cast<std::size_t>(x) * 3 + 1] = GetGValue(c);
+            row[static_cast<std::size_t>(x) * 3 + 2] = GetRValue(c);
+        }
+        std::fwrite(row.data(), row.size(), 1, file);
+    }
+    return std::fclose(file) == 0;
+}
+
+void MoveMouseTo(HWND window, int clientX, int clientY) {
+    POINT point{clientX, clientY};
+    ClientToScreen(window, &point);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((point.x * 65536 + screenWidth / 2) / screenWidth);
+    input.mi.dy = static_cast<LONG>((point.y * 65536 + screenHeight / 2) / screenHeight);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Pump(30);
+}
+
+void MouseButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Pump(30);
+}
+
+void SaveIfRequested(const Capture& capture, const std::string& name) {
+    const char* folder = std::getenv("OLVANE_SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == '\0') {
+        return;
+    }
+    capture.saveBmp(std::string(folder) + "\\" + name + ".bmp");
+}
+
+std::string Describe(COLORREF colour) {
+    if (colour == CLR_INVALID) {
+        return "invalid";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+} // namespace look_test

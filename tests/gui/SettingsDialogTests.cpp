@@ -1,0 +1,185 @@
+// The settings dialog on its own: template 133, opening, OK and Cancel.
+#include "app/MemorySettingsStore.h"
+#include "app/SettingsNames.h"
+#include "resources/ResourceIds.h"
+#include "tests/gui/GuiHarness.h"
+#include "ui/dialogs/SettingsDialog.h"
+
+#include <gtest/gtest.h>
+
+using namespace gui;
+
+namespace {
+
+struct Expected {
+    int id;
+    const char* caption;
+    RECT units; // x, y, width, height in dialog units
+    bool startsGroup;
+};
+
+// Template order, which is also the tab order.
+const Expected kControls[] = {
+    {IDOK, "OK", {63, 144, 50, 14}, false},
+    {IDCANCEL, "Cancel", {129, 144, 50, 14}, false},
+    {IDC_SETTINGS_ENERGY_W, "W", {12, 24, 36, 10}, true},
+    {IDC_SETTINGS_ENERGY_BTU, "Btu/hr", {12, 42, 36, 10}, false},
+    {IDC_SETTINGS_TEMPERATURE_F, "\xBA" "F", {96, 24, 30, 10}, true},
+    {IDC_SETTINGS_TEMPERATURE_C, "\xBA" "C", {96, 42, 30, 10}, false},
+    {IDC_SETTINGS_PRESSURE_PSI, "psi", {174, 24, 36, 10}, true},
+    {IDC_SETTINGS_PRESSURE_BAR, "Bar", {174, 42, 36, 10}, false},
+    {IDC_SETTINGS_DIAMETER_INCHES, "inches", {12, 78, 54, 10}, true},
+    {IDC_SETTINGS_DIAMETER_MM, "millimeters", {12, 96, 54, 10}, false},
+    {IDC_SETTINGS_LENGTH_INCHES, "inches", {96, 78, 54, 10}, true},
+    {IDC_SETTINGS_LENGTH_METERS, "meters", {96, 96, 54, 10}, false},
+    {IDC_SETTINGS_FLOW_LPM, "l/min", {174, 78, 36, 10}, true},
+    {IDC_SETTINGS_FLOW_CFM, "CFM", {174, 96, 36, 10}, false},
+};
+
+RECT dialogUnitsToPixels(HWND dialog, const RECT& units) {
+    RECT rect{units.left, units.top, units.left + units.right, units.top + units.bottom};
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
+RECT childRect(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+} // namespace
+
+TEST(SettingsDialog, TemplateMatchesTheTable) {
+    UnitSettings units;
+    MemorySettingsStore store;
+    CSettingsDlg dialog(units, store);
+    Script script;
+    HWND box = nullptr;
+    script.waitForDialog(L"Settings", box).then([&] {
+        RECT client{};
+        GetClientRect(box, &client);
+        const RECT size = dialogUnitsToPixels(box, {0, 0, 244, 162});
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
+        const LONG style = GetWindowLongW(box, GWL_STYLE);
+        EXPECT_TRUE(style & DS_MODALFRAME);
+        EXPECT_TRUE(style & WS_SYSMENU);
+
+        HWND child = GetWindow(box, GW_CHILD);
+        for (const Expected& expected : kControls) {
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(GetDlgCtrlID(child), expected.id);
+            EXPECT_EQ(WindowText(child), expected.caption) << expected.id;
+            const LONG childStyle = GetWindowLongW(child, GWL_STYLE);
+            EXPECT_TRUE(childStyle & WS_TABSTOP) << expected.id;
+            EXPECT_EQ((childStyle & WS_GROUP) != 0, expected.startsGroup) << expected.id;
+            if (expected.id > IDCANCEL) {
+                EXPECT_EQ(childStyle & BS_TYPEMASK, BS_AUTORADIOBUTTON) << expected.id;
+            }
+            const RECT want = dialogUnitsToPixels(box, expected.units);
+            const RECT got = childRect(box, child);
+            EXPECT_EQ(got.left, want.left) << expected.id;
+            EXPECT_EQ(got.top, want.top) << expected.id;
+            EXPECT_EQ(got.right - got.left, want.right - want.left) << expected.id;
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(GetDlgCtrlID(child), IDC_SETTINGS_DIAMETER_LIST);
+        const LONG comboStyle = GetWindowLongW(child, GWL_STYLE);
+        EXPECT_EQ(comboStyle & 3, CBS_DROPDOWNLIST);
+        EXPECT_TRUE(comboStyle & CBS_SORT);
+        EXPECT_TRUE(comboStyle & WS_VSCROLL);
+        EXPECT_TRUE(comboStyle & WS_TABSTOP);
+        const char* const boxes[] = {"Energy", "Temperature", "Diameter", "Length",
+                                     "Standard tube diameter list", "Pressure", "Flow"};
+        for (const char* caption : boxes) {
+            child = GetWindow(child, GW_HWNDNEXT);
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(WindowText(child), caption);
+        }
+        EXPECT_EQ(GetWindow(child, GW_HWNDNEXT), nullptr);
+
+        EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDOK), GWL_STYLE) & BS_TYPEMASK,
+                  BS_DEFPUSHBUTTON);
+        // The focus starts on the first tab stop, OK.
+        EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK));
+        PostClick(box, IDCANCEL);
+    });
+    EXPECT_EQ(runScripted(dialog, script).result, IDCANCEL);
+}
+
+TEST(SettingsDialog, OpensWithTheSettingsAndOkWritesAllSevenInOrder) {
+    UnitSettings units;
+    units.energyUnit = 0;
+    units.flowUnit = 0;
+    units.diameterList = 2;
+    MemorySettingsStore store;
+    CSettingsDlg dialog(units, store);
+    Script script;
+    HWND box = nullptr;
+    script.waitForDialog(L"Settings", box).then([&] {
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_ENERGY_BTU, BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_ENERGY_W, BM_GETCHECK, 0, 0),
+                  BST_UNCHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_TEMPERATURE_C, BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_FLOW_CFM, BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        HWND list = GetDlgItem(box, IDC_SETTINGS_DIAMETER_LIST);
+        EXPECT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 2);
+        EXPECT_EQ(WindowText(list), "North America");
+        // A click on a button of one pair leaves the other pairs alone.
+        SendDlgItemMessageW(box, IDC_SETTINGS_PRESSURE_PSI, BM_CLICK, 0, 0);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_PRESSURE_BAR, BM_GETCHECK, 0, 0),
+                  BST_UNCHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_ENERGY_BTU, BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_TEMPERATURE_C, BM_GETCHECK, 0, 0),
+                  BST_CHECKED);
+        SendMessageW(list, CB_SETCURSEL, 0, 0);
+        PostClick(box, IDOK);
+    });
+    EXPECT_EQ(runScripted(dialog, script).result, IDOK);
+    EXPECT_EQ(units.energyUnit, 0);
+    EXPECT_EQ(units.pressureUnit, 1);
+    EXPECT_EQ(units.flowUnit, 0);
+    EXPECT_EQ(units.diameterList, 0);
+    const auto& writes = store.writes();
+    ASSERT_EQ(writes.size(), 7u);
+    const char* const order[] = {"UnitsEnergy     ", "UnitsTemperature", "UnitsPressure   ",
+                                 "UnitsDiameter   ", "UnitsLength     ", "UnitsFlow       ",
+                                 "DiamType        "};
+    const int values[] = {0, 0, 1, 0, 0, 0, 0};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(writes[i].section, "Settings1");
+        EXPECT_EQ(writes[i].name, order[i]);
+        EXPECT_EQ(writes[i].name.size(), 16u);
+        EXPECT_EQ(writes[i].value, values[i]) << order[i];
+    }
+}
+
+TEST(SettingsDialog, CancelAndTheCloseBoxChangeNothing) {
+    for (const bool viaSystemMenu : {false, true}) {
+        UnitSettings units;
+        MemorySettingsStore store;
+        CSettingsDlg dialog(units, store);
+        Script script;
+        HWND box = nullptr;
+        script.waitForDialog(L"Settings", box).then([&] {
+            CheckRadio(box, IDC_SETTINGS_ENERGY_BTU, IDC_SETTINGS_ENERGY_W);
+            CheckRadio(box, IDC_SETTINGS_LENGTH_INCHES, IDC_SETTINGS_LENGTH_METERS);
+            if (viaSystemMenu) {
+                PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else {
+                PostClick(box, IDCANCEL);
+            }
+        });
+        EXPECT_EQ(runScripted(dialog, script).result, IDCANCEL);
+        EXPECT_EQ(units.energyUnit, 1);
+        EXPECT_EQ(units.lengthUnit, 0);
+        EXPECT_TRUE(store.writes().empty());
+    }
+}

@@ -1,0 +1,243 @@
+#include "ui/controls/FlatComboBox.h"
+
+#include "ui/framework/GdiGuards.h"
+#include "ui/framework/Unique.h"
+
+#include <string>
+
+namespace {
+
+// Every text of the box: "Arial" 14, weight 400, pitch-and-family 1.
+UniqueFont makeItemFont() {
+    LOGFONTW logical{};
+    logical.lfHeight = 14;
+    logical.lfWeight = 400;
+    logical.lfPitchAndFamily = 1;
+    wcscpy(logical.lfFaceName, L"Arial");
+    return UniqueFont(CreateFontIndirectW(&logical));
+}
+
+UniqueBitmap loadBitmap(int id) {
+    if (id == 0) {
+        return {};
+    }
+    return UniqueBitmap(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+}
+
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return {0, 0};
+    }
+    return {info.bmWidth, info.bmHeight};
+}
+
+void fill(HDC dc, const RECT& rect, COLORREF colour) {
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush.get());
+}
+
+void frame(HDC dc, const RECT& rect, COLORREF colour) {
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FrameRect(dc, &rect, brush.get());
+}
+
+void drawText(HDC dc, const std::wstring& text, RECT rect, COLORREF colour) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+}
+
+} // namespace
+
+void FlatComboBox::setBitmaps(int left, int button, int otherButton, int middle) {
+    left_ = left;
+    button_ = button;
+    otherButton_ = otherButton;
+    middle_ = middle;
+}
+
+void FlatComboBox::setFocusColours(COLORREF fill, COLORREF text) {
+    focusFill_ = fill;
+    focusText_ = text;
+}
+
+void FlatComboBox::setNormalColours(COLORREF fill, COLORREF text) {
+    normalFill_ = fill;
+    normalText_ = text;
+}
+
+void FlatComboBox::paint() {
+    PaintScope paintScope(hwnd());
+    const HDC dc = paintScope.dc();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+
+    UniqueBitmap leftBitmap = loadBitmap(left_);
+    UniqueBitmap buttonBitmap = loadBitmap(button_);
+    UniqueBitmap middleBitmap = loadBitmap(middle_);
+    const SIZE leftSize = bitmapSize(leftBitmap.get());
+    const SIZE buttonSize = bitmapSize(buttonBitmap.get());
+    const SIZE middleSize = bitmapSize(middleBitmap.get());
+    const int wL = leftSize.cx;
+    const int wB = buttonSize.cx;
+
+    {
+        UniqueMemoryDC memory(CreateCompatibleDC(dc));
+        if (leftBitmap) {
+            SelectGuard selected(memory.get(), leftBitmap.get());
+            BitBlt(dc, client.left, client.top, leftSize.cx, leftSize.cy, memory.get(), 0, 0,
+                   SRCCOPY);
+        }
+        if (buttonBitmap) {
+            SelectGuard selected(memory.get(), buttonBitmap.get());
+            BitBlt(dc, client.right - wB, client.top, buttonSize.cx, buttonSize.cy, memory.get(), 0,
+                   0, SRCCOPY);
+        }
+        if (middleBitmap) {
+            SelectGuard selected(memory.get(), middleBitmap.get());
+            StretchBlt(dc, client.left + wL, client.top, client.right - wL - wB, middleSize.cy,
+                       memory.get(), 0, 0, middleSize.cx, middleSize.cy, SRCCOPY);
+        }
+    }
+
+    const bool focused = GetFocus() == hwnd();
+    const COLORREF fillColour = focused ? focusFill_ : normalFill_;
+    const COLORREF textColour = focused ? focusText_ : normalText_;
+    fill(dc, RECT{client.left + wL + 1, client.top + 3, client.right - wB, client.bottom - 5},
+         fillColour);
+
+    const int length = GetWindowTextLengthW(hwnd());
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd(), text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    UniqueFont font = makeItemFont();
+    {
+        SelectGuard selected(dc, font.get());
+        RECT textRect = client;
+        textRect.left += textOffset_;
+        textRect.top -= 2;
+        drawText(dc, text, textRect, textColour);
+    }
+
+    if (list_ != nullptr) {
+        paintList(wL);
+    }
+}
+
+void FlatComboBox::paintList(int leftWidth) {
+    WindowDC listDc(list_);
+    const HDC dc = listDc.get();
+    if (dc == nullptr) {
+        return;
+    }
+    RECT listRect{};
+    GetClientRect(list_, &listRect);
+    fill(dc, listRect, normalFill_);
+    frame(dc, listRect, focusFill_);
+    UniqueFont font = makeItemFont();
+    SelectGuard selected(dc, font.get());
+    const int count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length == LB_ERR) {
+            continue;
+        }
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        RECT item{};
+        SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        item.left += leftWidth + 5;
+        textOffset_ = item.left;
+        drawText(dc, text, item, normalText_);
+    }
+}
+
+void FlatComboBox::drawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;
+    }
+    RECT rect = item.rcItem;
+    rect.bottom -= 2;
+    const bool focus = (item.itemState & ODS_FOCUS) != 0;
+    const COLORREF textColour = focus ? focusText_ : normalText_;
+    if (focus) {
+        fill(item.hDC, rect, focusFill_);
+    }
+    if (list_ != nullptr) {
+        RECT listRect{};
+        GetClientRect(list_, &listRect);
+        WindowDC listDc(list_);
+        frame(listDc.get(), listRect, focusFill_);
+    }
+    const LRESULT length =
+        SendMessageW(hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(item.itemID), 0);
+    std::wstring text;
+    if (length != CB_ERR) {
+        text.assign(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(item.itemID),
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+    }
+    UniqueFont font = makeItemFont();
+    SelectGuard selected(item.hDC, font.get());
+    rect.left = textOffset_;
+    drawText(item.hDC, text, rect, textColour);
+}
+
+void FlatComboBox::swapButtonBitmaps() {
+    if (otherButton_ == 0) {
+        return;
+    }
+    const int swapped = button_;
+    button_ = otherButton_;
+    otherButton_ = swapped;
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_DRAWITEM:
+        drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_COMMAND:
+        switch (HIWORD(wParam)) {
+        case CBN_DROPDOWN:
+        case CBN_CLOSEUP:
+            swapButtonBitmaps();
+            result = 0;
+            return true;
+        case CBN_SELENDCANCEL:
+            InvalidateRect(hwnd(), nullptr, TRUE);
+            result = 0;
+            return true;
+        default:
+            return false; // CBN_SELCHANGE and the rest go to the parent
+        }
+    default:
+        return false;
+    }
+}
+
+LRESULT FlatComboBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_CTLCOLORLISTBOX: {
+        const auto asking = reinterpret_cast<HWND>(lParam);
+        if (list_ == nullptr && asking != nullptr && asking != hwnd()) {
+            list_ = asking;
+        }
+        return defaultHandling(message, wParam, lParam);
+    }
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}

@@ -1,0 +1,270 @@
+#include "ui/controls/HyperlinkLabel.h"
+
+#include "ui/framework/GdiGuards.h"
+#include "ui/framework/Text1252.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr UINT_PTR kToolId = 1;
+constexpr UINT kHoverPeriodMs = 100;
+constexpr WORD kWinHelpLinkCursor = 106;
+
+} // namespace
+
+HyperlinkLabel::HyperlinkLabel() : background_(GetSysColor(COLOR_BTNFACE)) {}
+
+HyperlinkLabel::~HyperlinkLabel() = default;
+
+COLORREF HyperlinkLabel::currentTextColour() const noexcept {
+    if (hovering_) {
+        return hover_;
+    }
+    return visitedOnce_ ? visited_ : unvisited_;
+}
+
+std::wstring HyperlinkLabel::caption() const {
+    const int length = GetWindowTextLengthW(hwnd());
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd(), text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void HyperlinkLabel::onAttached() {
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | SS_NOTIFY);
+
+    const std::wstring text = caption();
+    if (target_.empty()) {
+        target_ = Narrow1252(text);
+    }
+    if (text.empty()) {
+        SetWindowTextW(hwnd(), Widen1252(target_).c_str());
+    }
+
+    auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    if (font == nullptr) {
+        font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    if (font == nullptr) {
+        font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    }
+    LOGFONTW logical{};
+    GetObjectW(font, sizeof logical, &logical);
+    normalFont_.reset(CreateFontIndirectW(&logical));
+    logical.lfUnderline = TRUE;
+    underlinedFont_.reset(CreateFontIndirectW(&logical));
+
+    resizeToText();
+    loadLinkCursor();
+    createTooltip();
+}
+
+void HyperlinkLabel::setTarget(const std::string& target) {
+    target_ = target;
+    if (hwnd() == nullptr) {
+        return;
+    }
+    resizeToText();
+    if (tooltip_ != nullptr) {
+        tooltipText_ = Widen1252(target_);
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = hwnd();
+        tool.uId = kToolId;
+        tool.lpszText = tooltipText_.data();
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void HyperlinkLabel::setColours(COLORREF background, COLORREF unvisited, COLORREF visited,
+                                COLORREF hover) {
+    background_ = background;
+    unvisited_ = unvisited;
+    visited_ = visited;
+    hover_ = hover == static_cast<COLORREF>(-1) ? GetSysColor(COLOR_HIGHLIGHT) : hover;
+    if (hwnd() != nullptr) {
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+}
+
+void HyperlinkLabel::resizeToText() {
+    if (!autoSize_ || hwnd() == nullptr) {
+        return;
+    }
+    const std::wstring text = caption();
+    SIZE textSize{};
+    {
+        WindowDC dc(hwnd());
+        SelectGuard selected(dc.get(), underlinedFont_.get());
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &textSize);
+    }
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd(), &window);
+    GetClientRect(hwnd(), &client);
+    const int width = textSize.cx + (window.right - window.left) - (client.right - client.left);
+    const int height = textSize.cy + (window.bottom - window.top) - (client.bottom - client.top);
+    POINT topLeft{window.left, window.top};
+    ScreenToClient(GetParent(hwnd()), &topLeft);
+    SetWindowPos(hwnd(), nullptr, topLeft.x, topLeft.y, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void HyperlinkLabel::loadLinkCursor() {
+    wchar_t directory[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(directory, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        const std::wstring path = std::wstring(directory, length) + L"\\winhlp32.exe";
+        UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        if (module) {
+            const HCURSOR cursor = LoadCursorW(module.get(), MAKEINTRESOURCEW(kWinHelpLinkCursor));
+            if (cursor != nullptr) {
+                cursor_.reset(static_cast<HCURSOR>(CopyIcon(cursor)));
+            }
+        }
+    }
+    if (!cursor_) {
+        // Where the help viewer's cursor is missing, the system's hand.
+        const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+        if (hand != nullptr) {
+            cursor_.reset(static_cast<HCURSOR>(CopyIcon(hand)));
+        }
+    }
+}
+
+void HyperlinkLabel::createTooltip() {
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_ == nullptr) {
+        return;
+    }
+    tooltipText_ = Widen1252(target_);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwnd();
+    tool.uId = kToolId;
+    tool.lpszText = tooltipText_.data();
+    GetClientRect(hwnd(), &tool.rect);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (tooltip_ == nullptr) {
+        return;
+    }
+    MSG msg{};
+    msg.hwnd = hwnd();
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    msg.time = static_cast<DWORD>(GetMessageTime());
+    const DWORD position = GetMessagePos();
+    msg.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_CTLCOLORSTATIC: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, currentTextColour());
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return true;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == STN_CLICKED) {
+            onClicked();
+            result = 0;
+            return true;
+        }
+        return false;
+    default:
+        (void)lParam;
+        return false;
+    }
+}
+
+void HyperlinkLabel::onClicked() {
+    hovering_ = false;
+    HyperlinkOpener& opener = opener_ != nullptr ? *opener_ : DefaultHyperlinkOpener();
+    const int result = OpenHyperlinkTarget(opener, target_, SW_SHOW);
+    if (result > 32) {
+        visitedOnce_ = true;
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    } else {
+        opener.reportFailure(GetParent(hwnd()), result);
+    }
+}
+
+LRESULT HyperlinkLabel::onMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (!hovering_) {
+        hovering_ = true;
+        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlinedFont_.get()), TRUE);
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        SetTimer(hwnd(), HOVER_TIMER_ID, kHoverPeriodMs, nullptr);
+    }
+    return defaultHandling(WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT HyperlinkLabel::onTimer(WPARAM wParam, LPARAM lParam) {
+    const DWORD position = GetMessagePos();
+    POINT cursor{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ScreenToClient(hwnd(), &cursor);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (PtInRect(&client, cursor) == FALSE) {
+        hovering_ = false;
+        KillTimer(hwnd(), HOVER_TIMER_ID);
+        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(normalFont_.get()), TRUE);
+        client.bottom += 10;
+        InvalidateRect(hwnd(), &client, TRUE);
+    }
+    return defaultHandling(WM_TIMER, wParam, lParam);
+}
+
+LRESULT HyperlinkLabel::onEraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    UniqueBrush brush(CreateSolidBrush(background_));
+    FillRect(dc, &client, brush.get());
+    return TRUE;
+}
+
+LRESULT HyperlinkLabel::onSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (cursor_) {
+        SetCursor(cursor_.get());
+        return TRUE;
+    }
+    return defaultHandling(WM_SETCURSOR, wParam, lParam);
+}
+
+void HyperlinkLabel::onDestroy() {
+    KillTimer(hwnd(), HOVER_TIMER_ID);
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);
+        tooltip_ = nullptr;
+    }
+}
+
+LRESULT HyperlinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    relayToTooltip(message, wParam, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return onEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR:
+        return onSetCursor(wParam, lParam);
+    case WM_MOUSEMOVE:
+        return onMouseMove(wParam, lParam);
+    case WM_TIMER:
+        return onTimer(wParam, lParam);
+    case WM_DESTROY:
+        onDestroy();
+        return defaultHandling(message, wParam, lParam);
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}

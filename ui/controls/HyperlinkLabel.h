@@ -1,0 +1,79 @@
+#pragma once
+// A static text control turned into a web link: link colours (unvisited,
+// visited, hover), underlined while the pointer is over it, a pointing-hand
+// cursor, a tooltip with the target, and a click that opens the target in
+// the user's browser or explains in a message box why it could not.
+#include "ui/controls/HyperlinkLabelOpener.h"
+#include "ui/framework/SubclassedControl.h"
+#include "ui/framework/Unique.h"
+
+#include <string>
+#include <windows.h>
+
+constexpr COLORREF LINK_UNVISITED = RGB(0, 0, 238);
+constexpr COLORREF LINK_VISITED = RGB(85, 26, 139);
+constexpr COLORREF LINK_HOVER = RGB(255, 0, 0);
+
+class HyperlinkLabel : public SubclassedControl {
+public:
+    HyperlinkLabel();
+    ~HyperlinkLabel() override;
+
+    // Windows-1252 target; also the tooltip text. The caption is not changed.
+    void setTarget(const std::string& target);
+    const std::string& target() const noexcept { return target_; }
+
+    // A hover colour of -1 (0xFFFFFFFF) means the system's highlight colour.
+    void setColours(COLORREF background, COLORREF unvisited, COLORREF visited, COLORREF hover);
+    COLORREF unvisitedColour() const noexcept { return unvisited_; }
+    COLORREF visitedColour() const noexcept { return visited_; }
+    COLORREF hoverColour() const noexcept { return hover_; }
+    COLORREF backgroundColour() const noexcept { return background_; }
+
+    bool isHovering() const noexcept { return hovering_; }
+    bool isVisited() const noexcept { return visitedOnce_; }
+    HCURSOR linkCursor() const noexcept { return cursor_.get(); }
+    HWND tooltip() const noexcept { return tooltip_; }
+    // The text colour the label is drawn in now.
+    COLORREF currentTextColour() const noexcept;
+
+    // For tests: open links through another opener (null: the platform's).
+    void setOpener(HyperlinkOpener* opener) noexcept { opener_ = opener; }
+
+    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // The hover timer's ID.
+    static constexpr UINT_PTR HOVER_TIMER_ID = 100;
+
+protected:
+    void onAttached() override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void resizeToText();
+    void loadLinkCursor();
+    void createTooltip();
+    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
+    std::wstring caption() const;
+    void onClicked();
+    LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT onTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT onEraseBackground(HDC dc);
+    LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    void onDestroy();
+
+    COLORREF unvisited_ = LINK_UNVISITED;
+    COLORREF visited_ = LINK_VISITED;
+    COLORREF hover_ = LINK_HOVER;
+    COLORREF background_;
+    bool hovering_ = false;
+    bool visitedOnce_ = false;
+    bool autoSize_ = true;
+    std::string target_;
+    std::wstring tooltipText_;
+    UniqueFont normalFont_;
+    UniqueFont underlinedFont_;
+    UniqueCursor cursor_;
+    HWND tooltip_ = nullptr; // owned by the label; destroyed with it
+    HyperlinkOpener* opener_ = nullptr;
+};

@@ -1,0 +1,99 @@
+#include "ui/controls/HyperlinkLabelOpener.h"
+
+#include "ui/controls/rules/HyperlinkText.h"
+#include "ui/framework/Text1252.h"
+#include "ui/framework/Unique.h"
+
+#include <cstring>
+#include <shellapi.h>
+
+namespace {
+
+constexpr std::size_t kRegistryValueCapacity = 260;
+
+} // namespace
+
+int HyperlinkOpener::shellOpen(const std::string& target, int showCommand) {
+    const std::wstring wide = Widen1252(target);
+    const HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, showCommand);
+    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+bool HyperlinkOpener::readClassesRootDefault(const char* keyName, char* store,
+                                             std::size_t capacity) {
+    if (store == nullptr || capacity == 0) {
+        return false;
+    }
+    store[0] = '\0';
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
+        return false;
+    }
+    UniqueRegistryKey key(opened);
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(capacity - 1); // room for a terminating zero
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(store),
+                         &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        store[0] = '\0';
+        return false;
+    }
+    store[size < capacity ? size : capacity - 1] = '\0';
+    return true;
+}
+
+int HyperlinkOpener::runCommand(const char* commandLine, int showCommand) {
+    return static_cast<int>(WinExec(commandLine, static_cast<UINT>(showCommand)));
+}
+
+void HyperlinkOpener::reportFailure(HWND owner, int code) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    const std::wstring text = Widen1252(HyperlinkErrorText(code));
+    const std::wstring caption = ProgramFileBaseName();
+    MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+HyperlinkOpener& DefaultHyperlinkOpener() {
+    static HyperlinkOpener opener;
+    return opener;
+}
+
+int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand) {
+    const int shellResult = opener.shellOpen(target, showCommand);
+    if (shellResult > 32) {
+        return shellResult;
+    }
+    char className[kRegistryValueCapacity];
+    if (!opener.readClassesRootDefault(".htm", className, sizeof className)) {
+        return shellResult;
+    }
+    const std::string commandKey = std::string(className) + "\\shell\\open\\command";
+    char registered[kRegistryValueCapacity];
+    if (!opener.readClassesRootDefault(commandKey.c_str(), registered, sizeof registered)) {
+        return shellResult;
+    }
+    char commandLine[BROWSER_COMMAND_CAPACITY];
+    if (!BuildBrowserCommand(registered, target.c_str(), commandLine, sizeof commandLine)) {
+        return shellResult; // refused rather than run cut short
+    }
+    return opener.runCommand(commandLine, showCommand);
+}
+
+std::wstring ProgramFileBaseName() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return L"";
+    }
+    std::wstring name(path, length);
+    const std::size_t slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        name.erase(0, slash + 1);
+    }
+    const std::size_t dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) {
+        name.erase(dot);
+    }
+    return name;
+}

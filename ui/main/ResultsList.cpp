@@ -1,0 +1,187 @@
+#include "ui/main/ResultsList.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/framework/GdiGuards.h"
+#include "ui/framework/OffscreenCanvas.h"
+#include "ui/framework/Unique.h"
+#include "ui/main/MainWindowFonts.h"
+#include "ui/main/MainWindowPainter.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int kHeaderPieceHeight = 20;
+constexpr UINT kCaptionFormat = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+void copyBitmap(HDC dc, HDC memory, HBITMAP bitmap, int x, int y, int width, int height) {
+    if (bitmap == nullptr) {
+        return;
+    }
+    SelectGuard selected(memory, bitmap);
+    BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void ResultsList::onAttached() {
+    const HWND headerWindow = ListView_GetHeader(hwnd());
+    if (headerWindow != nullptr) {
+        header_.attachWindow(headerWindow);
+    }
+}
+
+void ResultsList::setUpScrollBars() {
+    if (hwnd() == nullptr) {
+        return;
+    }
+    InitializeFlatSB(hwnd());
+    FlatSB_EnableScrollBar(hwnd(), SB_BOTH, ESB_DISABLE_BOTH);
+}
+
+bool ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY) {
+        return false;
+    }
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code != static_cast<UINT>(NM_CUSTOMDRAW)) {
+        return false;
+    }
+    result = onCustomDraw(*reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
+    return true;
+}
+
+LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {
+    // The control reads the colours back from the notification it sent.
+    auto& draw = const_cast<NMLVCUSTOMDRAW&>(constDraw);
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+        const int item = static_cast<int>(draw.nmcd.dwItemSpec);
+        lastItemWasSelected_ =
+            (ListView_GetItemState(hwnd(), item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+        if (lastItemWasSelected_) {
+            draw.clrText = RESULTS_SELECTED_TEXT;
+            draw.clrTextBk = RESULTS_SELECTED_BACK;
+            // Drawn with these colours, not the platform's highlight: the
+            // item loses its selected state for the drawing, and the state
+            // this notification reports says so too (some list controls
+            // decide on the highlight from the notification).
+            ListView_SetItemState(hwnd(), item, 0, LVIS_SELECTED);
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+        }
+        return CDRF_NOTIFYPOSTPAINT;
+    }
+    case CDDS_ITEMPOSTPAINT:
+        if (lastItemWasSelected_) {
+            ListView_SetItemState(hwnd(), static_cast<int>(draw.nmcd.dwItemSpec), LVIS_SELECTED,
+                                  LVIS_SELECTED);
+        }
+        return CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+void ResultsList::paint() {
+    PaintScope paintScope(hwnd());
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    // The copy must never cover the header.
+    if (header_.hwnd() != nullptr) {
+        RECT headerRect{};
+        GetWindowRect(header_.hwnd(), &headerRect);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&headerRect), 2);
+        ExcludeClipRect(paintScope.dc(), headerRect.left, headerRect.top, headerRect.right,
+                        headerRect.bottom);
+    }
+    OffscreenCanvas canvas(paintScope.dc(), client);
+    RECT clip{};
+    GetClipBox(canvas.dc(), &clip);
+    {
+        UniqueBrush back(CreateSolidBrush(RESULTS_ROW_BACK));
+        FillRect(canvas.dc(), &clip, back.get());
+    }
+    ListView_SetTextBkColor(hwnd(), RESULTS_ROW_BACK);
+    ListView_SetTextColor(hwnd(), RESULTS_ROW_TEXT);
+    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+    canvas.release();
+}
+
+LRESULT ResultsList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 0;
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}
+
+void ResultsList::Header::paint() {
+    PaintScope paintScope(hwnd());
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    OffscreenCanvas canvas(paintScope.dc(), client);
+    const HDC dc = canvas.dc();
+    {
+        UniqueBrush back(CreateSolidBrush(RESULTS_ROW_BACK));
+        FillRect(dc, &client, back.get());
+    }
+    UniqueBitmap tile = LoadProgramBitmap(IDB_HEADER_TILE);
+    UniqueBitmap leftEdge = LoadProgramBitmap(IDB_HEADER_LEFT);
+    UniqueBitmap rightEdge = LoadProgramBitmap(IDB_HEADER_RIGHT);
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    if (tile) {
+        SelectGuard selected(memory.get(), tile.get());
+        StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0,
+                   1, kHeaderPieceHeight, SRCCOPY);
+    }
+
+    const int count = Header_GetItemCount(hwnd());
+    for (int index = 0; index < count; ++index) {
+        wchar_t caption[256] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_FORMAT | HDI_ORDER;
+        item.pszText = caption;
+        item.cchTextMax = 255;
+        SendMessageW(hwnd(), HDM_GETITEMW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        RECT rect{};
+        SendMessageW(hwnd(), HDM_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&rect));
+
+        if (item.iOrder == 0) {
+            copyBitmap(dc, memory.get(), leftEdge.get(), rect.left, rect.top, 2,
+                       kHeaderPieceHeight);
+        } else {
+            copyBitmap(dc, memory.get(), tile.get(), rect.left + 1, rect.top, 1,
+                       kHeaderPieceHeight);
+        }
+        copyBitmap(dc, memory.get(), rightEdge.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
+
+        UniqueFont font(MakeFont(0, 14, "Arial", 0, 0));
+        SelectGuard selectedFont(dc, font.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        RECT textRect = rect;
+        InflateRect(&textRect, -2, -2);
+        DrawTextW(dc, caption, -1, &textRect, kCaptionFormat);
+    }
+    canvas.release();
+}
+
+LRESULT ResultsList::Header::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 0;
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}

@@ -1,0 +1,444 @@
+#include "ui/main/StyledButton.h"
+
+#include "ui/framework/GdiGuards.h"
+#include "ui/framework/OffscreenCanvas.h"
+#include "ui/framework/Text1252.h"
+#include "ui/main/rules/ButtonShade.h"
+
+#include <commctrl.h>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kTooltipWidth = 300;
+constexpr UINT_PTR kToolId = 1;
+
+ShadeColour toShade(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// An 8-bit image of width x height whose every row is `row`, with the
+// given palette.
+UniqueBitmap makePaletteImage(HDC reference, const ShadePalette& palette,
+                              const std::vector<std::uint8_t>& row, int width, int height) {
+    if (width <= 0 || height <= 0 || row.size() < static_cast<std::size_t>(width)) {
+        return {};
+    }
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = width;
+    info.header.biHeight = -height; // top-down
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biCompression = BI_RGB;
+    info.header.biClrUsed = 256;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        info.colours[i].rgbRed = static_cast<BYTE>(palette[i].red);
+        info.colours[i].rgbGreen = static_cast<BYTE>(palette[i].green);
+        info.colours[i].rgbBlue = static_cast<BYTE>(palette[i].blue);
+    }
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(reference, reinterpret_cast<BITMAPINFO*>(&info),
+                                         DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) {
+        return {};
+    }
+    const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+    auto* target = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(target + stride * static_cast<std::size_t>(y), row.data(),
+                    static_cast<std::size_t>(width));
+    }
+    GdiFlush();
+    return bitmap;
+}
+
+} // namespace
+
+StyledButton::StyledButton() : textColour_(GetSysColor(COLOR_BTNTEXT)) {}
+
+StyledButton::~StyledButton() = default;
+
+void StyledButton::onAttached() {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    isFlat_ = (style & BS_FLAT) != 0;
+    textFormat_ = DT_VCENTER | DT_SINGLELINE;
+    switch (style & BS_CENTER) {
+    case BS_LEFT:
+        textFormat_ |= DT_LEFT;
+        break;
+    case BS_RIGHT:
+        textFormat_ |= DT_RIGHT;
+        break;
+    default:
+        textFormat_ |= DT_CENTER;
+        break;
+    }
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+}
+
+void StyledButton::setTooltipText(const std::string& text) {
+    tooltipText_ = Widen1252(text);
+    if (hwnd() == nullptr) {
+        return;
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwnd();
+    tool.uId = kToolId;
+    tool.lpszText = tooltipText_.data();
+    if (tooltip_ == nullptr) {
+        tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (tooltip_ == nullptr) {
+            return;
+        }
+        GetClientRect(hwnd(), &tool.rect);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+    } else {
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void StyledButton::setFaceFont(const char* faceName, int height, int weight, bool italic,
+                               bool underline) {
+    LOGFONTW logical{};
+    logical.lfHeight = height;
+    logical.lfWeight = weight;
+    logical.lfItalic = italic ? TRUE : FALSE;
+    logical.lfUnderline = underline ? TRUE : FALSE;
+    const std::wstring face = Widen1252(faceName != nullptr ? faceName : "");
+    wcsncpy(logical.lfFaceName, face.c_str(), 31);
+    font_.reset(CreateFontIndirectW(&logical));
+}
+
+COLORREF StyledButton::setTextColour(COLORREF colour) {
+    const COLORREF old = textColour_;
+    textColour_ = colour;
+    return old;
+}
+
+void StyledButton::setShade(int style, int granularity, int highlight, int coloring,
+                            COLORREF blendColour, COLORREF colourLeft, COLORREF colourMiddle,
+                            COLORREF colourRight) {
+    face_ = {};
+    faceHover_ = {};
+    facePressed_ = {};
+    faceDisabled_ = {};
+    focusStripH_ = {};
+    focusStripV_ = {};
+    if (hwnd() == nullptr || style != 3) {
+        return;
+    }
+    RECT rect{};
+    GetWindowRect(hwnd(), &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+
+    ShadeParameters parameters;
+    parameters.granularity = granularity;
+    parameters.highlight = highlight;
+    parameters.coloring = coloring;
+    parameters.blendColour = toShade(blendColour);
+    parameters.left = toShade(colourLeft);
+    parameters.middle = toShade(colourMiddle);
+    parameters.right = toShade(colourRight);
+    const ShadeFaces faces = MakeShadeFaces(parameters, width, [] { return std::rand(); });
+
+    WindowDC reference(hwnd());
+    auto image = [&](const ShadePalette& palette, const std::vector<std::uint8_t>& row, int w,
+                     int h) {
+        Image made;
+        made.bitmap = makePaletteImage(reference.get(), palette, row, w, h);
+        if (made.bitmap) {
+            made.width = w;
+            made.height = h;
+        }
+        return made;
+    };
+    face_ = image(faces.facePalette, faces.columnIndices, width, height);
+    faceDisabled_ = image(faces.facePalette, faces.columnIndices, width, height);
+    faceHover_ = image(faces.hoverPalette, faces.columnIndices, width, height);
+    facePressed_ = image(faces.hoverPalette, faces.columnIndices, width, height);
+
+    const int lengthH = FocusStripLengthH(width, focusInset_);
+    const int lengthV = FocusStripLengthV(height, focusInset_);
+    focusStripH_ = image(faces.facePalette, FocusStripIndices(lengthH), lengthH, 1);
+    // A vertical strip: one column, the dotted pattern down its rows.
+    {
+        const std::vector<std::uint8_t> dots = FocusStripIndices(lengthV);
+        Image strip;
+        strip.bitmap = makePaletteImage(reference.get(), faces.facePalette, {0}, 1, lengthV);
+        if (strip.bitmap) {
+            DIBSECTION section{};
+            if (GetObjectW(strip.bitmap.get(), sizeof section, &section) != 0 &&
+                section.dsBm.bmBits != nullptr) {
+                auto* bits = static_cast<std::uint8_t*>(section.dsBm.bmBits);
+                const int stride = section.dsBm.bmWidthBytes;
+                // The section is top-down, so row n is at n * stride.
+                for (int n = 0; n < lengthV; ++n) {
+                    bits[static_cast<std::size_t>(n) * static_cast<std::size_t>(stride)] =
+                        dots[static_cast<std::size_t>(n)];
+                }
+            }
+            strip.width = 1;
+            strip.height = lengthV;
+        }
+        focusStripV_ = std::move(strip);
+    }
+}
+
+bool StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_DRAWITEM) {
+        return false;
+    }
+    draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+}
+
+bool StyledButton::cursorOverButton() const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    return PtInRect(&window, cursor) != FALSE;
+}
+
+bool StyledButton::isPushed() const {
+    return (SendMessageW(hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
+void StyledButton::redraw() const { InvalidateRect(hwnd(), nullptr, TRUE); }
+
+void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
+    if (!image.bitmap) {
+        return;
+    }
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    SelectGuard selected(memory.get(), image.bitmap.get());
+    BitBlt(dc, x, y, image.width, image.height, memory.get(), 0, 0, SRCCOPY);
+}
+
+void StyledButton::drawFocusRectangle(HDC dc, const RECT& rect) const {
+    const int inset = focusInset_;
+    const int left = rect.left + inset;
+    const int top = rect.top + inset;
+    const int right = rect.right - inset - 1;
+    const int bottom = rect.bottom - inset - 1;
+    drawImage(dc, focusStripH_, left, top);
+    drawImage(dc, focusStripH_, left, bottom);
+    drawImage(dc, focusStripV_, left, top);
+    drawImage(dc, focusStripV_, right, top);
+}
+
+void StyledButton::drawCaption(HDC dc, RECT rect, COLORREF colour) const {
+    const int length = GetWindowTextLengthW(hwnd());
+    std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd(), caption.data(), length + 1);
+    caption.resize(static_cast<std::size_t>(length));
+    SetTextColor(dc, colour);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, textFormat_);
+}
+
+void StyledButton::draw(const DRAWITEMSTRUCT& item) {
+    if (mouseDown_ && GetCapture() == hwnd()) {
+        const bool over = cursorOverButton();
+        const bool pushed = isPushed();
+        if (over && !pushed) {
+            SendMessageW(hwnd(), BM_SETSTATE, TRUE, 0);
+            return;
+        }
+        if (!over && pushed) {
+            SendMessageW(hwnd(), BM_SETSTATE, FALSE, 0);
+            return;
+        }
+    }
+
+    const RECT whole = item.rcItem;
+    OffscreenCanvas canvas(item.hDC, whole);
+    const HDC dc = canvas.dc();
+    SetBkMode(dc, TRANSPARENT);
+    SelectGuard selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_.get())
+                                       : GetStockObject(DEFAULT_GUI_FONT));
+
+    RECT textRect = whole;
+    textRect.left += focusInset_ + 2;
+    textRect.right -= focusInset_ + 2;
+
+    if ((item.itemState & ODS_DISABLED) != 0) {
+        drawImage(dc, faceDisabled_, whole.left, whole.top);
+        if (hasBorder_ && !isFlat_) {
+            RECT edge = whole;
+            DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+        }
+        drawCaption(dc, textRect, GetSysColor(COLOR_BTNHIGHLIGHT));
+        RECT engraved = textRect;
+        OffsetRect(&engraved, -1, -1);
+        drawCaption(dc, engraved, GetSysColor(COLOR_GRAYTEXT));
+        return;
+    }
+
+    RECT edge = whole;
+    if ((item.itemState & ODS_SELECTED) != 0) {
+        drawImage(dc, facePressed_, whole.left + 1, whole.top + 1);
+        if (pressOffset_) {
+            OffsetRect(&textRect, 1, 1);
+        }
+        if (hasBorder_) {
+            if (isFlat_) {
+                // top-left shadow, bottom-right highlight
+                const HDC target = dc;
+                UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+                UniqueBrush light(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
+                RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
+                FillRect(target, &line, shadow.get());
+                line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
+                FillRect(target, &line, shadow.get());
+                line = {edge.right - 1, edge.top, edge.right, edge.bottom};
+                FillRect(target, &line, light.get());
+                line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
+                FillRect(target, &line, light.get());
+            } else {
+                DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+            }
+        }
+    } else {
+        drawImage(dc, hovering_ ? faceHover_ : face_, whole.left, whole.top);
+        if (hasBorder_ && (hovering_ || !isFlat_)) {
+            if ((item.itemState & ODS_DEFAULT) != 0) {
+                DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
+                RECT inner = edge;
+                InflateRect(&inner, -1, -1);
+                DrawEdge(dc, &inner, EDGE_RAISED, BF_RECT);
+            } else if (isFlat_) {
+                UniqueBrush light(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
+                UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+                RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
+                FillRect(dc, &line, light.get());
+                line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
+                FillRect(dc, &line, light.get());
+                line = {edge.right - 1, edge.top, edge.right, edge.bottom};
+                FillRect(dc, &line, shadow.get());
+                line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
+                FillRect(dc, &line, shadow.get());
+            } else {
+                DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+            }
+        }
+    }
+
+    if ((item.itemState & ODS_FOCUS) != 0 && focusInset_ > 0) {
+        drawFocusRectangle(dc, whole);
+    }
+    drawCaption(dc, textRect, textColour_);
+}
+
+void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (tooltip_ == nullptr) {
+        return;
+    }
+    MSG msg{};
+    msg.hwnd = hwnd();
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    msg.time = static_cast<DWORD>(GetMessageTime());
+    const DWORD position = GetMessagePos();
+    msg.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+LRESULT StyledButton::onMouseMove(WPARAM wParam, LPARAM lParam) {
+    relayToTooltip(WM_MOUSEMOVE, wParam, lParam);
+    if (mouseDown_ && GetCapture() == hwnd()) {
+        const bool over = cursorOverButton();
+        if (over != isPushed()) {
+            SendMessageW(hwnd(), BM_SETSTATE, over ? TRUE : FALSE, 0);
+            redraw();
+        }
+    } else if (!hovering_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = hwnd();
+        if (TrackMouseEvent(&track)) {
+            hovering_ = true;
+            redraw();
+        }
+    }
+    return defaultHandling(WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT StyledButton::onMouseLeave(WPARAM wParam, LPARAM lParam) {
+    hovering_ = false;
+    redraw();
+    return defaultHandling(WM_MOUSELEAVE, wParam, lParam);
+}
+
+LRESULT StyledButton::onLButtonDown(WPARAM wParam, LPARAM lParam) {
+    relayToTooltip(WM_LBUTTONDOWN, wParam, lParam);
+    if (hovering_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE | TME_CANCEL;
+        track.hwndTrack = hwnd();
+        TrackMouseEvent(&track);
+        hovering_ = false;
+    }
+    const LRESULT result = defaultHandling(WM_LBUTTONDOWN, wParam, lParam);
+    mouseDown_ = true;
+    return result;
+}
+
+LRESULT StyledButton::onLButtonUp(WPARAM wParam, LPARAM lParam) {
+    relayToTooltip(WM_LBUTTONUP, wParam, lParam);
+    mouseDown_ = false;
+    return defaultHandling(WM_LBUTTONUP, wParam, lParam);
+}
+
+LRESULT StyledButton::onKillFocus(WPARAM wParam, LPARAM lParam) {
+    if (GetCapture() == hwnd()) {
+        ReleaseCapture();
+        mouseDown_ = false;
+    }
+    return defaultHandling(WM_KILLFOCUS, wParam, lParam);
+}
+
+void StyledButton::onDestroy() {
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);
+        tooltip_ = nullptr;
+    }
+}
+
+LRESULT StyledButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+        return onMouseMove(wParam, lParam);
+    case WM_MOUSELEAVE:
+        return onMouseLeave(wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // a double click counts as two clicks
+        return onLButtonDown(wParam, lParam);
+    case WM_LBUTTONUP:
+        return onLButtonUp(wParam, lParam);
+    case WM_KILLFOCUS:
+        return onKillFocus(wParam, lParam);
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_DESTROY:
+        onDestroy();
+        return defaultHandling(message, wParam, lParam);
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}

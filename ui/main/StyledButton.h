@@ -1,0 +1,78 @@
+#pragma once
+// The main window's push buttons (Help, Print, Settings): an owner-drawn
+// button whose face is a generated 256-colour image with a three-colour
+// gradient palette, with 3-D edges in the system colours, its own caption
+// font and colour, a hover look, a dotted focus rectangle and a tooltip.
+// Clicks still reach the parent as BN_CLICKED.
+#include "ui/framework/SubclassedControl.h"
+#include "ui/framework/Unique.h"
+
+#include <windows.h>
+#include <string>
+
+class StyledButton : public SubclassedControl {
+public:
+    StyledButton();
+    ~StyledButton() override;
+
+    // The first call makes the tooltip (whole button, 300 pixels wide);
+    // later calls change its text. Windows-1252 text.
+    void setTooltipText(const std::string& text);
+    void setFaceFont(const char* faceName, int height, int weight, bool italic, bool underline);
+    COLORREF setTextColour(COLORREF colour); // returns the previous colour
+    // Rebuilds the face images from the button's current size. Only style 3
+    // (the gradient) is drawn; other styles leave the images empty.
+    void setShade(int style, int granularity, int highlight, int coloring, COLORREF blendColour,
+                  COLORREF colourLeft, COLORREF colourMiddle, COLORREF colourRight);
+
+    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    bool isHovering() const noexcept { return hovering_; }
+    bool isMouseDown() const noexcept { return mouseDown_; }
+    COLORREF textColour() const noexcept { return textColour_; }
+    HWND tooltip() const noexcept { return tooltip_; }
+
+protected:
+    void onAttached() override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Image {
+        UniqueBitmap bitmap;
+        int width = 0;
+        int height = 0;
+    };
+
+    void draw(const DRAWITEMSTRUCT& item);
+    void drawImage(HDC dc, const Image& image, int x, int y) const;
+    void drawFocusRectangle(HDC dc, const RECT& rect) const;
+    void drawCaption(HDC dc, RECT rect, COLORREF colour) const;
+    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
+    bool cursorOverButton() const;
+    bool isPushed() const;
+    void redraw() const;
+    LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT onMouseLeave(WPARAM wParam, LPARAM lParam);
+    LRESULT onLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT onLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT onKillFocus(WPARAM wParam, LPARAM lParam);
+    void onDestroy();
+
+    UniqueFont font_;
+    COLORREF textColour_;
+    std::wstring tooltipText_;
+    HWND tooltip_ = nullptr; // owned by the button; destroyed with it
+    int focusInset_ = 4;
+    bool hasBorder_ = true;
+    bool isFlat_ = false;
+    bool pressOffset_ = true;
+    UINT textFormat_ = DT_VCENTER | DT_SINGLELINE | DT_CENTER;
+    bool hovering_ = false;
+    bool mouseDown_ = false;
+    Image face_;
+    Image faceHover_;
+    Image facePressed_;
+    Image faceDisabled_;
+    Image focusStripH_;
+    Image focusStripV_;
+};
