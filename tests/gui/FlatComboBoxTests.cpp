@@ -1,5 +1,5 @@
-#include "tests/gui/MainWindowLookSupport.h"
 #include "resources/ResourceIds.h"
+#include "tests/gui/MainWindowLookSupport.h"
 #include "ui/controls/FlatComboBox.h"
 
 #include <gtest/gtest.h>

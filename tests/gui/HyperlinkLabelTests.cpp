@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <cstring>
 #include <map>
+#include <shellapi.h>
 #include <string>
 #include <vector>
 
@@ -57,9 +57,8 @@ protected:
                             link.hoverColour());
             link.setOpener(&opener);
         };
-        ASSERT_TRUE(dialog.create({{L"STATIC", L"Homepage: https://www.varnu.com", SS_LEFT,
-                                    kLinkId}},
-                                  360, 120));
+        ASSERT_TRUE(dialog.create(
+            {{L"STATIC", L"Homepage: https://www.varnu.com", SS_LEFT, kLinkId}}, 360, 120));
         RepaintNow(dialog.hwnd());
     }
 
@@ -222,9 +221,8 @@ TEST(HyperlinkLabelCaption, EmptyCaptionShowsTheTarget) {
     TestDialog second;
     HyperlinkLabel other;
     second.onInit = [&other](TestDialog& d) { ASSERT_TRUE(d.bind(other, kLinkId)); };
-    ASSERT_TRUE(second.create({{L"STATIC", L"Visit Varnu on the Web", SS_LEFT, kLinkId, 5, 5,
-                                100, 10}},
-                              300, 80));
+    ASSERT_TRUE(second.create(
+        {{L"STATIC", L"Visit Varnu on the Web", SS_LEFT, kLinkId, 5, 5, 100, 10}}, 300, 80));
     EXPECT_EQ(other.target(), "Visit Varnu on the Web");
     // Default colours: the system's button face behind the default link colours.
     EXPECT_EQ(other.backgroundColour(), GetSysColor(COLOR_BTNFACE));

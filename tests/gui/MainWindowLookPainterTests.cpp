@@ -70,7 +70,9 @@ private:
     bool created_ = false;
 };
 
-bool IsDark(COLORREF c) { return c != CLR_INVALID && GetRValue(c) < 128 && GetGValue(c) < 128; }
+bool IsDark(COLORREF c) {
+    return c != CLR_INVALID && GetRValue(c) < 128 && GetGValue(c) < 128;
+}
 
 // Lowest and highest rows with a dark pixel in the columns [left, right).
 std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, int bottom) {
@@ -173,8 +175,8 @@ void CheckPageAt(int width, int height, const char* name) {
     const PictureSize size = ScaledPictureSize(1401, 1926, scale);
     const RECT picture{PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + size.width,
                        PICTURE_TOP + size.height};
-    const int drawn = size.width * size.height -
-                      shot.count(picture, PAGE_WHITE) - shot.count(picture, MARKER_FILL);
+    const int drawn = size.width * size.height - shot.count(picture, PAGE_WHITE) -
+                      shot.count(picture, MARKER_FILL);
     EXPECT_GT(drawn, size.width * size.height / 20);
     EXPECT_EQ(shot.count({PICTURE_LEFT + size.width, 100, P - 2, H - 40}, PAGE_WHITE),
               (P - 2 - PICTURE_LEFT - size.width) * (H - 140));
@@ -184,8 +186,8 @@ void CheckPageAt(int width, int height, const char* name) {
     const int lineLeft = P + 6;
     const int beforeTwo = TextWidth(L"Flow Rate: 4.3 l/min (N", 16);
     const int nWidth = TextWidth(L"N", 16);
-    const auto nRows = DarkRows(shot, lineLeft + beforeTwo - nWidth + 1, lineLeft + beforeTwo - 1,
-                                272, 293);
+    const auto nRows =
+        DarkRows(shot, lineLeft + beforeTwo - nWidth + 1, lineLeft + beforeTwo - 1, 272, 293);
     const auto twoRows =
         DarkRows(shot, lineLeft + beforeTwo + 1, lineLeft + beforeTwo + 5, 272, 293);
     ASSERT_GE(nRows.first, 0);
@@ -202,9 +204,13 @@ void CheckPageAt(int width, int height, const char* name) {
 
 } // namespace
 
-TEST(MainWindowLookPainter, PageAt784x601) { CheckPageAt(784, 601, "painter_784x601"); }
+TEST(MainWindowLookPainter, PageAt784x601) {
+    CheckPageAt(784, 601, "painter_784x601");
+}
 
-TEST(MainWindowLookPainter, PageAt1000x760) { CheckPageAt(1000, 760, "painter_1000x760"); }
+TEST(MainWindowLookPainter, PageAt1000x760) {
+    CheckPageAt(1000, 760, "painter_1000x760");
+}
 
 TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     MainWindowLook look = LookFor(900, 650, 60);
@@ -238,9 +244,9 @@ TEST(MainWindowLookPainter, PaintTimeMedianOf50) {
                 OffscreenCanvas canvas(target, RECT{0, 0, size.first, size.second});
                 scale = PaintMainWindowContent(canvas.dc(), look);
             }
-            times.push_back(std::chrono::duration<double, std::milli>(
-                                std::chrono::steady_clock::now() - start)
-                                .count());
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
         }
         std::sort(times.begin(), times.end());
         std::printf("[ paint    ] %dx%d client: median %.2f ms, min %.2f ms, max %.2f ms\n",

@@ -8,7 +8,9 @@ namespace look_test {
 
 namespace {
 
-void appendWord(std::vector<WORD>& out, WORD value) { out.push_back(value); }
+void appendWord(std::vector<WORD>& out, WORD value) {
+    out.push_back(value);
+}
 
 void appendDword(std::vector<WORD>& out, DWORD value) {
     out.push_back(LOWORD(value));
@@ -61,7 +63,9 @@ std::vector<WORD> buildTemplate(const std::vector<ControlSpec>& controls) {
 
 } // namespace
 
-TestDialog::~TestDialog() { destroy(); }
+TestDialog::~TestDialog() {
+    destroy();
+}
 
 bool TestDialog::create(const std::vector<ControlSpec>& controls, int clientWidth,
                         int clientHeight) {

@@ -5,6 +5,7 @@
 #include "ui/framework/Dialog.h"
 
 #include <windows.h>
+
 #include <functional>
 #include <string>
 #include <vector>

@@ -37,8 +37,8 @@ protected:
             }
             return false;
         };
-        ASSERT_TRUE(dialog.create({{WC_LISTVIEWW, L"", LVS_REPORT | WS_BORDER, kListId}}, 360,
-                                  260));
+        ASSERT_TRUE(
+            dialog.create({{WC_LISTVIEWW, L"", LVS_REPORT | WS_BORDER, kListId}}, 360, 260));
         const HWND window = list.hwnd();
         list.setUpScrollBars();
         ListView_SetBkColor(window, RESULTS_ROW_BACK);

@@ -31,10 +31,10 @@ protected:
             button.setTextColour(BUTTON_TEXT);
             button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE, SELECTOR_BLUE);
         };
-        ASSERT_TRUE(dialog.create({{L"BUTTON", L"Print", BS_PUSHBUTTON | WS_TABSTOP, kButtonId},
-                                   {L"BUTTON", L"Other", BS_PUSHBUTTON | WS_TABSTOP, kOtherId,
-                                    120, 80, 40, 14}},
-                                  300, 200));
+        ASSERT_TRUE(dialog.create(
+            {{L"BUTTON", L"Print", BS_PUSHBUTTON | WS_TABSTOP, kButtonId},
+             {L"BUTTON", L"Other", BS_PUSHBUTTON | WS_TABSTOP, kOtherId, 120, 80, 40, 14}},
+            300, 200));
         SetFocus(GetDlgItem(dialog.hwnd(), kOtherId));
         RepaintNow(dialog.hwnd());
     }

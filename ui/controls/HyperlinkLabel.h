@@ -7,8 +7,9 @@
 #include "ui/framework/SubclassedControl.h"
 #include "ui/framework/Unique.h"
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 constexpr COLORREF LINK_UNVISITED = RGB(0, 0, 238);
 constexpr COLORREF LINK_VISITED = RGB(85, 26, 139);

@@ -3,8 +3,9 @@
 // (ShellExecute "open"), then with the browser registered for ".htm" pages.
 // The platform calls sit behind an interface so that the sequence can be
 // checked without starting a browser.
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 class HyperlinkOpener {
 public:

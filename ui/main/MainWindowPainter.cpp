@@ -158,10 +158,15 @@ void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale) {
 
     SetBkColor(dc, HEADER_YELLOW);
     const int w = DrawLabel(dc, look.productName.c_str(), 4, 17, 32);
-    DrawLabel(dc, "Version", w + 20, 20, 14);
-    DrawLabel(dc, look.programVersion.c_str(), w + 70, 20, 14);
-    DrawLabel(dc, "Database", w + 20, 34, 14);
-    DrawLabel(dc, look.databaseVersion.c_str(), w + 70, 34, 14);
+    const int versionWidth = DrawLabel(dc, "Version", w + 20, 20, 14);
+    const int databaseWidth = DrawLabel(dc, "Database", w + 20, 34, 14);
+    // The values start 50 pixels after the labels, or further right where a
+    // label is wider than that ("Database" in Arial 14 is about 52 pixels):
+    // the opaque value must not cover the label's last letter.
+    const int widest = versionWidth > databaseWidth ? versionWidth : databaseWidth;
+    const int valueX = widest + 2 > 50 ? w + 20 + widest + 2 : w + 70;
+    DrawLabel(dc, look.programVersion.c_str(), valueX, 20, 14);
+    DrawLabel(dc, look.databaseVersion.c_str(), valueX, 34, 14);
 
     SetBkColor(dc, PAGE_WHITE);
     DrawLabel(dc, "Input Data", P, 74, 20);

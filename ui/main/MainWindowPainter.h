@@ -8,8 +8,9 @@
 #include "ui/framework/Unique.h"
 #include "units/UnitSettings.h"
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 // What one paint of the main window reads.
 struct MainWindowLook {

@@ -137,8 +137,8 @@ void ResultsList::Header::paint() {
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
     if (tile) {
         SelectGuard selected(memory.get(), tile.get());
-        StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0,
-                   1, kHeaderPieceHeight, SRCCOPY);
+        StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0, 1,
+                   kHeaderPieceHeight, SRCCOPY);
     }
 
     const int count = Header_GetItemCount(hwnd());

@@ -7,6 +7,7 @@
 #include "ui/framework/SubclassedControl.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 constexpr COLORREF RESULTS_SELECTED_TEXT = RGB(0, 0, 0);

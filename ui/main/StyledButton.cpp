@@ -79,7 +79,8 @@ void StyledButton::onAttached() {
         textFormat_ |= DT_CENTER;
         break;
     }
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                      (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
 }
 
 void StyledButton::setTooltipText(const std::string& text) {
@@ -217,7 +218,9 @@ bool StyledButton::isPushed() const {
     return (SendMessageW(hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
 
-void StyledButton::redraw() const { InvalidateRect(hwnd(), nullptr, TRUE); }
+void StyledButton::redraw() const {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
 
 void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
     if (!image.bitmap) {

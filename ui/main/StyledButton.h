@@ -8,6 +8,7 @@
 #include "ui/framework/Unique.h"
 
 #include <windows.h>
+
 #include <string>
 
 class StyledButton : public SubclassedControl {
