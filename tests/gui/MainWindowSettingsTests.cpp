@@ -58,7 +58,7 @@ TEST(MainWindowSettings, EnergyUnitRoundTripReturnsToTheEnteredValue) {
         EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_UNITS_ENERGY), 0);
         EXPECT_EQ(window.recalculationCount(), before + 1);
         EXPECT_FALSE(window.recalculationPending());
-        EXPECT_EQ(ListRows(ResultsList(window)), ExpectedRows(window));
+        EXPECT_EQ(ListRows(ResultsListWindow(window)), ExpectedRows(window));
         // The temperatures did not move.
         EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "-25");
     });
@@ -94,7 +94,7 @@ TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
         EXPECT_EQ(FieldText(window, IDC_MAIN_RETURN_GAS_TEMP), "89.6");
         EXPECT_EQ(FieldText(window, IDC_MAIN_AMBIENT_TEMP), "77");
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "110");
-        EXPECT_EQ(ListRows(ResultsList(window)).size(), 9u);
+        EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u);
     });
     changeSettings(
         script, window,

@@ -17,7 +17,7 @@ inline std::string FieldText(const MainWindow& window, int controlId) {
     return WindowText(Item(window, controlId));
 }
 
-inline HWND ResultsList(const MainWindow& window) { return Item(window, IDC_MAIN_RESULTS); }
+inline HWND ResultsListWindow(const MainWindow& window) { return Item(window, IDC_MAIN_RESULTS); }
 
 // The rows a fresh selection run on the window's current inputs would show.
 inline std::vector<std::pair<std::string, std::string>> ExpectedRows(const MainWindow& window) {

@@ -237,7 +237,7 @@ bool FitCorrelation(const std::vector<FitSample>& samples,
         return false;
     }
     report.physicalDivisor = MeasureFit(result, samples);
-    // 4. Joint refinement in the p-norm of the relative error, p = 2, 4, 8;
+    // 4. Joint refinement in the p-norm of the relative error, p = 2, 4, 8, 16;
     // kept is the one furthest inside the goals (3 % RMS, 8 % largest).
     auto score = [](const FitQuality& q) {
         return std::fmax(q.rmsRelative / RMS_GOAL, q.maxRelative / MAX_GOAL);

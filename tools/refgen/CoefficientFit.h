@@ -15,7 +15,7 @@
 //   4. refines all of B0..B9, A1..A3 together by Levenberg-Marquardt on the
 //      relative error of F (the capillary's own response to Trg, through the
 //      heat exchanger, is not exactly the refrigerating effect's), in the
-//      p-norm (p = 2, 4, 8, by reweighting) that best meets both goals,
+//      p-norm (p = 2, 4, 8, 16; Gauss-Newton on |r|^p) that best meets both goals,
 //      3 % RMS and 8 % largest error.
 #include <functional>
 #include <string>

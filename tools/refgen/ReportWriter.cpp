@@ -161,8 +161,8 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
     // ------------------------------------------------------------ capillary model
     section(r, "The capillary model");
     r += f("One-dimensional homogeneous two-phase flow in thermodynamic equilibrium (the "
-           "classic method of the ASHRAE Handbook's capillary chapter and of Bansal & "
-           "Rupasinghe, Wongwises and others), integrated from the inlet to the evaporating "
+           "method of many published capillary models, e.g. Bansal & Rupasinghe or "
+           "Wongwises and co-workers), integrated from the inlet to the evaporating "
            "pressure in pressure steps:\n\n"
            "    momentum:  -dp = G\xC2\xB2 dv + f G\xC2\xB2 v / (2 d) dz\n"
            "    energy:    h + G\xC2\xB2 v\xC2\xB2 / 2 = h_in - q(z)\n\n"
@@ -181,8 +181,8 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
            "homogeneous critical mass flux); the tube then ends at the choking point and the "
            "rest of the expansion happens outside it. Nearly all sizing points are choked.\n"
            "- Steps: %d over the pressure span, halved wherever the specific volume would "
-           "change by more than 5 %% in one step or the flow would choke inside it; results "
-           "change by less than 0.01 %% from 50 to 1600 base steps.\n"
+           "change by more than 5 %% in one step or the flow would choke inside it; in the "
+           "handbook example below the flow changes by 0.003 %% from 50 to 1600 base steps.\n"
            "- Solving: the mass flow of a given tube, or the diameter of a tube of given "
            "length for a given mass flow, by a secant/Illinois search in log space (the "
            "length is close to a power law of both).\n",
@@ -211,9 +211,10 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
           "it into the exchanger. The shipped data take the middle, **s = %.2f**, and the "
           "table shows the bounds at the program's defaults (%s):\n\n",
           100 * a.exchangeStart, 100 * a.exchangeEnd, a.exchangeShare, pointText(DEFAULTS).c_str());
-    r += "| refrigerant | q_hx at s = 1 kJ/kg | d at s = 0 mm | d at s = shipped mm | d at "
-         "s = 1 mm | F at s = 0 | F shipped | F at s = 1 | l/min |\n"
-         "|---|---|---|---|---|---|---|---|---|\n";
+    r += "| refrigerant | q_hx at s = 1, kJ/kg | d at s = 0, mm | d shipped, mm | d at s = 1, mm | "
+         "F at s = 0, l/min | F shipped, l/min | F at s = 1, l/min |\n"
+         "|---|---|---|---|---|---|---|---|\n";
+    double dGainMin = 1, dGainMax = 0, fGainMin = 1, fGainMax = 0;
     for (const char* name : {"R600a", "R134a", "R12", "R290", "R404A"}) {
         const RefrigerantData* d = find(in, name);
         if (d == nullptr) {
@@ -237,12 +238,16 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
                 full = s.exchangeHeat / 1e3;
             }
         }
-        r += f("| %s | %.1f | %.3f | %.3f | %.3f | %.2f | %.2f | %.2f | |\n", name, full, dd[0],
+        r += f("| %s | %.1f | %.3f | %.3f | %.3f | %.2f | %.2f | %.2f |\n", name, full, dd[0],
                dd[1], dd[2], ff[0], ff[1], ff[2]);
+        dGainMin = std::fmin(dGainMin, 1 - dd[2] / dd[0]);
+        dGainMax = std::fmax(dGainMax, 1 - dd[2] / dd[0]);
+        fGainMin = std::fmin(fGainMin, 1 - ff[2] / ff[0]);
+        fGainMax = std::fmax(fGainMax, 1 - ff[2] / ff[0]);
     }
-    r += "\nSo the exchanger is worth roughly 15 % in diameter (30 to 40 % in F) between the "
-         "bounds; the shipped figures sit in the middle, and the practice comparison below "
-         "falls inside the bounds.\n";
+    r += f("\nBetween the bounds the exchanger shrinks the tube of the target length by %.0f to "
+           "%.0f %% in diameter (%.0f to %.0f %% in F); the shipped figures sit in the middle.\n",
+           100 * dGainMin, 100 * dGainMax, 100 * fGainMin, 100 * fGainMax);
 
     // sensitivity
     {
@@ -330,11 +335,33 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
 
     // neighbours
     section(r, "How far the d\xE2\x81\xB5 rule puts the other diameters");
+    // Local exponent n of L ~ d^n at a fixed mass flow, with and without the exchanger.
+    std::string exponents;
+    for (const char* name : {"R600a", "R134a"}) {
+        const RefrigerantData* d = find(in, name);
+        SizingResult s;
+        if (d == nullptr || !SizeCapillary(*d->fluid, DEFAULTS, a, s)) {
+            continue;
+        }
+        double n[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            const HeatExchangeLayout hx = k == 0 ? HeatExchangeLayout{} : ExchangeLayout(a, s);
+            double l1 = 0, l2 = 0;
+            if (SolveLength(*d->fluid, s.massFlow, 0.9 * s.diameter, s.tube, hx, a.capillary, l1) &&
+                SolveLength(*d->fluid, s.massFlow, 1.1 * s.diameter, s.tube, hx, a.capillary, l2)) {
+                n[k] = std::log(l2 / l1) / std::log(1.1 / 0.9);
+            }
+        }
+        exponents += f("%s%s: n = %.2f adiabatic, %.2f with the exchanger",
+                       exponents.empty() ? "" : "; ", name, n[0], n[1]);
+    }
     r += "For the rows around the optimal tube the program gives L = 750 d\xE2\x81\xB5 / "
-         "F\xC2\xB2, i.e. L \xE2\x88\x9D d\xE2\x81\xB5 at a fixed F. The model's own length of "
-         "a tube of that diameter passing the same mass flow (with its exchanger laid out "
-         "along that length) grows more slowly, about as d^4.4 to d^4.7 (compressor makers' "
-         "notes use 4.7 for the same purpose). At the defaults, Europe list:\n\n";
+         "F\xC2\xB2, i.e. L \xE2\x88\x9D d\xE2\x81\xB5 at a fixed F. The model's own length is "
+         "the length of a tube of that diameter passing the same mass flow, with its exchanger "
+         "laid out along that length. Near the defaults the model's lengths go as d^n with " +
+         exponents +
+         " (a compressor maker's capillary note, cited under Practice, uses 4.7). At the "
+         "defaults, Europe list:\n\n";
     for (const char* name : {"R600a", "R134a"}) {
         const RefrigerantData* d = find(in, name);
         if (d == nullptr) {
@@ -363,6 +390,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
         r += "\n";
     }
+    double worstNeighbour = 0.0;
     r += "Over all refrigerants, at a point near the defaults inside each envelope, for list "
          "diameters from 0.8 to 1.25 times the model's tube:\n\n| refrigerant | point | "
          "rule / model, smaller tubes | rule / model, larger tubes |\n|---|---|---|---|\n";
@@ -386,6 +414,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         double smallLo = 9, smallHi = 0, largeLo = 9, largeHi = 0;
         for (const NeighbourLength& n : rows) {
             const double ratio = n.ruleLength / n.modelLength;
+            worstNeighbour = std::fmax(worstNeighbour, std::fabs(ratio - 1));
             if (n.diameter < dm) {
                 smallLo = std::fmin(smallLo, ratio);
                 smallHi = std::fmax(smallHi, ratio);
@@ -416,8 +445,9 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
            "16 ft.\n\n",
            h.targetLength);
     r += "Europe (mm): " + listText(h.europeDiameters, "%.2f") +
-         ". Capillary tube is sold by inner diameter in 0.05 mm steps in the household range "
-         "(0.5 to 0.9 mm) and in 0.1 mm steps above, up to 2 mm for small air conditioners.\n\n";
+         ". Metric capillary tube is commonly offered by inner diameter in 0.05 mm steps in the "
+         "household range (0.5 to 0.9 mm) and in 0.1 to 0.2 mm steps above, up to 2 mm for "
+         "small air conditioners; not every size is stocked everywhere, as the help text says.\n\n";
     r += "North America (in): " + listText(h.northAmericaDiameters, "%.3f") +
          ". These are the standard inch sizes of refrigeration capillary tubing (.026 to "
          ".090 in, 0.66 to 2.29 mm); the file writes them in inches and the program converts "
@@ -545,7 +575,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         if (d != nullptr && !ReferencePoints().empty()) {
             ReferencePoint p = ReferencePoints()[0];
             r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
-                 "hardly matters:";
+                 "hardly matters. With the outlet at the saturation pressure of";
             for (double te : {-30.0, -10.0, 0.0}) {
                 p.outletEvaporating = te;
                 double model = 0.0;
@@ -557,6 +587,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
                            te, model, choked ? " (choked)" : "");
                 }
             }
+            r.back() = '.';
             r += "\n";
         }
     }
@@ -579,6 +610,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
            "model tube at %.2f m | F model | F data file | Europe choice | North America "
            "choice |\n|---|---|---|---|---|---|\n",
            pointText(DEFAULTS).c_str(), h.targetLength);
+    bool householdBoth = true;
     for (const char* name : {"R600a", "R134a", "R12", "R152a"}) {
         const RefrigerantData* d = find(in, name);
         if (d == nullptr || !inside(d->entry, DEFAULTS)) {
@@ -595,14 +627,21 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
         const int ke = OptimalTubeIndex(h.europeDiameters, flow, h.targetLength);
         const int ka = OptimalTubeIndex(america, flow, h.targetLength);
+        if (std::string(name) == "R600a" || std::string(name) == "R134a") {
+            householdBoth = householdBoth && h.europeDiameters[ke] >= 0.6 - 1e-9 &&
+                            h.europeDiameters[ke] <= 0.8 + 1e-9;
+        }
         r += f("| %s | %.3f mm | %.2f | %.2f | %.2f mm \xC3\x97 %.2f m | .%03.0f in \xC3\x97 %.2f "
                "m |\n",
                name, s.diameter * 1e3, s.nitrogenFlow, flow, h.europeDiameters[ke],
                RatedLength(h.europeDiameters[ke], flow), h.northAmericaDiameters[ka] * 1000,
                RatedLength(america[ka], flow));
     }
-    r += "\nBoth R600a and R134a land on household tubes (0.6 to 0.7 mm at about 3 m).\n\n"
-         "A service chart for R12 household and commercial systems (Butts Pumps & Motors "
+    r += householdBoth ? "\nBoth R600a and R134a land on household tubes (0.6 to 0.8 mm) in the "
+                         "Europe list. The smallest inch size is .026 in (0.66 mm), so in the "
+                         "North America list a small R134a load gets a long .026 tube.\n\n"
+                       : "\n**R600a or R134a does not land on a 0.6 to 0.8 mm tube.**\n\n";
+    r += "A service chart for R12 household and commercial systems (Butts Pumps & Motors "
          "product catalogue, page 74, \"Refrigeration Application Chart (R12 & R22)\", "
          "http://buttspumpsandmotors.ca/product_catalog/files/assets/basic-html/page1079.html) "
          "names one tube per motor size for the -10 to +5 \xC2\xB0"
@@ -650,11 +689,58 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
                    q[2]);
         }
     }
-    r += "\nSmall R12 compressors of 1/12 to 1/6 hp deliver very roughly 70 to 200 W at "
-         "low back pressure, so the chart's choices fall between the bounds and near the "
-         "shipped middle; the chart cannot decide the exchanger share more finely. Compressor "
-         "makers' public capillary notes give the same picture for R134a and R600a "
-         "(0.6 to 0.8 mm, 2 to 4 m for household loads) and scale lengths with d^4.7.\n";
+    r += "\nAs a rough guide (an assumption here, not from the chart), small R12 compressors of "
+         "1/20 to 1/6 hp deliver some 50 to 200 W at low back pressure; the chart's tubes then "
+         "fall between the bounds, and the chart cannot decide the exchanger share more "
+         "finely.\n\n"
+         "An appliance chart of capillaries used in household refrigerators and freezers "
+         "(helper7, \"Capillary Tube Size and Length Chart\", "
+         "https://www.helper7.com/2025/11/capillary-tube-size-and-length-chart.html; it names "
+         "neither refrigerant nor compressor) lists, by cabinet size, the tubes below. The "
+         "load the shipped model assigns to each, at the defaults' temperatures:\n\n"
+         "| appliance | tube | Q for R134a W | Q for R600a W |\n|---|---|---|---|\n";
+    {
+        struct Appliance {
+            const char* label;
+            double inches;
+            double feet;
+        };
+        const Appliance rows[] = {{"refrigerator 100-140 l", 0.026, 14.5},
+                                  {"refrigerator 160-165 l", 0.030, 10.5},
+                                  {"refrigerator 200-250 l", 0.030, 10.0},
+                                  {"refrigerator 300 l", 0.036, 14.5},
+                                  {"deep freezer 230-380 l", 0.036, 10.0}};
+        for (const Appliance& row : rows) {
+            double q[2] = {0, 0};
+            const char* names[2] = {"R134a", "R600a"};
+            for (int i = 0; i < 2; ++i) {
+                const RefrigerantData* d = find(in, names[i]);
+                SizingResult s;
+                if (d == nullptr || !OperatingState(*d->fluid, DEFAULTS, a, s)) {
+                    continue;
+                }
+                double m = 0.0;
+                if (SolveMassFlow(*d->fluid, row.inches * 25.4e-3, row.feet * 0.3048, s.tube,
+                                  ExchangeLayout(a, s), a.capillary, m)) {
+                    q[i] = m * s.refrigeratingEffect;
+                }
+            }
+            r += f("| %s | .%03.0f in \xC3\x97 %.1f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f |\n",
+                   row.label, row.inches * 1000, row.feet, row.inches * 25.4, row.feet * 0.3048,
+                   q[0], q[1]);
+        }
+    }
+    r += "\nThe chart gives no capacities. If the compressors of such cabinets deliver about 80 "
+         "to 200 W (an assumption here), the model assigns these tubes loads at the upper end "
+         "of that or above it: this chart suggests that practice uses somewhat wider tubes "
+         "for a load than the shipped data, nearer the adiabatic bound, while the R12 chart "
+         "above sits near the shipped middle. The exchanger share stays the main open point. "
+         "A compressor maker's technical note, "
+         "\"Recommendations for the determination of capillary tube size\" (copy at "
+         "https://pl.scribd.com/document/378107001/Capilares-Diferentes-Gases), gives its "
+         "selection tables for R22, R600a, R134a, R290 and R404A as start values for "
+         "laboratory tests and converts a length to another diameter by "
+         "L = L0 (D/D0)^4.7; its tables themselves were not readable in the copy found.\n";
 
     // ------------------------------------------------------------ limits
     section(r, "Limitations and open points");

@@ -6,8 +6,10 @@
 #include "database/DatabaseParser.h"
 #include "resources/ResourceIds.h"
 #include "selection/DatabaseUsability.h"
+#include "ui/controls/rules/HyperlinkText.h"
 #include "ui/framework/Text1252.h"
 #include "ui/main/MainWindowFonts.h"
+#include "ui/main/MainWindowPainter.h"
 #include "ui/main/rules/StoredInputs.h"
 #include "ui/main/rules/WindowPlacement.h"
 
@@ -60,6 +62,9 @@ INT_PTR MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         PaintMainWindow();
         return TRUE;
+    case WM_ERASEBKGND:
+        setMessageResult(TRUE); // the paint covers the whole client area
+        return TRUE;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(applicationIcon());
     case WM_SIZE:
@@ -105,8 +110,12 @@ INT_PTR MainWindow::onInitDialog() {
     }
     addAboutCommand();
     SetWindowTextW(hwnd(), Widen1252(identity_.fileDescription).c_str());
-    // The homepage link at the bottom shows its caption from the template;
-    // its target and colours belong to the link control.
+    // The homepage link: "Homepage: " and the maker's address, on white.
+    SetWindowTextW(homepageLink_.hwnd(),
+                   Widen1252(std::string("Homepage: ") + MAKER_WEB_ADDRESS).c_str());
+    homepageLink_.setTarget(MAKER_WEB_ADDRESS);
+    homepageLink_.setColours(PAGE_WHITE, homepageLink_.unvisitedColour(),
+                             homepageLink_.visitedColour(), homepageLink_.hoverColour());
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : icon_));
@@ -171,8 +180,10 @@ void MainWindow::InitialiseControls() {
     currentRefrigerant = ClampRefrigerantIndex(
         store_.readInt(SECTION_SETTINGS, VALUE_REFRIGERANT, 0), database_->refrigerantCount);
     SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
-    // The selector's bitmaps and colour pairs are set here once it paints
-    // itself.
+    refrigerantSelector_.setBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
+                                    IDB_COMBO_MIDDLE);
+    refrigerantSelector_.setFocusColours(SELECTOR_BLUE, BUTTON_TEXT);
+    refrigerantSelector_.setNormalColours(FIELD_BACKGROUND, RGB(0, 0, 0));
 
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
@@ -198,13 +209,25 @@ void MainWindow::InitialiseControls() {
     for (NumericEntryField* field : shownFields) {
         field->SetBackgroundColour(kFieldBackground);
     }
-    // The results list's flat scroll bars are set up here once it paints
-    // itself.
+    resultsList_.setUpScrollBars();
     LayoutControls();
     setUpResultsList();
     Recalculate();
-    // The three buttons' tooltips, face font and shading are set here once
-    // they draw themselves.
+    struct ButtonSetUp {
+        StyledButton& button;
+        const char* tooltip;
+    };
+    const ButtonSetUp buttons[] = {{settingsButton_, "Specify unit options"},
+                                   {printButton_, "Print current calculation"},
+                                   {helpButton_, "Display help information"}};
+    for (const ButtonSetUp& setUp : buttons) {
+        setUp.button.setTooltipText(setUp.tooltip);
+        setUp.button.setFaceFont("Arial", 16, 400, false, false);
+        setUp.button.setTextColour(BUTTON_TEXT);
+        setUp.button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE,
+                              SELECTOR_BLUE);
+        redrawNow(setUp.button.hwnd());
+    }
 }
 
 void MainWindow::setUpResultsList() {

@@ -19,10 +19,14 @@
 #include "database/RefrigerantDatabase.h"
 #include "selection/SelectionInputs.h"
 #include "selection/SelectionResult.h"
+#include "ui/controls/FlatComboBox.h"
+#include "ui/controls/HyperlinkLabel.h"
 #include "ui/controls/NumericEntryField.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/SubclassedControl.h"
 #include "ui/framework/Unique.h"
+#include "ui/main/ResultsList.h"
+#include "ui/main/StyledButton.h"
 #include "units/UnitSettings.h"
 
 #include <memory>
@@ -109,10 +113,8 @@ private:
     HICON icon_ = nullptr; // shared resource icon, not destroyed
     UniqueIcon smallIcon_;
 
-    // The controls of template 102. The selector, the list, the buttons and
-    // the link are bound as plain subclassed controls so that each can become
-    // a control class of its own by changing its type here.
-    SubclassedControl refrigerantSelector_;
+    // The controls of template 102.
+    FlatComboBox refrigerantSelector_;
     NumericEntryField heatLoadField_;
     NumericEntryField evapTempField_;
     NumericEntryField condTempField_;
@@ -120,9 +122,9 @@ private:
     NumericEntryField ambientTempField_;
     NumericEntryField unusedField1000_;
     NumericEntryField unusedField1007_;
-    SubclassedControl resultsList_;
-    SubclassedControl settingsButton_;
-    SubclassedControl printButton_;
-    SubclassedControl helpButton_;
-    SubclassedControl homepageLink_;
+    ResultsList resultsList_;
+    StyledButton settingsButton_;
+    StyledButton printButton_;
+    StyledButton helpButton_;
+    HyperlinkLabel homepageLink_;
 };
