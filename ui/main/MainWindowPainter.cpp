@@ -161,10 +161,10 @@ void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale) {
     const int versionWidth = DrawLabel(dc, "Version", w + 20, 20, 14);
     const int databaseWidth = DrawLabel(dc, "Database", w + 20, 34, 14);
     // The values start 50 pixels after the labels, or further right where a
-    // label is wider than that ("Database" in Arial 14 is about 52 pixels):
-    // the opaque value must not cover the label's last letter.
+    // label leaves less than 6 pixels before them ("Database" in Arial 14 is
+    // about 52 pixels wide): the opaque value must not cover its last letter.
     const int widest = versionWidth > databaseWidth ? versionWidth : databaseWidth;
-    const int valueX = widest + 2 > 50 ? w + 20 + widest + 2 : w + 70;
+    const int valueX = widest + 6 > 50 ? w + 20 + widest + 6 : w + 70;
     DrawLabel(dc, look.programVersion.c_str(), valueX, 20, 14);
     DrawLabel(dc, look.databaseVersion.c_str(), valueX, 34, 14);
 

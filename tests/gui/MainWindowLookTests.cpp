@@ -1,0 +1,352 @@
+// The real main window's look: painted pixels of the page, the panels, the
+// markers, the results list, the buttons, the selector and the link, at two
+// window sizes; the right-hand inset; nothing erased; the paint time.
+#include "app/MemorySettingsStore.h"
+#include "app/SettingsNames.h"
+#include "resources/ResourceIds.h"
+#include "tests/gui/GuiHarness.h"
+#include "tests/gui/MainWindowLookSupport.h"
+#include "ui/controls/HyperlinkLabel.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowPainter.h"
+#include "ui/main/ResultsList.h"
+#include "ui/main/rules/MainLayout.h"
+#include "ui/main/rules/PicturePlacement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <commctrl.h>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using look_test::Capture;
+using look_test::Describe;
+
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+
+ClientSize ClientOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// Resizes the window so that its client area is width x height (as far as
+// the platform lets it) and lets it lay out and paint.
+void SetClientSize(HWND window, int width, int height) {
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    look_test::RepaintNow(window);
+}
+
+RECT ChildRect(HWND dialog, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// A store with the default placement (10, 10, 800 x 640) unless changed.
+MemorySettingsStore PlacedStore(int width = 800, int height = 640) {
+    MemorySettingsStore store;
+    store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, 10);
+    store.writeInt(SECTION_LOCATION, VALUE_Y_POSITION, 10);
+    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, width);
+    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, height);
+    return store;
+}
+
+gui::Script& WaitForWindow(gui::Script& script, const MainWindow& window) {
+    return script.waitUntil(
+        [&window] { return window.hwnd() != nullptr && IsWindowVisible(window.hwnd()); },
+        "the main window to be shown");
+}
+
+// The page, panels and markers at the window's current size.
+void CheckPage(HWND window) {
+    look_test::RepaintNow(window);
+    const ClientSize client = ClientOf(window);
+    const int W = client.width;
+    const int H = client.height;
+    const int R = RightInset(W);
+    const int P = W - 330 - R;
+    Capture shot(window);
+    SCOPED_TRACE(std::to_string(W) + " x " + std::to_string(H));
+
+    EXPECT_EQ(Describe(shot.at(W - 150, 40)), Describe(HEADER_YELLOW));
+    EXPECT_EQ(Describe(shot.at(W - 150, 10)), Describe(PAGE_WHITE));
+    EXPECT_EQ(Describe(shot.at(W - 4, 40)), Describe(PAGE_WHITE));
+    EXPECT_EQ(Describe(shot.at(W - 150, 70)), Describe(PAGE_WHITE));
+    // Frames of both panels, outer and inner outline.
+    for (const auto& panel : {std::pair<int, int>{94, 225}, std::pair<int, int>{275, 502}}) {
+        const int middle = (panel.first + panel.second) / 2;
+        EXPECT_EQ(Describe(shot.at(P, middle)), Describe(PANEL_FRAME_LIGHT));
+        EXPECT_EQ(Describe(shot.at(P - 1, middle)), Describe(PANEL_INNER_LIGHT));
+        EXPECT_EQ(Describe(shot.at(W - 11 - R, middle)), Describe(PANEL_FRAME_DARK));
+        EXPECT_EQ(Describe(shot.at(W - 10 - R, middle)), Describe(PANEL_INNER_DARK));
+        EXPECT_EQ(Describe(shot.at(W - 16 - R, panel.second - 1)), Describe(PANEL_FRAME_DARK));
+    }
+    for (int i = 0; i < 4; ++i) {
+        const MarkerPoint at = CaptionMarkerPosition(i, W, R);
+        EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
+    }
+    const double scale = PictureScale(1401, 1926, W, H, R, PICTURE_TOP);
+    for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
+        const MarkerPoint at = PictureMarkerPosition(PICTURE_POINTS[i], scale);
+        EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
+    }
+    // The flow line has text; the hint under the list too.
+    int dark = 0;
+    for (int x = P + 6; x < P + 200; ++x) {
+        for (int y = 274; y < 293; ++y) {
+            const COLORREF c = shot.at(x, y);
+            dark += (GetRValue(c) < 100 && GetGValue(c) < 100) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 50);
+}
+
+} // namespace
+
+TEST(MainWindowLook, PageAndControlsAt800x640AndLarger) {
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    gui::Script script;
+    WaitForWindow(script, window)
+        .then([&] {
+            const HWND w = window.hwnd();
+            SetFocus(GetDlgItem(w, IDC_MAIN_HEAT_LOAD));
+            CheckPage(w);
+            const ClientSize client = ClientOf(w);
+            Capture shot(w);
+            gui::CaptureScreenIfAsked("main_800x640");
+
+            // The results list: the optimal row yellow, the others light,
+            // the selection still on the optimal row after painting.
+            const HWND list = GetDlgItem(w, IDC_MAIN_RESULTS);
+            const int selected = window.result().selectedRow;
+            ASSERT_EQ(gui::SelectedRow(list), selected);
+            RECT listClient{};
+            GetClientRect(list, &listClient);
+            const int visible = ListView_GetCountPerPage(list);
+            for (int row = 0; row < std::min(visible, 9); ++row) {
+                RECT rowRect{};
+                ListView_GetItemRect(list, row, &rowRect, LVIR_BOUNDS);
+                POINT p{std::min(rowRect.right, listClient.right) - 6,
+                        (rowRect.top + rowRect.bottom) / 2};
+                MapWindowPoints(list, w, &p, 1);
+                EXPECT_EQ(Describe(shot.at(p.x, p.y)),
+                          Describe(row == selected ? RESULTS_SELECTED_BACK : RESULTS_ROW_BACK))
+                    << "row " << row;
+            }
+            EXPECT_EQ(gui::SelectedRow(list), selected);
+            // The header's tile under the first caption's left end.
+            const RECT listRect = ChildRect(w, IDC_MAIN_RESULTS);
+            EXPECT_EQ(Describe(shot.at(listRect.left + 8, listRect.top + 12)),
+                      Describe(RGB(0, 130, 197)));
+
+            // The three buttons: blue faces with white captions.
+            for (int id : {IDC_MAIN_HELP, IDC_MAIN_PRINT, IDC_MAIN_SETTINGS}) {
+                const RECT b = ChildRect(w, id);
+                EXPECT_EQ(Describe(shot.at(b.left + 3, b.top + 3)), Describe(SELECTOR_BLUE)) << id;
+                EXPECT_GT(shot.count({b.left + 6, b.top + 3, b.right - 6, b.bottom - 3},
+                                     RGB(255, 255, 255)),
+                          10)
+                    << id;
+                EXPECT_EQ(b.right - b.left, 80);
+                EXPECT_EQ(b.bottom, client.height - 10);
+            }
+            // The link: link colour on white.
+            const RECT link = ChildRect(w, IDC_MAIN_HOMEPAGE);
+            EXPECT_GT(shot.count(link, LINK_UNVISITED), 20);
+            EXPECT_EQ(Describe(shot.at(link.left, link.bottom - 1)), Describe(PAGE_WHITE));
+            EXPECT_EQ(gui::WindowText(GetDlgItem(w, IDC_MAIN_HOMEPAGE)),
+                      "Homepage: https://www.varnu.com");
+
+            // The selector: light face without the focus, blue with it.
+            const RECT combo = ChildRect(w, IDC_MAIN_REFRIGERANT);
+            EXPECT_EQ(Describe(shot.at(combo.left + 4, combo.top + 4)), Describe(FIELD_BACKGROUND));
+            SetFocus(GetDlgItem(w, IDC_MAIN_REFRIGERANT));
+            look_test::RepaintNow(w);
+            Capture focused(w);
+            EXPECT_EQ(Describe(focused.at(combo.left + 4, combo.top + 4)), Describe(SELECTOR_BLUE));
+            EXPECT_GT(
+                focused.count({combo.left + 7, combo.top + 3, combo.right - 20, combo.bottom - 5},
+                              RGB(255, 255, 255)),
+                10);
+            gui::CaptureScreenIfAsked("main_selector_focus");
+        })
+        .then([&] {
+            // Larger: the picture and the markers follow the new size.
+            SetClientSize(window.hwnd(), 1100, 820);
+            CheckPage(window.hwnd());
+            gui::CaptureScreenIfAsked("main_1100x820");
+            gui::Close(window.hwnd());
+        });
+    gui::runScripted(window, script);
+}
+
+TEST(MainWindowLook, RightInsetFollowsTheWidthAndSizingStopsAtTheMinimum) {
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    gui::Script script;
+    WaitForWindow(script, window).then([&] {
+        const HWND w = window.hwnd();
+        // The list's left edge is P + 6 = W - 330 - R + 6.
+        auto insetAt = [w](int width) {
+            SetClientSize(w, width, 640);
+            const ClientSize client = ClientOf(w);
+            const RECT list = ChildRect(w, IDC_MAIN_RESULTS);
+            return std::pair<int, int>{client.width, client.width - 324 - list.left};
+        };
+        const auto narrow = insetAt(699);
+        ASSERT_EQ(narrow.first, 699);
+        EXPECT_EQ(narrow.second, 0);
+        const auto at700 = insetAt(700);
+        ASSERT_EQ(at700.first, 700);
+        EXPECT_EQ(at700.second, 46);
+        // 1500 where the screen lets the window be that wide.
+        const auto wide = insetAt(1500);
+        if (wide.first == 1500) {
+            EXPECT_EQ(wide.second, 100);
+        } else {
+            EXPECT_EQ(wide.second, wide.first / 15) << "client width " << wide.first;
+        }
+
+        // WM_SIZING holds 685 x 600, whichever edge is dragged.
+        RECT proposed{100, 100, 300, 250};
+        SendMessageW(w, WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&proposed));
+        EXPECT_EQ(proposed.right - proposed.left, 685);
+        EXPECT_EQ(proposed.bottom - proposed.top, 600);
+        EXPECT_EQ(proposed.left, 100);
+        EXPECT_EQ(proposed.top, 100);
+        gui::Close(w);
+    });
+    gui::runScripted(window, script);
+}
+
+TEST(MainWindowLook, NothingIsErased) {
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    gui::Script script;
+    WaitForWindow(script, window).then([&] {
+        const HWND w = window.hwnd();
+        look_test::RepaintNow(w);
+        const ClientSize client = ClientOf(w);
+        // An erase request paints nothing: the yellow band stays.
+        HDC dc = GetDC(w);
+        EXPECT_EQ(SendMessageW(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), TRUE);
+        ReleaseDC(w, dc);
+        const HWND list = GetDlgItem(w, IDC_MAIN_RESULTS);
+        HDC listDc = GetDC(list);
+        EXPECT_EQ(SendMessageW(list, WM_ERASEBKGND, reinterpret_cast<WPARAM>(listDc), 0), 0);
+        ReleaseDC(list, listDc);
+        Capture shot(w);
+        EXPECT_EQ(Describe(shot.at(client.width - 150, 40)), Describe(HEADER_YELLOW));
+        EXPECT_EQ(Describe(shot.at(20, 10)), Describe(PAGE_WHITE));
+
+        // An invalidation with erasing followed by the paint: at no
+        // moment does the platform's background colour show, because the
+        // erase step does nothing and the paint copies one whole bitmap.
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+        Capture afterErase(w);
+        EXPECT_EQ(Describe(afterErase.at(client.width - 150, 40)), Describe(HEADER_YELLOW));
+        EXPECT_EQ(afterErase.count({0, 0, client.width, 90}, GetSysColor(COLOR_BTNFACE)), 0);
+        UpdateWindow(w);
+        EXPECT_NE(SendMessageW(w, WM_QUERYDRAGICON, 0, 0), 0);
+        gui::Close(w);
+    });
+    gui::runScripted(window, script);
+}
+
+TEST(MainWindowLook, InvalidInputAndImperialUnits) {
+    MemorySettingsStore store = PlacedStore();
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, 0);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_TEMPERATURE, 1);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_PRESSURE, 1);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_DIAMETER, 1);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_LENGTH, 1);
+    store.writeInt(SECTION_SETTINGS, VALUE_UNITS_FLOW, 0);
+    store.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, 37500);
+    store.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, -1300);
+    store.writeInt(SECTION_SETTINGS, VALUE_COND_TEMP, 13100);
+    store.writeInt(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP, 8960);
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    gui::Script script;
+    WaitForWindow(script, window)
+        .then([&] {
+            const HWND w = window.hwnd();
+            CheckPage(w);
+            gui::CaptureScreenIfAsked("main_imperial");
+            // An invalid heat load: one message row, nothing yellow.
+            gui::ReplaceText(GetDlgItem(w, IDC_MAIN_HEAT_LOAD), "0");
+            gui::Tick(w);
+            look_test::RepaintNow(w);
+            const HWND list = GetDlgItem(w, IDC_MAIN_RESULTS);
+            EXPECT_EQ(gui::SelectedRow(list), -1);
+            Capture shot(w);
+            EXPECT_EQ(shot.count(ChildRect(w, IDC_MAIN_RESULTS), RESULTS_SELECTED_BACK), 0);
+            gui::CaptureScreenIfAsked("main_invalid_input");
+        })
+        .then([&] {
+            // The selector open: the other button bitmap while the list shows.
+            const HWND combo = GetDlgItem(window.hwnd(), IDC_MAIN_REFRIGERANT);
+            SetFocus(combo);
+            SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+            look_test::Pump(100);
+            const RECT face = ChildRect(window.hwnd(), IDC_MAIN_REFRIGERANT);
+            Capture open(window.hwnd());
+            EXPECT_EQ(Describe(open.at(face.right - 18, face.top + 4)), Describe(RGB(6, 79, 190)));
+            gui::CaptureScreenIfAsked("main_selector_open");
+            SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+            look_test::Pump(50);
+            gui::Close(window.hwnd());
+        });
+    gui::runScripted(window, script);
+}
+
+// One full paint of the window (the page, then every control), median of 50,
+// at 800 x 640 and maximised. Printed, not asserted.
+TEST(MainWindowLook, PaintTimeOfTheWholeWindow) {
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    auto measure = [&window](const char* what) {
+        const HWND w = window.hwnd();
+        std::vector<double> pageOnly;
+        std::vector<double> withControls;
+        for (int i = 0; i < 50; ++i) {
+            double start = gui::NowMilliseconds();
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            pageOnly.push_back(gui::NowMilliseconds() - start);
+            start = gui::NowMilliseconds();
+            RedrawWindow(w, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            withControls.push_back(gui::NowMilliseconds() - start);
+        }
+        std::sort(pageOnly.begin(), pageOnly.end());
+        std::sort(withControls.begin(), withControls.end());
+        const ClientSize client = ClientOf(w);
+        std::printf("[ paint    ] main window %s, client %dx%d: page %.2f ms, page and controls "
+                    "%.2f ms (medians of 50)\n",
+                    what, client.width, client.height, pageOnly[25], withControls[25]);
+        EXPECT_GT(pageOnly[25], 0.0);
+    };
+    gui::Script script;
+    WaitForWindow(script, window).then([&] { measure("800 x 640"); }).then([&] {
+        ShowWindow(window.hwnd(), SW_MAXIMIZE);
+        look_test::Pump(100);
+        look_test::RepaintNow(window.hwnd());
+        gui::CaptureScreenIfAsked("main_maximised");
+        measure("maximised");
+        gui::Close(window.hwnd());
+    });
+    gui::runScripted(window, script, 60000);
+}
