@@ -1,5 +1,7 @@
 #include "tools/refgen/ShippedSettings.h"
 
+#include <cstdio>
+
 SizingAssumptions ShippedAssumptions() {
     SizingAssumptions a;
     a.targetLength = 3.0;
@@ -37,7 +39,7 @@ DataFileHeader ShippedHeader() {
         "gives a functioning system, but the best diameter and length can deviate from it.",
         "",
         "The tube is rated by the nitrogen flow it passes at a pressure difference of 10 bar.",
-        "Every tube in the list passes that flow; the tube whose length lies closest to 3.00 m",
+        "Every tube in the list passes that flow; the tube whose length lies closest to TARGET",
         "is marked as the optimal one.",
         "",
         "The sizing assumes",
@@ -64,5 +66,13 @@ DataFileHeader ShippedHeader() {
         "checks against published measurements are described with the sources of the program.",
         "Lists, formulas and limits may change with updates, based on new experience.",
     };
+    char target[16];
+    std::snprintf(target, sizeof target, "%.2f m", h.targetLength);
+    for (std::string& line : h.helpLines) {
+        const std::size_t at = line.find("TARGET");
+        if (at != std::string::npos) {
+            line.replace(at, 6, target);
+        }
+    }
     return h;
 }
