@@ -429,12 +429,12 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         r += f("| %s | %s | %s | %s |\n", d.entry.name.c_str(), pointText(p).c_str(),
                range(smallLo, smallHi).c_str(), range(largeLo, largeHi).c_str());
     }
-    r += "\nThe rule makes smaller tubes a few per cent too short and larger ones a few per "
-         "cent too long; within one or two list steps of the optimal tube the difference "
-         "stays within the tolerance of the tubes themselves (\xC2\xB1"
-         "0.02 mm in diameter "
-         "is \xC2\xB1"
-         "10 to 15 % in length).\n";
+    r += f("\nWithin 0.8 to 1.25 times the optimal diameter the d\xE2\x81\xB5 rule's lengths "
+           "differ from the model's by at most %.1f %%, well inside the tolerance of the tubes "
+           "themselves (\xC2\xB1"
+           "0.02 mm on 0.6 mm is about \xC2\xB1"
+           "17 %% in length).\n",
+           100 * worstNeighbour);
 
     // ------------------------------------------------------------ lists
     section(r, "Target length and diameter lists");
