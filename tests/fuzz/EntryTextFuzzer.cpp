@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -136,13 +137,16 @@ public:
         }
     }
 
-    // WM_CUT (the context menu's Cut, or Ctrl+X through the edit control).
+    // WM_CUT (the context menu's Cut, or Ctrl+X through the edit control):
+    // the rest is normalised, since a cut can join digits across the point.
     void cut() {
         const TextSelection selection = edit_.selection;
         if (selection.start < selection.end) {
-            edit_.clipboard = edit_.text.substr(static_cast<size_t>(selection.start),
-                                                static_cast<size_t>(selection.end - selection.start));
+            edit_.clipboard =
+                edit_.text.substr(static_cast<size_t>(selection.start),
+                                  static_cast<size_t>(selection.end - selection.start));
             edit_.replaceSelection(std::string(), false);
+            normalise();
         }
     }
 
@@ -269,11 +273,9 @@ void checkField(NumericFieldModel& field, const NumericFieldFormat& format) {
 
 const NumericFieldFormat& formatFor(int choice) {
     static const NumericFieldFormat formats[] = {
-        {9, 3, true, '-', '.'},
-        {9, 3, true, '-', ','},
+        {9, 3, true, '-', '.'},    {9, 3, true, '-', ','},
         {9, 3, true, '\x96', ','}, // an en dash as some locales' minus sign
-        {9, 3, false, '-', '.'},
-        {6, 0, true, '-', '.'},
+        {9, 3, false, '-', '.'},   {6, 0, true, '-', '.'},
     };
     return formats[choice % (sizeof formats / sizeof formats[0])];
 }
@@ -321,8 +323,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     field.setText(input.ConsumeRandomLengthString(40));
     checkField(field, format);
 
+    // FUZZ_TRACE=1 prints every step, for reading a finding.
+    static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;
     while (input.remaining_bytes() > 0) {
-        switch (input.ConsumeIntegralInRange<int>(0, 15)) {
+        const int step = input.ConsumeIntegralInRange<int>(0, 15);
+        if (trace) {
+            std::fprintf(stderr, "[%s] %d..%d step %d\n", field.edit().text.c_str(),
+                         field.edit().selection.start, field.edit().selection.end, step);
+        }
+        switch (step) {
         case 0:
             field.edit().select(position(input, field.edit().length()),
                                 position(input, field.edit().length()));
@@ -351,16 +360,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // three decimals.
             if (std::fabs(value) < 999999999.0 && format.maxWholeDigits == 9 &&
                 format.maxDecimalPlaces == 3 && (format.negativesAllowed || value >= 0)) {
-                FUZZ_CHECK(std::fabs(field.value() - value) <= 0.0010000001 + std::fabs(value) * 1e-15);
+                FUZZ_CHECK(std::fabs(field.value() - value) <=
+                           0.0010000001 + std::fabs(value) * 1e-15);
             }
             break;
         }
         case 7:
             checkFilteredField(input);
             break;
-        default:
-            field.typed(typedCharacter(input, format));
+        default: {
+            const unsigned char character = typedCharacter(input, format);
+            if (trace) {
+                std::fprintf(stderr, "  typed 0x%02X\n", character);
+            }
+            field.typed(character);
             break;
+        }
         }
         checkField(field, format);
     }

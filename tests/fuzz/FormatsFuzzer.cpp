@@ -35,7 +35,8 @@ double anyDouble(FuzzedDataProvider& input) {
 }
 
 bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // FormatFractionalInches: "nan", "inf", "-inf", or an optional minus, whole
@@ -53,32 +54,34 @@ void checkFractionalInches(double inches) {
         FUZZ_CHECK(text == (inches > 0 ? "inf" : "-inf"));
         return;
     }
-    std::size_t pos = 0;
     const bool negative = text[0] == '-';
     FUZZ_CHECK(negative == (inches < 0));
-    if (negative) {
-        pos = 1;
+    const std::string magnitudeText = text.substr(negative ? 1 : 0);
+    // With a fraction the text ends in "k/d"; before it stand the whole
+    // inches and a blank, or nothing below one inch.
+    const bool hasFraction = magnitudeText.find('/') != std::string::npos;
+    const std::string wholeText =
+        hasFraction ? magnitudeText.substr(0, magnitudeText.size() - 3) : magnitudeText;
+    double shown = 0;
+    if (!wholeText.empty()) {
+        FUZZ_CHECK(wholeText.size() >= 2 && wholeText.back() == ' ');
+        for (std::size_t i = 0; i + 1 < wholeText.size(); ++i) {
+            FUZZ_CHECK(wholeText[i] >= '0' && wholeText[i] <= '9');
+        }
+        FUZZ_CHECK(wholeText[0] != '0'); // no "0 " in front of a fraction
+        shown = std::strtod(wholeText.c_str(), nullptr);
     }
-    const std::size_t wholeStart = pos;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        ++pos;
-    }
-    const bool hasWhole = pos > wholeStart;
-    double shown = hasWhole ? std::strtod(text.c_str() + wholeStart, nullptr) : 0.0;
-    if (hasWhole) {
-        FUZZ_CHECK(pos < text.size() && text[pos] == ' ');
-        ++pos;
-    }
-    if (pos < text.size()) {
-        // numerator/denominator: 1..7 over 2, 4 or 8, in lowest terms
-        FUZZ_CHECK(pos + 3 == text.size() && text[pos + 1] == '/');
-        const int numerator = text[pos] - '0';
-        const int denominator = text[pos + 2] - '0';
+    if (hasFraction) {
+        // numerator/denominator: odd numerator over 2, 4 or 8
+        const std::size_t pos = magnitudeText.size() - 3;
+        FUZZ_CHECK(magnitudeText.size() >= 3 && magnitudeText[pos + 1] == '/');
+        const int numerator = magnitudeText[pos] - '0';
+        const int denominator = magnitudeText[pos + 2] - '0';
         FUZZ_CHECK(denominator == 2 || denominator == 4 || denominator == 8);
         FUZZ_CHECK(numerator >= 1 && numerator < denominator && numerator % 2 == 1);
         shown += static_cast<double>(numerator) / denominator;
     } else {
-        FUZZ_CHECK(hasWhole); // a whole number always ends in its blank
+        FUZZ_CHECK(!wholeText.empty()); // a whole number always ends in its blank
     }
     const double magnitude = std::fabs(inches);
     if (magnitude < 1e12) {
