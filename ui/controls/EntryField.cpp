@@ -147,6 +147,10 @@ LRESULT EntryField::onCut() {
     if (sel.start < sel.end && !isReadOnly()) {
         SendMessageW(hwnd(), WM_COPY, 0, 0);
         replaceSelection(std::string(), false);
+        // Cutting can join digits across the point ("123456789.123" without
+        // the point has twelve whole digits): the rest is brought back to its
+        // valid form, as after every other edit.
+        normalise();
     }
     return 0;
 }
