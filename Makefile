@@ -7,7 +7,7 @@
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan run clean data
+.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz run clean data
 
 all: dist
 
@@ -36,7 +36,14 @@ test-asan: deps
 	cmake --build --preset native-asan
 	ctest --preset native-asan
 
-test: test-native test-windows test-asan
+# A short bounded run of every fuzz target (clang, libFuzzer); fails on a
+# finding. Longer runs: docs/hardening.md.
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
+
+test: test-native test-windows test-asan test-fuzz
 
 data: deps
 	cmake --preset native
