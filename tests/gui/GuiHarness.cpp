@@ -78,16 +78,18 @@ void endEveryDialog() {
 
 void CALLBACK onStepTimer(HWND, UINT, UINT_PTR, DWORD) {
     RunState* run = activeRun;
-    if (run == nullptr || run->inStep || run->timedOut) {
+    if (run == nullptr || run->timedOut || run->script->finished()) {
         return;
     }
-    if (run->script->finished()) {
-        return;
-    }
+    // The deadline holds even while a step is stuck in a nested modal loop
+    // (a sent instead of posted click): ending the dialogs lets it return.
     if (NowMilliseconds() > run->deadline) {
         run->timedOut = true;
         ADD_FAILURE() << "GUI script timed out waiting for: " << run->script->currentStepName();
         endEveryDialog();
+        return;
+    }
+    if (run->inStep) {
         return;
     }
     run->inStep = true;
@@ -147,7 +149,9 @@ HWND FindDialog(const std::wstring& caption) {
     return nullptr;
 }
 
-HWND Item(const Dialog& dialog, int controlId) { return GetDlgItem(dialog.hwnd(), controlId); }
+HWND Item(const Dialog& dialog, int controlId) {
+    return GetDlgItem(dialog.hwnd(), controlId);
+}
 
 std::string WindowText(HWND window) {
     if (window == nullptr) {
@@ -160,7 +164,9 @@ std::string WindowText(HWND window) {
     return Narrow1252(text);
 }
 
-HWND FindMessageBox(const std::wstring& caption) { return FindDialog(caption); }
+HWND FindMessageBox(const std::wstring& caption) {
+    return FindDialog(caption);
+}
 
 std::string MessageBoxText(HWND box) {
     return WindowText(GetDlgItem(box, 0xFFFF)); // the message box's text control
@@ -188,6 +194,9 @@ void SetSelection(HWND field, int start, int end) {
 
 void ReplaceText(HWND field, const std::string& text) {
     SetSelection(field, 0, -1);
+    if (text.empty()) {
+        PressKey(field, VK_DELETE);
+    }
     TypeText(field, text);
 }
 
@@ -198,7 +207,9 @@ void SelectComboItem(HWND dialog, int comboId, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
-void Tick(HWND mainWindow) { SendMessageW(mainWindow, WM_TIMER, 100, 0); }
+void Tick(HWND mainWindow) {
+    SendMessageW(mainWindow, WM_TIMER, 100, 0);
+}
 
 void PostClick(HWND dialog, int buttonId) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
@@ -244,7 +255,8 @@ void ClickListRow(HWND dialog, HWND list, int row) {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
     NMITEMACTIVATE click{};
     click.hdr.hwndFrom = list;
     click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
@@ -255,11 +267,17 @@ void ClickListRow(HWND dialog, HWND list, int row) {
 
 // ---- Settings store of the test program -----------------------------------
 
-std::wstring TestStorePath() { return L"Software\\Varnu Olvane 3\\" + ApplicationName(); }
+std::wstring TestStorePath() {
+    return L"Software\\Varnu Olvane 3\\" + ApplicationName();
+}
 
-void ResetSettingsStore() { RegDeleteTreeW(HKEY_CURRENT_USER, TestStorePath().c_str()); }
+void ResetSettingsStore() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, TestStorePath().c_str());
+}
 
-RegistrySettingsStore TestStore() { return RegistrySettingsStore(L"Varnu Olvane 3", ApplicationName()); }
+RegistrySettingsStore TestStore() {
+    return RegistrySettingsStore(L"Varnu Olvane 3", ApplicationName());
+}
 
 std::optional<std::int32_t> StoredValue(const char* section, const char* name) {
     // Two different defaults tell a missing value from a stored one.
@@ -297,7 +315,9 @@ std::vector<std::string> StoredValueNames(const char* section) {
     return names;
 }
 
-AppIdentity TestIdentity() { return ReadAppIdentity(); }
+AppIdentity TestIdentity() {
+    return ReadAppIdentity();
+}
 
 // ---- Working directory and data files --------------------------------------
 
@@ -383,8 +403,7 @@ double NowMilliseconds() {
     }();
     LARGE_INTEGER counter{};
     QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 /
-           static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 bool CaptureScreen(const std::wstring& bmpPath, HWND window) {

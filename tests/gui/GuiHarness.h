@@ -76,7 +76,7 @@ private:
 };
 
 struct ScriptedRun {
-    INT_PTR result = -1;       // what the dialog's modal run returned
+    INT_PTR result = -1; // what the dialog's modal run returned
     bool scriptFinished = false;
     bool timedOut = false;
 };
@@ -106,7 +106,7 @@ void TypeText(HWND field, const std::string& characters);
 void PressKey(HWND field, UINT virtualKey); // WM_KEYDOWN and WM_KEYUP
 void SetSelection(HWND field, int start, int end);
 // Replaces the field's whole text as if the user typed it: select all, then
-// type `text`.
+// type `text` (an empty text: select all, then the Delete key).
 void ReplaceText(HWND field, const std::string& text);
 
 // Selects item `index` of a combo box and tells its dialog (CBN_SELCHANGE).

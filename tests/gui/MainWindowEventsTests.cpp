@@ -20,8 +20,8 @@ namespace {
 std::string twoRefrigerants() {
     DataTextParts parts;
     parts.records = {testRecordLine("R1"),
-                     recordLine("R2", {-20, -5, 25, 65, -20, 45, 0.6, 0, 0, 0, 0, 11, 0, 0, 0, 0,
-                                       100, 0, 0, 0})};
+                     recordLine("R2", {-20, -5, 25, 65, -20, 45, 0.6, 0, 0, 0,
+                                       0,   11, 0,  0,  0,   0,  100, 0, 0, 0})};
     return buildDataText(parts);
 }
 
@@ -95,7 +95,7 @@ TEST(MainWindowEvents, RefrigerantChangeRecalculatesWithItsRanges) {
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_REFRIGERANT), 1);
 }
 
-TEST(MainWindowEvents, DISABLED_EachValidationMessageShowsAsOneRow) {
+TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(1)));
     MemorySettingsStore store;
@@ -111,9 +111,18 @@ TEST(MainWindowEvents, DISABLED_EachValidationMessageShowsAsOneRow) {
         {IDC_MAIN_HEAT_LOAD, "10000.001", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_HEAT_LOAD, "", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_HEAT_LOAD, "-", "Heat load invalid", "1 to 10000W"},
-        {IDC_MAIN_EVAP_TEMP, "-41", "Evap temp invalid", "-40.0\xBA" "C to -5.0\xBA" "C"},
-        {IDC_MAIN_RETURN_GAS_TEMP, "46", "Return gas invalid", "-20.0\xBA" "C to 45.0\xBA" "C"},
-        {IDC_MAIN_COND_TEMP, "24.999", "Cond temp invalid", "25.0\xBA" "C to 65.0\xBA" "C"},
+        {IDC_MAIN_EVAP_TEMP, "-41", "Evap temp invalid",
+         "-40.0\xBA"
+         "C to -5.0\xBA"
+         "C"},
+        {IDC_MAIN_RETURN_GAS_TEMP, "46", "Return gas invalid",
+         "-20.0\xBA"
+         "C to 45.0\xBA"
+         "C"},
+        {IDC_MAIN_COND_TEMP, "24.999", "Cond temp invalid",
+         "25.0\xBA"
+         "C to 65.0\xBA"
+         "C"},
     };
     Script script;
     WaitShown(script, window).then([&] {
@@ -133,7 +142,9 @@ TEST(MainWindowEvents, DISABLED_EachValidationMessageShowsAsOneRow) {
         ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "50");
         Tick(window.hwnd());
         RowIs(ListRows(ResultsListWindow(window)), "Return gas invalid",
-              "-20.0\xBA" "C to 45.0\xBA" "C");
+              "-20.0\xBA"
+              "C to 45.0\xBA"
+              "C");
         Close(window.hwnd());
     });
     runScripted(window, script);
@@ -244,8 +255,7 @@ TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
         EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "-21474836.48");
         // Any energy unit other than 0 is W.
         RowIs(ListRows(ResultsListWindow(window)), "Heat load invalid", "1 to 10000W");
-        EXPECT_EQ(window.selectedRefrigerant(),
-                  window.database().refrigerantCount - 1);
+        EXPECT_EQ(window.selectedRefrigerant(), window.database().refrigerantCount - 1);
 
         HWND heat = Item(window, IDC_MAIN_HEAT_LOAD);
         ReplaceText(heat, "abc!\xBA\xFF%12 34..5-6789012345");

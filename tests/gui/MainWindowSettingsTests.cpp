@@ -33,8 +33,7 @@ void changeSettings(Script& script, MainWindow& window, std::function<void(HWND)
         })
         .waitUntil(
             [&window, before] {
-                return FindDialog(L"Settings") == nullptr &&
-                       window.recalculationCount() > *before;
+                return FindDialog(L"Settings") == nullptr && window.recalculationCount() > *before;
             },
             "the settings dialog to end and the window to recalculate");
 }
@@ -168,8 +167,7 @@ TEST(MainWindowSettings, OtherUnitValuesOpenAsOneAndAreStoredAsOne) {
                            IDC_SETTINGS_PRESSURE_PSI, IDC_SETTINGS_DIAMETER_INCHES,
                            IDC_SETTINGS_LENGTH_INCHES, IDC_SETTINGS_FLOW_LPM}) {
                 EXPECT_EQ(SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0), BST_CHECKED) << id;
-                EXPECT_EQ(SendDlgItemMessageW(dialog, id + 1, BM_GETCHECK, 0, 0),
-                          BST_UNCHECKED)
+                EXPECT_EQ(SendDlgItemMessageW(dialog, id + 1, BM_GETCHECK, 0, 0), BST_UNCHECKED)
                     << id + 1;
             }
             HWND list = GetDlgItem(dialog, IDC_SETTINGS_DIAMETER_LIST);
@@ -186,9 +184,9 @@ TEST(MainWindowSettings, OtherUnitValuesOpenAsOneAndAreStoredAsOne) {
     runScripted(window, script);
     const auto& writes = store.writes();
     ASSERT_GE(writes.size(), writesBefore + 7);
-    const char* const order[] = {VALUE_UNITS_ENERGY, VALUE_UNITS_TEMPERATURE,
-                                 VALUE_UNITS_PRESSURE, VALUE_UNITS_DIAMETER,
-                                 VALUE_UNITS_LENGTH, VALUE_UNITS_FLOW, VALUE_DIAMETER_LIST};
+    const char* const order[] = {
+        VALUE_UNITS_ENERGY, VALUE_UNITS_TEMPERATURE, VALUE_UNITS_PRESSURE, VALUE_UNITS_DIAMETER,
+        VALUE_UNITS_LENGTH, VALUE_UNITS_FLOW,        VALUE_DIAMETER_LIST};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(writes[writesBefore + i].name, order[i]);
         EXPECT_EQ(writes[writesBefore + i].value, 1) << order[i];

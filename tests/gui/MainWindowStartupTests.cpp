@@ -91,8 +91,8 @@ TEST(MainWindowStartup, EmptyStoreGivesTheDefaultsAndWritesPlacementOnlyWhenMove
     EXPECT_EQ(StoredValue(SECTION_SETTINGS, VALUE_AMBIENT_TEMP), 2500);
     const std::vector<std::string> names = StoredValueNames(SECTION_SETTINGS);
     EXPECT_EQ(names.size(), 6u);
-    for (const char* name : {"Refrig", "dHeatLoad", "dEvapTemp", "dCondTemp", "dRGasTemp",
-                             "dAmbient"}) {
+    for (const char* name :
+         {"Refrig", "dHeatLoad", "dEvapTemp", "dCondTemp", "dRGasTemp", "dAmbient"}) {
         EXPECT_TRUE(contains(names, name)) << name;
     }
 }
@@ -131,7 +131,7 @@ TEST(MainWindowStartup, StoredValuesComeBackIncludingNegativesAndTrailingBlankNa
     ResetSettingsStore();
 }
 
-TEST(MainWindowStartup, DISABLED_IdentityCaptionIconAndSystemMenu) {
+TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
     const AppIdentity identity = ReadAppIdentity();
     EXPECT_EQ(identity.productName, "Olvane");
     EXPECT_EQ(identity.fileDescription, "Varnu Capillary Tube Selector");
@@ -179,9 +179,7 @@ TEST(MainWindowStartup, DISABLED_IdentityCaptionIconAndSystemMenu) {
             separator.fMask = MIIM_FTYPE;
             GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
             EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-            // The command is taken (and for now opens nothing).
-            EXPECT_EQ(SendMessageW(window.hwnd(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0), 0);
-            EXPECT_TRUE(ThreadDialogs().size() == 1u);
+            // What the command opens is the About box's own test.
             // Enter does nothing.
             SendMessageW(window.hwnd(), WM_COMMAND, IDOK, 0);
         })
@@ -195,8 +193,8 @@ TEST(MainWindowStartup, DISABLED_IdentityCaptionIconAndSystemMenu) {
 TEST(MainWindowStartup, StoredRefrigerantIsClampedToTheDatabase) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(5)));
-    for (const auto& [stored, expected] : {std::pair<int, int>{7, 4}, {-3, 0}, {2, 2},
-                                           {std::numeric_limits<int>::min(), 0}}) {
+    for (const auto& [stored, expected] :
+         {std::pair<int, int>{7, 4}, {-3, 0}, {2, 2}, {std::numeric_limits<int>::min(), 0}}) {
         MemorySettingsStore store;
         store.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, stored);
         MainWindow window(store, ReadAppIdentity(), ApplicationName());
@@ -294,10 +292,10 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
         return buildDataText(parts);
     }();
     const std::vector<std::vector<unsigned char>> files = {
-        {},                                                  // no file at all
-        {0x41},                                              // one byte
-        std::vector<unsigned char>(300, 0x7A),               // garbage
-        scrambleForTest(unusable),                           // nothing to select
+        {},                                    // no file at all
+        {0x41},                                // one byte
+        std::vector<unsigned char>(300, 0x7A), // garbage
+        scrambleForTest(unusable),             // nothing to select
     };
     for (size_t i = 0; i < files.size(); ++i) {
         ResetSettingsStore();

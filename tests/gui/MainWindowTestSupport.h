@@ -1,8 +1,8 @@
 #pragma once
 // Small helpers shared by the main window's GUI tests.
 #include "resources/ResourceIds.h"
-#include "tests/core/TestDataFiles.h"
 #include "selection/RunSelection.h"
+#include "tests/core/TestDataFiles.h"
 #include "tests/gui/GuiHarness.h"
 #include "ui/main/MainWindow.h"
 
@@ -17,7 +17,9 @@ inline std::string FieldText(const MainWindow& window, int controlId) {
     return WindowText(Item(window, controlId));
 }
 
-inline HWND ResultsListWindow(const MainWindow& window) { return Item(window, IDC_MAIN_RESULTS); }
+inline HWND ResultsListWindow(const MainWindow& window) {
+    return Item(window, IDC_MAIN_RESULTS);
+}
 
 // The rows a fresh selection run on the window's current inputs would show.
 inline std::vector<std::pair<std::string, std::string>> ExpectedRows(const MainWindow& window) {

@@ -24,8 +24,16 @@ const Expected kControls[] = {
     {IDCANCEL, "Cancel", {129, 144, 50, 14}, false},
     {IDC_SETTINGS_ENERGY_W, "W", {12, 24, 36, 10}, true},
     {IDC_SETTINGS_ENERGY_BTU, "Btu/hr", {12, 42, 36, 10}, false},
-    {IDC_SETTINGS_TEMPERATURE_F, "\xBA" "F", {96, 24, 30, 10}, true},
-    {IDC_SETTINGS_TEMPERATURE_C, "\xBA" "C", {96, 42, 30, 10}, false},
+    {IDC_SETTINGS_TEMPERATURE_F,
+     "\xBA"
+     "F",
+     {96, 24, 30, 10},
+     true},
+    {IDC_SETTINGS_TEMPERATURE_C,
+     "\xBA"
+     "C",
+     {96, 42, 30, 10},
+     false},
     {IDC_SETTINGS_PRESSURE_PSI, "psi", {174, 24, 36, 10}, true},
     {IDC_SETTINGS_PRESSURE_BAR, "Bar", {174, 42, 36, 10}, false},
     {IDC_SETTINGS_DIAMETER_INCHES, "inches", {12, 78, 54, 10}, true},
@@ -77,8 +85,7 @@ TEST(SettingsDialog, TemplateMatchesTheTable) {
             // the other buttons of its group, so the live style of an
             // unchecked radio button no longer shows the template's tab stop.
             const bool uncheckedRadio =
-                expected.id > IDCANCEL &&
-                SendMessageW(child, BM_GETCHECK, 0, 0) != BST_CHECKED;
+                expected.id > IDCANCEL && SendMessageW(child, BM_GETCHECK, 0, 0) != BST_CHECKED;
             if (!uncheckedRadio) {
                 EXPECT_TRUE(childStyle & WS_TABSTOP) << expected.id;
             }
@@ -101,8 +108,9 @@ TEST(SettingsDialog, TemplateMatchesTheTable) {
         // WS_VSCROLL of the template goes to the combo box's drop-down list;
         // the combo box window itself does not keep it.
         EXPECT_TRUE(comboStyle & WS_TABSTOP);
-        const char* const boxes[] = {"Energy", "Temperature", "Diameter", "Length",
-                                     "Standard tube diameter list", "Pressure", "Flow"};
+        const char* const boxes[] = {
+            "Energy",   "Temperature", "Diameter", "Length", "Standard tube diameter list",
+            "Pressure", "Flow"};
         for (const char* caption : boxes) {
             child = GetWindow(child, GW_HWNDNEXT);
             ASSERT_NE(child, nullptr);
@@ -110,8 +118,7 @@ TEST(SettingsDialog, TemplateMatchesTheTable) {
         }
         EXPECT_EQ(GetWindow(child, GW_HWNDNEXT), nullptr);
 
-        EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDOK), GWL_STYLE) & BS_TYPEMASK,
-                  BS_DEFPUSHBUTTON);
+        EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
         // The focus starts on the first tab stop, OK.
         EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK));
         PostClick(box, IDCANCEL);
@@ -135,8 +142,7 @@ TEST(SettingsDialog, OpensWithTheSettingsAndOkWritesAllSevenInOrder) {
                   BST_UNCHECKED);
         EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_TEMPERATURE_C, BM_GETCHECK, 0, 0),
                   BST_CHECKED);
-        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_FLOW_CFM, BM_GETCHECK, 0, 0),
-                  BST_CHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(box, IDC_SETTINGS_FLOW_CFM, BM_GETCHECK, 0, 0), BST_CHECKED);
         HWND list = GetDlgItem(box, IDC_SETTINGS_DIAMETER_LIST);
         EXPECT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 2);
         EXPECT_EQ(WindowText(list), "North America");

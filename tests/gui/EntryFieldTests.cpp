@@ -1,0 +1,298 @@
+// The entry fields on real edit controls: typing, Delete, clipboard, set
+// text, values, colours, undo and change notifications.
+#include "tests/gui/GuiHarness.h"
+#include "ui/controls/FilteredTextField.h"
+#include "ui/controls/NumericEntryField.h"
+#include "ui/framework/Text1252.h"
+
+#include <gtest/gtest.h>
+
+using namespace gui;
+
+namespace {
+
+// A hidden parent window with one edit control taken over by `field`. The
+// parent counts EN_CHANGE and reflects colour requests to the field.
+class FieldHost {
+public:
+    explicit FieldHost(EntryField& field, DWORD extraStyle = 0) : field_(field) {
+        static const bool registered = [] {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = &FieldHost::procedure;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = L"OlvaneFieldHost";
+            return RegisterClassW(&windowClass) != 0;
+        }();
+        EXPECT_TRUE(registered);
+        parent_ = CreateWindowExW(0, L"OlvaneFieldHost", L"host", WS_POPUP, 0, 0, 300, 100, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        edit_ = CreateWindowExW(0, L"EDIT", L"",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | extraStyle, 10,
+                                10, 200, 24, parent_, reinterpret_cast<HMENU>(1003),
+                                GetModuleHandleW(nullptr), nullptr);
+        EXPECT_TRUE(field.attachWindow(edit_));
+    }
+    ~FieldHost() { DestroyWindow(parent_); }
+
+    HWND edit() const { return edit_; }
+    int changes() const { return changes_; }
+    std::string text() const { return WindowText(edit_); }
+    TextSelection selection() const {
+        DWORD start = 0, end = 0;
+        SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return {static_cast<int>(start), static_cast<int>(end)};
+    }
+    void set(const std::string& text, int start, int end) {
+        SetWindowTextW(edit_, Widen1252(text).c_str());
+        SetSelection(edit_, start, end);
+        changes_ = 0;
+    }
+    void type(const std::string& characters) { TypeText(edit_, characters); }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* host = reinterpret_cast<FieldHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (host != nullptr) {
+            if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+                ++host->changes_;
+            }
+            LRESULT result = 0;
+            if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) &&
+                host->field_.handleReflected(message, wParam, lParam, result)) {
+                return result;
+            }
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    EntryField& field_;
+    HWND parent_ = nullptr;
+    HWND edit_ = nullptr;
+    int changes_ = 0;
+};
+
+void putOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    ASSERT_NE(memory, nullptr);
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, target);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::wstring clipboardText(HWND owner) {
+    std::wstring text;
+    if (OpenClipboard(owner)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (data != nullptr) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(NumericEntryFieldWindow, TypedCharactersFollowTheRules) {
+    NumericEntryField field(9, 3);
+    FieldHost host(field);
+    // The process runs with a '.' locale (see cmake/wine-run.sh.in).
+    EXPECT_EQ(field.format().decimalPoint, '.');
+    EXPECT_EQ(field.format().negativeSign, '-');
+
+    host.set("123456789", 9, 9);
+    host.type("5");
+    EXPECT_EQ(host.text(), "123456789");
+    EXPECT_EQ(host.changes(), 0);
+    host.set("123456789", 4, 4);
+    host.type("0");
+    EXPECT_EQ(host.text(), "123406789");
+    EXPECT_EQ(host.selection().start, 5);
+    EXPECT_EQ(host.changes(), 1);
+    // The overwrite is one undoable edit.
+    SendMessageW(host.edit(), EM_UNDO, 0, 0);
+    EXPECT_EQ(host.text(), "123456789");
+
+    host.set("1.234", 5, 5);
+    host.type("9");
+    EXPECT_EQ(host.text(), "1.234");
+    host.set("1.234", 3, 3);
+    host.type("9");
+    EXPECT_EQ(host.text(), "1.294");
+
+    host.set("12.5", 1, 1);
+    host.type(".");
+    EXPECT_EQ(host.text(), "12.5");
+    EXPECT_EQ(host.selection().start, 3);
+    EXPECT_EQ(host.changes(), 0);
+
+    host.set("25", 1, 1);
+    host.type("-");
+    EXPECT_EQ(host.text(), "-25");
+    EXPECT_EQ(host.selection().start, 2);
+    host.type("-");
+    EXPECT_EQ(host.text(), "25");
+    EXPECT_EQ(host.selection().start, 1);
+
+    host.set("7", 1, 1);
+    host.type("ab ,x%");
+    EXPECT_EQ(host.text(), "7");
+    EXPECT_EQ(host.changes(), 0);
+
+    // Backspacing the point out of 123456789.123 drops the decimals.
+    host.set("123456789.123", 10, 10);
+    host.type("\b");
+    EXPECT_EQ(host.text(), "123456789");
+
+    // A read-only field swallows every character.
+    NumericEntryField readOnly(9, 3);
+    FieldHost readOnlyHost(readOnly, ES_READONLY);
+    readOnlyHost.set("12", 2, 2);
+    readOnlyHost.type("3\b-");
+    EXPECT_EQ(readOnlyHost.text(), "12");
+}
+
+TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
+    NumericEntryField field(9, 3);
+    FieldHost host(field);
+
+    // Delete with the selection reaching the end: the caret goes to its start.
+    host.set("12.5", 1, 4);
+    PressKey(host.edit(), VK_DELETE);
+    EXPECT_EQ(host.text(), "1");
+    EXPECT_EQ(host.selection().start, 1);
+    // Deleting the point makes the decimals whole digits, which are dropped.
+    host.set("123456789.123", 9, 10);
+    PressKey(host.edit(), VK_DELETE);
+    EXPECT_EQ(host.text(), "123456789");
+    // Clear behaves like Delete, and only with a selection.
+    host.set("12.5", 2, 2);
+    SendMessageW(host.edit(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(host.text(), "12.5");
+    SetSelection(host.edit(), 2, 4);
+    SendMessageW(host.edit(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(host.text(), "12");
+
+    // Paste: corrected, and the caret returns to where it was.
+    host.set("", 0, 0);
+    putOnClipboard(host.edit(), L"abc1,234.5x");
+    SendMessageW(host.edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(host.text(), "1234.5");
+    EXPECT_EQ(host.selection().start, 0);
+    EXPECT_EQ(host.selection().end, 0);
+    host.set("", 0, 0);
+    putOnClipboard(host.edit(), L"5-");
+    SendMessageW(host.edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(host.text(), "-5");
+
+    // Cut the 5 out of -5: the sign stays alone and reads as 0.
+    host.set("-5", 1, 2);
+    SendMessageW(host.edit(), WM_CUT, 0, 0);
+    EXPECT_EQ(host.text(), "-");
+    EXPECT_EQ(clipboardText(host.edit()), L"5");
+    EXPECT_EQ(field.GetValue(), 0.0);
+    // Without a selection a cut does nothing.
+    host.set("42", 1, 1);
+    SendMessageW(host.edit(), WM_CUT, 0, 0);
+    EXPECT_EQ(host.text(), "42");
+
+    // Set text is corrected; the correction is one more change.
+    host.set("", 0, 0);
+    SetWindowTextW(host.edit(), L"12a3.4.56789");
+    EXPECT_EQ(host.text(), "123.456");
+    EXPECT_EQ(host.changes(), 2);
+    SetWindowTextW(host.edit(), L"-7.5");
+    EXPECT_EQ(host.changes(), 3);
+}
+
+TEST(NumericEntryFieldWindow, SetValueAndGetValue) {
+    NumericEntryField field(9, 3);
+    FieldHost host(field);
+    const struct {
+        double value;
+        const char* shown;
+    } cases[] = {
+        {110, "110"},
+        {-25, "-25"},
+        {375.33, "375.33"},
+        {375.3355793, "375.336"}, // rounded, not cut
+        {0.0002930667, "0"},
+        {1e10, "100000000"}, // nine whole digits kept; not clamped
+        {1234567890.5, "123456789.5"},
+        {-0.0004, "0"},
+    };
+    for (const auto& c : cases) {
+        host.set("", 0, 0);
+        field.SetValue(c.value, true);
+        EXPECT_EQ(host.text(), c.shown) << c.value;
+        EXPECT_GE(host.changes(), 1);
+    }
+    field.SetValue(12.5, false);
+    EXPECT_EQ(host.text(), "12.500");
+    EXPECT_DOUBLE_EQ(field.GetValue(), 12.5);
+    for (const wchar_t* empty : {L"", L"-", L"."}) {
+        SetWindowTextW(host.edit(), empty);
+        EXPECT_EQ(field.GetValue(), 0.0);
+    }
+}
+
+TEST(NumericEntryFieldWindow, CommaAsDecimalPoint) {
+    NumericFieldFormat format;
+    format.decimalPoint = ',';
+    NumericEntryField field(format);
+    FieldHost host(field);
+    host.set("", 0, 0);
+    host.type("12.,5");
+    EXPECT_EQ(host.text(), "12,5");
+    EXPECT_DOUBLE_EQ(field.GetValue(), 12.5);
+    field.SetValue(-0.25, true);
+    EXPECT_EQ(host.text(), "-0,25");
+    SetWindowTextW(host.edit(), L"1.234,5678");
+    EXPECT_EQ(host.text(), "1234,567");
+}
+
+TEST(EntryFieldWindow, BackgroundColourAnswersTheColourRequest) {
+    NumericEntryField field(9, 3);
+    FieldHost host(field);
+    HDC dc = GetDC(host.edit());
+    LRESULT brush = 0;
+    EXPECT_FALSE(field.handleReflected(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(host.edit()), brush));
+    field.SetBackgroundColour(RGB(242, 246, 251));
+    const LRESULT answered =
+        SendMessageW(GetParent(host.edit()), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(host.edit()));
+    EXPECT_NE(answered, 0);
+    EXPECT_EQ(GetBkColor(dc), RGB(242, 246, 251));
+    LOGBRUSH description{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(answered), sizeof description, &description);
+    EXPECT_EQ(description.lbColor, RGB(242, 246, 251));
+    // A new colour replaces the brush.
+    field.SetBackgroundColour(RGB(1, 2, 3));
+    EXPECT_TRUE(field.handleReflected(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(host.edit()), brush));
+    EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
+    ReleaseDC(host.edit(), dc);
+}
+
+TEST(FilteredTextFieldWindow, ForbiddenCharactersDisappear) {
+    FilteredTextField field(0, "%'*\"+?><:\\");
+    FieldHost host(field, ES_READONLY);
+    SetWindowTextW(host.edit(), L"Heading: \"a*b\" 100% <c>?");
+    EXPECT_EQ(host.text(), "Heading ab 100 c");
+    host.type("x");
+    EXPECT_EQ(host.text(), "Heading ab 100 c");
+
+    FilteredTextField limited(5, ":");
+    FieldHost limitedHost(limited);
+    limitedHost.set("", 0, 0);
+    limitedHost.type("ab:cdefg");
+    EXPECT_EQ(limitedHost.text(), "abcde");
+}

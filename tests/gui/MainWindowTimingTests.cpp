@@ -1,0 +1,96 @@
+// Measurements of the running program (printed, never asserted) and pictures
+// of the windows for looking at them (OLVANE_SCREENSHOT_DIR).
+#include "app/MemorySettingsStore.h"
+#include "app/ProgramFile.h"
+#include "app/ReadAppIdentity.h"
+#include "tests/gui/MainWindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace gui;
+
+TEST(MainWindowTiming, StartUpAndOneRecalculation) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    double shownAfter = -1;
+    double firstPaintAfter = -1;
+    double fastest = 1e9;
+    double total = 0;
+    int runs = 0;
+    double failedTotal = 0;
+    int failedRuns = 0;
+    Script script;
+    WaitShown(script, window)
+        .then([&] {
+            shownAfter = MillisecondsSinceProcessStart();
+            UpdateWindow(window.hwnd());
+            firstPaintAfter = MillisecondsSinceProcessStart();
+        })
+        .then([&] {
+            HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
+            for (int i = 0; i < 50; ++i) {
+                ReplaceText(field, i % 2 == 0 ? "111" : "110");
+                const int before = window.recalculationCount();
+                const double start = NowMilliseconds();
+                Tick(window.hwnd()); // Recalculate, the list and the window's repaint
+                const double elapsed = NowMilliseconds() - start;
+                EXPECT_EQ(window.recalculationCount(), before + 1);
+                fastest = std::min(fastest, elapsed);
+                total += elapsed;
+                ++runs;
+            }
+            // Failed runs do not repaint the window: the engine and the list alone.
+            for (int i = 0; i < 50; ++i) {
+                ReplaceText(field, i % 2 == 0 ? "0" : "20000");
+                const double start = NowMilliseconds();
+                Tick(window.hwnd());
+                failedTotal += NowMilliseconds() - start;
+                ++failedRuns;
+            }
+            Close(window.hwnd());
+        });
+    runScripted(window, script);
+    std::printf("[ timing ] one failed Recalculate (engine and list, no repaint): mean %.2f ms "
+                "over %d runs\n",
+                failedRuns > 0 ? failedTotal / failedRuns : 0.0, failedRuns);
+    std::printf("[ timing ] process start to main window shown: %.1f ms (painted: %.1f ms)\n",
+                shownAfter, firstPaintAfter);
+    std::printf("[ timing ] one Recalculate with list and repaint: mean %.2f ms, fastest %.2f ms "
+                "over %d runs\n",
+                runs > 0 ? total / runs : 0.0, fastest, runs);
+    RecordProperty("startup_ms", static_cast<int>(shownAfter));
+    RecordProperty("recalculate_us", static_cast<int>(runs > 0 ? 1000 * total / runs : 0));
+}
+
+TEST(MainWindowPictures, StartUpInvalidInputAndSettings) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    HWND settings = nullptr;
+    Script script;
+    WaitShown(script, window)
+        .then([&] {
+            UpdateWindow(window.hwnd());
+            CaptureScreenIfAsked("main-startup");
+            ReplaceText(Item(window, IDC_MAIN_HEAT_LOAD), "0");
+            Tick(window.hwnd());
+            RowIs(ListRows(ResultsListWindow(window)), "Heat load invalid", "1 to 10000W");
+            UpdateWindow(window.hwnd());
+            UpdateWindow(ResultsListWindow(window));
+        })
+        .then([&] {
+            CaptureScreenIfAsked("main-invalid-input");
+            PostClick(window.hwnd(), IDC_MAIN_SETTINGS);
+        })
+        .waitForDialog(L"Settings", settings)
+        .then([&] { UpdateWindow(settings); })
+        .then([&] {
+            CaptureScreenIfAsked("settings-dialog");
+            PostClick(settings, IDCANCEL);
+        })
+        .waitUntil([&] { return FindDialog(L"Settings") == nullptr; }, "the settings dialog to end")
+        .then([&] { Close(window.hwnd()); });
+    EXPECT_TRUE(runScripted(window, script).scriptFinished);
+}
