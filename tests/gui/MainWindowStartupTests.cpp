@@ -325,3 +325,45 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
     }
     ResetSettingsStore();
 }
+
+TEST(MainWindowStartup, TemplateOrderTabStopsAndFieldStyles) {
+    MemorySettingsStore store;
+    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    Script script;
+    WaitShown(script, window).then([&] {
+        const int order[] = {IDC_MAIN_REFRIGERANT, IDC_MAIN_HEAT_LOAD,       IDC_MAIN_EVAP_TEMP,
+                             IDC_MAIN_COND_TEMP,   IDC_MAIN_RETURN_GAS_TEMP, IDC_MAIN_AMBIENT_TEMP,
+                             IDC_MAIN_HELP,        IDC_MAIN_PRINT,           IDC_MAIN_SETTINGS,
+                             IDC_MAIN_UNUSED_1000, IDC_MAIN_UNUSED_1007,     IDC_MAIN_RESULTS,
+                             IDC_MAIN_HOMEPAGE};
+        HWND child = GetWindow(window.hwnd(), GW_CHILD);
+        for (size_t i = 0; i < std::size(order); ++i) {
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(GetDlgCtrlID(child), order[i]);
+            const LONG style = GetWindowLongW(child, GWL_STYLE);
+            EXPECT_EQ((style & WS_TABSTOP) != 0, i < 9) << order[i];
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        for (int id :
+             {IDC_MAIN_HEAT_LOAD, IDC_MAIN_EVAP_TEMP, IDC_MAIN_COND_TEMP, IDC_MAIN_RETURN_GAS_TEMP,
+              IDC_MAIN_AMBIENT_TEMP, IDC_MAIN_UNUSED_1000, IDC_MAIN_UNUSED_1007}) {
+            const LONG style = GetWindowLongW(Item(window, id), GWL_STYLE);
+            // The dialog manager turns an edit's WS_BORDER into a client edge.
+            const LONG extended = GetWindowLongW(Item(window, id), GWL_EXSTYLE);
+            EXPECT_TRUE((style & WS_BORDER) || (extended & WS_EX_CLIENTEDGE)) << id;
+            EXPECT_TRUE(style & ES_AUTOHSCROLL) << id;
+        }
+        // Tab walks the nine stops in template order and wraps round.
+        HWND at = Item(window, IDC_MAIN_REFRIGERANT);
+        for (size_t i = 1; i <= 9; ++i) {
+            at = GetNextDlgTabItem(window.hwnd(), at, FALSE);
+            EXPECT_EQ(GetDlgCtrlID(at), order[i % 9]);
+        }
+        // No button is the default one.
+        for (int id : {IDC_MAIN_HELP, IDC_MAIN_PRINT, IDC_MAIN_SETTINGS}) {
+            EXPECT_NE(GetWindowLongW(Item(window, id), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        }
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+}
