@@ -184,6 +184,9 @@ double NowMilliseconds();
 // windows; set OLVANE_SCREENSHOT_DIR to get them from the tests that take them.
 bool CaptureScreen(const std::wstring& bmpPath, HWND window = nullptr);
 // CaptureScreen into OLVANE_SCREENSHOT_DIR\<name>.bmp when that variable is set.
+// It is a Windows path as Wine sees it: Z:\tmp\shots for /tmp/shots, e.g.
+//   OLVANE_SCREENSHOT_DIR='Z:\tmp\shots' xvfb-run -a wine-run.sh gui_tests.exe
+//       --gtest_filter=MainWindowPictures.*
 void CaptureScreenIfAsked(const std::string& name, HWND window = nullptr);
 
 } // namespace gui
