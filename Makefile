@@ -1,5 +1,6 @@
 # make run   builds the program and starts it under Wine from build/dist/
-# make test  builds everything (native, Windows, sanitizers) and runs every test
+# make test  builds everything (native, Windows, sanitizers, fuzzers), runs every
+#            test and the static analysers
 # make dist  builds only the distributable folder build/dist/
 # All three install the Debian packages they need first (as root).
 # make data  regenerates data/Olvane.txt, docs/refrigerant-data.md and
@@ -7,7 +8,7 @@
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz run clean data
+.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz test-analysis run clean data
 
 all: dist
 
@@ -43,7 +44,14 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
-test: test-native test-windows test-asan test-fuzz
+# clang-tidy and cppcheck over the program's own code, with the compile
+# commands of the native and Windows builds; fails on any finding.
+test-analysis: deps
+	cmake --preset native
+	cmake --preset windows
+	python3 tools/analysis/analyse.py build/windows build/native
+
+test: test-native test-windows test-asan test-fuzz test-analysis
 
 data: deps
 	cmake --preset native
