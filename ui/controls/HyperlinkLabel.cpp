@@ -1,4 +1,5 @@
 #include "ui/controls/HyperlinkLabel.h"
+#include "ui/framework/TooltipRelay.h"
 
 #include "ui/framework/GdiGuards.h"
 #include "ui/framework/Text1252.h"
@@ -152,18 +153,7 @@ void HyperlinkLabel::createTooltip() {
 }
 
 void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (tooltip_ == nullptr) {
-        return;
-    }
-    MSG msg{};
-    msg.hwnd = hwnd();
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    msg.time = static_cast<DWORD>(GetMessageTime());
-    const DWORD position = GetMessagePos();
-    msg.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    RelayToTooltip(tooltip_, hwnd(), message, wParam, lParam);
 }
 
 bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

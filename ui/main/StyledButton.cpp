@@ -1,4 +1,5 @@
 #include "ui/main/StyledButton.h"
+#include "ui/framework/TooltipRelay.h"
 
 #include "ui/framework/GdiGuards.h"
 #include "ui/framework/OffscreenCanvas.h"
@@ -346,18 +347,7 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
 }
 
 void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (tooltip_ == nullptr) {
-        return;
-    }
-    MSG msg{};
-    msg.hwnd = hwnd();
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    msg.time = static_cast<DWORD>(GetMessageTime());
-    const DWORD position = GetMessagePos();
-    msg.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    RelayToTooltip(tooltip_, hwnd(), message, wParam, lParam);
 }
 
 LRESULT StyledButton::onMouseMove(WPARAM wParam, LPARAM lParam) {
