@@ -8,7 +8,7 @@
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz test-analysis run clean data
+.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data
 
 all: dist
 
@@ -43,6 +43,14 @@ test-fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
+
+# A long run: FUZZ_RUNS executions of every fuzz target, one after the other,
+# in build/fuzz-long (its corpus grows from run to run); fails on a finding.
+FUZZ_RUNS := 10000000
+fuzz-long: deps
+	cmake --preset fuzz -B build/fuzz-long -DOLVANE_FUZZ_SECONDS=0 -DOLVANE_FUZZ_RUNS=$(FUZZ_RUNS)
+	cmake --build build/fuzz-long -j2 --target fuzz_database fuzz_entrytext fuzz_formats
+	ctest --test-dir build/fuzz-long -L fuzz --output-on-failure
 
 # clang-tidy and cppcheck over the program's own code, with the compile
 # commands of the native and Windows builds; fails on any finding.

@@ -1,5 +1,6 @@
 #include "ui/controls/rules/FilteredEntryText.h"
 #include "ui/controls/rules/NumericEntryText.h"
+#include "ui/controls/rules/PastedText.h"
 
 #include <gtest/gtest.h>
 
@@ -268,4 +269,26 @@ TEST(FilteredEntryText, RemovesForbiddenCharactersAndCuts) {
     EXPECT_EQ(FilteredTypedCharacter(':', false, help).action, KeystrokeAction::Drop);
     EXPECT_EQ(FilteredTypedCharacter('a', false, help).action, KeystrokeAction::Default);
     EXPECT_EQ(FilteredTypedCharacter('a', true, help).action, KeystrokeAction::Drop);
+}
+
+TEST(PastedText, AsASingleLineEditControlPastes) {
+    // Over the selection, in either order; a caret inserts.
+    EXPECT_EQ(PastedText("1.25", {1, 3}, "9x9", 0), "19x95");
+    EXPECT_EQ(PastedText("1.25", {3, 1}, "9x9", 0), "19x95");
+    EXPECT_EQ(PastedText("12", {1, 1}, "34", 0), "1342");
+    EXPECT_EQ(PastedText("", {0, 0}, "abc1,234.5x", 0), "abc1,234.5x");
+    // A selection beyond the text is clamped to it.
+    EXPECT_EQ(PastedText("12", {-4, 7}, "5", 0), "5");
+    EXPECT_EQ(PastedText("12", {9, 9}, "5", 0), "125");
+    // The first line only, without the CR of a CR LF; a lone CR stays.
+    EXPECT_EQ(PastedText("", {0, 0}, "12\r\n34", 0), "12");
+    EXPECT_EQ(PastedText("", {0, 0}, "12\n34", 0), "12");
+    EXPECT_EQ(PastedText("7", {1, 1}, "\r\n34", 0), "7");
+    EXPECT_EQ(PastedText("", {0, 0}, "1\r2", 0), "1\r2");
+    EXPECT_EQ(PastedText("", {0, 0}, "12\r", 0), "12\r");
+    // No more than the limit leaves room for; the replaced part makes room.
+    EXPECT_EQ(PastedText("1234", {4, 4}, "5678", 6), "123456");
+    EXPECT_EQ(PastedText("1234", {0, 2}, "5678", 6), "567834");
+    EXPECT_EQ(PastedText("123456", {6, 6}, "7", 6), "123456");
+    EXPECT_EQ(PastedText("1234567", {7, 7}, "8", 6), "1234567");
 }

@@ -180,17 +180,42 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     SendMessageW(host.edit(), WM_CLEAR, 0, 0);
     EXPECT_EQ(host.text(), "12");
 
-    // Paste: corrected, and the caret returns to where it was.
+    // Paste: corrected, and the caret returns to where it was. The control
+    // is given the corrected text at once: one change, not the pasted text
+    // and then its correction.
     host.set("", 0, 0);
     putOnClipboard(host.edit(), L"abc1,234.5x");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "1234.5");
     EXPECT_EQ(host.selection().start, 0);
     EXPECT_EQ(host.selection().end, 0);
+    EXPECT_EQ(host.changes(), 1);
     host.set("", 0, 0);
     putOnClipboard(host.edit(), L"5-");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "-5");
+    // Over a selection, and of the first line only, as the control pastes.
+    host.set("1.25", 1, 3);
+    putOnClipboard(host.edit(), L"9x9\r\n77");
+    SendMessageW(host.edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(host.text(), "1995");
+    EXPECT_EQ(host.selection().start, 1);
+    EXPECT_EQ(host.selection().end, 3);
+    // A paste that needs no correction is the control's own, caret and all.
+    host.set("12", 1, 1);
+    putOnClipboard(host.edit(), L"34");
+    SendMessageW(host.edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(host.text(), "1342");
+    EXPECT_EQ(host.selection().start, 3);
+    SendMessageW(host.edit(), EM_UNDO, 0, 0);
+    EXPECT_EQ(host.text(), "12");
+    // Characters outside Windows-1252 are dropped like any other.
+    host.set("", 0, 0);
+    putOnClipboard(host.edit(), L"4\x0416"
+                                L"\x20AC"
+                                L"2");
+    SendMessageW(host.edit(), WM_PASTE, 0, 0);
+    EXPECT_EQ(host.text(), "42");
 
     // Cut the 5 out of -5: the sign stays alone and reads as 0.
     host.set("-5", 1, 2);
@@ -203,13 +228,14 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     SendMessageW(host.edit(), WM_CUT, 0, 0);
     EXPECT_EQ(host.text(), "42");
 
-    // Set text is corrected; the correction is one more change.
+    // Set text is corrected before the control takes it: one change.
     host.set("", 0, 0);
     SetWindowTextW(host.edit(), L"12a3.4.56789");
     EXPECT_EQ(host.text(), "123.456");
-    EXPECT_EQ(host.changes(), 2);
+    EXPECT_EQ(host.changes(), 1);
     SetWindowTextW(host.edit(), L"-7.5");
-    EXPECT_EQ(host.changes(), 3);
+    EXPECT_EQ(host.text(), "-7.5");
+    EXPECT_EQ(host.changes(), 2);
 }
 
 TEST(NumericEntryFieldWindow, SetValueAndGetValue) {

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <utility>
 
 namespace gui {
@@ -65,9 +66,45 @@ struct RunState {
     double deadline = 0;
     bool inStep = false;
     bool timedOut = false;
+    // A hardware exception (access violation and the like) raised while a
+    // step ran. The system's message dispatch swallows an exception raised
+    // in a timer procedure, so the step would simply never finish.
+    DWORD faultCode = 0;
+    void* faultAddress = nullptr;
 };
 
 RunState* activeRun = nullptr;
+
+LONG CALLBACK noteFault(EXCEPTION_POINTERS* exception) {
+    const DWORD code = exception->ExceptionRecord->ExceptionCode;
+    // Only the codes of real faults; C++ exceptions and debugger
+    // notifications pass unnoted.
+    const bool fault =
+        code == EXCEPTION_ACCESS_VIOLATION || code == EXCEPTION_ILLEGAL_INSTRUCTION ||
+        code == EXCEPTION_INT_DIVIDE_BY_ZERO || code == EXCEPTION_STACK_OVERFLOW ||
+        code == EXCEPTION_ARRAY_BOUNDS_EXCEEDED || code == EXCEPTION_PRIV_INSTRUCTION;
+    RunState* run = activeRun;
+    if (fault && run != nullptr && run->inStep && run->faultCode == 0) {
+        run->faultCode = code;
+        run->faultAddress = exception->ExceptionRecord->ExceptionAddress;
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+std::string moduleOffset(void* address) {
+    HMODULE module = nullptr;
+    char name[MAX_PATH] = "?";
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           static_cast<LPCSTR>(address), &module)) {
+        GetModuleFileNameA(module, name, MAX_PATH);
+    }
+    char text[MAX_PATH + 32];
+    std::snprintf(text, sizeof text, "%s+0x%llx", name,
+                  static_cast<unsigned long long>(static_cast<char*>(address) -
+                                                  reinterpret_cast<char*>(module)));
+    return text;
+}
 
 void endEveryDialog() {
     // Innermost (topmost) first, so each modal loop can unwind.
@@ -90,10 +127,35 @@ void CALLBACK onStepTimer(HWND, UINT, UINT_PTR, DWORD) {
         return;
     }
     if (run->inStep) {
+        // Either a step pumps messages (a nested loop) or a fault ended it
+        // without a return.
+        if (run->faultCode != 0) {
+            run->timedOut = true;
+            ADD_FAILURE() << "GUI script step \"" << run->script->currentStepName()
+                          << "\" faulted: exception 0x" << std::hex << run->faultCode << " at "
+                          << moduleOffset(run->faultAddress);
+            endEveryDialog();
+        }
         return;
     }
     run->inStep = true;
-    run->script->runStep();
+    run->faultCode = 0;
+    // An exception must not unwind through the system's message dispatch:
+    // Wine swallows it there, and the run would wait for a step that never
+    // ends. It fails the test and ends the run instead.
+    try {
+        run->script->runStep();
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << "GUI script step \"" << run->script->currentStepName()
+                      << "\" threw: " << error.what();
+        run->timedOut = true;
+        endEveryDialog();
+    } catch (...) {
+        ADD_FAILURE() << "GUI script step \"" << run->script->currentStepName()
+                      << "\" threw an exception";
+        run->timedOut = true;
+        endEveryDialog();
+    }
     run->inStep = false;
 }
 
@@ -115,10 +177,14 @@ ScriptedRun runScripted(Dialog& dialog, Script& script, int timeoutMs) {
     RunState* const outer = activeRun;
     activeRun = &state;
     const UINT_PTR timer = SetTimer(nullptr, 0, kStepPeriodMs, &onStepTimer);
+    PVOID faultHandler = AddVectoredExceptionHandler(1, &noteFault);
 
     ScriptedRun run;
     run.result = dialog.runModal(nullptr);
 
+    if (faultHandler != nullptr) {
+        RemoveVectoredExceptionHandler(faultHandler);
+    }
     KillTimer(nullptr, timer);
     activeRun = outer;
     run.scriptFinished = script.finished();

@@ -1,5 +1,6 @@
 #include "ui/controls/EntryField.h"
 
+#include "ui/controls/rules/PastedText.h"
 #include "ui/framework/Text1252.h"
 
 #include <vector>
@@ -163,8 +164,56 @@ LRESULT EntryField::onClear() {
     return 0;
 }
 
+namespace {
+
+// The text on the clipboard, when it holds one and can be opened.
+bool clipboardText(HWND owner, std::wstring& text) {
+    if (!OpenClipboard(owner)) {
+        return false;
+    }
+    bool found = false;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data != nullptr) {
+        const auto* locked = static_cast<const wchar_t*>(GlobalLock(data));
+        if (locked != nullptr) {
+            // The size bounds the read should the text lack its terminator.
+            const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+            size_t length = 0;
+            while (length < capacity && locked[length] != L'\0') {
+                ++length;
+            }
+            text.assign(locked, length);
+            found = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return found;
+}
+
+} // namespace
+
+// The outcome is that of letting the edit control paste and then correcting
+// its text, but worked out first: a paste that needs correcting sets the
+// corrected text at once. Text the field drops never reaches the control, so
+// the control never lays out characters a font or its shaping may choke on.
 LRESULT EntryField::onPaste(WPARAM wParam, LPARAM lParam) {
     const TextSelection before = selection();
+    std::wstring clipboard;
+    const bool singleLine = (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_MULTILINE) == 0;
+    if (singleLine && !isReadOnly() && clipboardText(hwnd(), clipboard)) {
+        const int limit = static_cast<int>(SendMessageW(hwnd(), EM_GETLIMITTEXT, 0, 0));
+        const std::string pasted = PastedText(text(), before, Narrow1252(clipboard), limit);
+        const std::string valid = validText(pasted);
+        if (valid == pasted) {
+            return defaultHandling(WM_PASTE, wParam, lParam);
+        }
+        setText(valid);
+        select(before);
+        return 0;
+    }
+    // A read-only or multi-line control, or a clipboard that could not be
+    // read here: paste, then correct.
     const LRESULT result = defaultHandling(WM_PASTE, wParam, lParam);
     const std::string current = text();
     const std::string valid = validText(current);
@@ -175,14 +224,15 @@ LRESULT EntryField::onPaste(WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The control is given the valid text straight away, not the text as set
+// followed by the corrected one.
 LRESULT EntryField::onSetText(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = defaultHandling(WM_SETTEXT, wParam, lParam);
     const auto* wide = reinterpret_cast<const wchar_t*>(lParam);
     const std::string given = Narrow1252(wide != nullptr ? wide : L"");
     const std::string valid = validText(given);
-    if (valid != given) {
-        // Goes through this handler again and passes the check unchanged.
-        setText(valid);
+    if (valid == given) {
+        return defaultHandling(WM_SETTEXT, wParam, lParam);
     }
-    return result;
+    const std::wstring corrected = Widen1252(valid);
+    return defaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(corrected.c_str()));
 }
