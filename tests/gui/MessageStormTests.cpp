@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -444,15 +445,25 @@ TEST(MessageStorm, RandomInputKeepsFieldsListAndStoreSound) {
     runScripted(restarted, script);
 }
 
-// A cut can join the whole digits and the decimals: what remains is brought
-// back to its valid form, as after any other edit.
-TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
+// Runs `check` in one step on a main window started on an empty store, then
+// closes the window.
+static void
+onFreshWindow(const std::function<void(MainWindow&, const NumericFieldFormat&)>& check) {
     ResetSettingsStore();
     RegistrySettingsStore store = TestStore();
     MainWindow window(store, ReadAppIdentity(), ApplicationName());
     Script script;
     WaitShown(script, window).then([&] {
-        const NumericFieldFormat format = fieldFormat();
+        check(window, fieldFormat());
+        Close(window.hwnd());
+    });
+    runScripted(window, script);
+}
+
+// A cut can join the whole digits and the decimals: what remains is brought
+// back to its valid form, as after any other edit.
+TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
+    onFreshWindow([](MainWindow& window, const NumericFieldFormat& format) {
         HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
         const std::string full = std::string("123456789") + format.decimalPoint + "123";
         SetWindowTextW(field, Widen1252(full).c_str());
@@ -465,9 +476,7 @@ TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
         SetSelection(field, 1, 2);
         SendMessageW(field, WM_CUT, 0, 0);
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), std::string(1, format.negativeSign));
-        Close(window.hwnd());
     });
-    runScripted(window, script);
 }
 
 // Found by the storm: under Wine the edit control's text layout faults on
@@ -475,12 +484,7 @@ TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
 // or alone). The fields drop them, and the control must never be given
 // them, neither by a paste nor by a set-text.
 TEST(MessageStorm, CharactersTheFieldDropsNeverReachTheControl) {
-    ResetSettingsStore();
-    RegistrySettingsStore store = TestStore();
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
-    Script script;
-    WaitShown(script, window).then([&] {
-        const NumericFieldFormat format = fieldFormat();
+    onFreshWindow([](MainWindow& window, const NumericFieldFormat& format) {
         const std::string minus(1, format.negativeSign);
         const std::string point(1, format.decimalPoint);
         HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
@@ -500,7 +504,5 @@ TEST(MessageStorm, CharactersTheFieldDropsNeverReachTheControl) {
                                                                    "5")
                                                              .c_str());
         EXPECT_EQ(FieldText(window, IDC_MAIN_COND_TEMP), "45");
-        Close(window.hwnd());
     });
-    runScripted(window, script);
 }
