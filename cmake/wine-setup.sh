@@ -23,6 +23,10 @@ up)
     for f in /usr/share/wine/fonts/*.ttf; do
         [ -f "$f" ] && cp -n "$f" "$fonts/" 2>/dev/null || true
     done
+    # A server left by an interrupted run keeps its desktop on that run's X
+    # display, which may be gone: stop it, and start one for this display.
+    "$wine_dir/wineserver" -k </dev/null >/dev/null 2>&1 || true
+    "$wine_dir/wineserver" -w </dev/null >/dev/null 2>&1 || true
     "$wine_dir/wineserver" -p </dev/null >/dev/null 2>&1 || true
     "$wine_dir/wine64" regedit /S "$4" </dev/null >/dev/null 2>&1
     echo "wine prefix ready: $WINEPREFIX"
