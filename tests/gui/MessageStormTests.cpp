@@ -506,3 +506,99 @@ TEST(MessageStorm, CharactersTheFieldDropsNeverReachTheControl) {
         EXPECT_EQ(FieldText(window, IDC_MAIN_COND_TEMP), "45");
     });
 }
+
+namespace {
+
+// Writes `name` in `section` of the test program's key as an edited
+// registry might hold it: any type, any size, any 32-bit value, or nothing.
+void storeAnything(StormRandom& random, const char* section, const char* name) {
+    const std::wstring path = TestStorePath() + L"\\" + Widen1252(section);
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot open " << section;
+        return;
+    }
+    const std::wstring value = Widen1252(name);
+    static const std::int32_t extremes[] = {INT32_MIN, INT32_MAX, -1, 0, 1, 2, 5, 32767, -32768};
+    const std::uint64_t bits = random.next();
+    std::int32_t number = static_cast<std::int32_t>(bits >> 32);
+    switch (random.below(8)) {
+    case 0:
+        RegDeleteValueW(key, value.c_str());
+        break;
+    case 1: {
+        const wchar_t text[] = L"12";
+        RegSetValueExW(key, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                       sizeof text);
+        break;
+    }
+    case 2: // two bytes
+        RegSetValueExW(key, value.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(&bits), 2);
+        break;
+    case 3:
+        RegSetValueExW(key, value.c_str(), 0, REG_QWORD, reinterpret_cast<const BYTE*>(&bits),
+                       sizeof bits);
+        break;
+    case 4:
+    case 5:
+        number = extremes[random.below(static_cast<int>(sizeof extremes / sizeof extremes[0]))];
+        [[fallthrough]];
+    default:
+        RegSetValueExW(key, value.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                       sizeof number);
+        break;
+    }
+    RegCloseKey(key);
+}
+
+} // namespace
+
+// Start-up on a store full of values of wrong types and sizes, extreme and
+// random numbers: the window comes up, answers, shows valid fields and a
+// list that matches its inputs, and closes writing what it shows.
+TEST(MessageStorm, EditedRegistryNeverBreaksStartUp) {
+    const char* const settings[] = {
+        VALUE_UNITS_ENERGY, VALUE_UNITS_TEMPERATURE, VALUE_UNITS_PRESSURE, VALUE_UNITS_DIAMETER,
+        VALUE_UNITS_LENGTH, VALUE_UNITS_FLOW,        VALUE_DIAMETER_LIST,  VALUE_REFRIGERANT,
+        VALUE_HEAT_LOAD,    VALUE_EVAP_TEMP,         VALUE_COND_TEMP,      VALUE_RETURN_GAS_TEMP,
+        VALUE_AMBIENT_TEMP};
+    const char* const location[] = {VALUE_X_POSITION, VALUE_Y_POSITION, VALUE_X_SIZE, VALUE_Y_SIZE};
+    StormRandom random(stormSeed() ^ 0x5245474544ULL);
+    for (int round = 0; round < 12; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ResetSettingsStore();
+        for (const char* name : settings) {
+            storeAnything(random, SECTION_SETTINGS, name);
+        }
+        for (const char* name : location) {
+            storeAnything(random, SECTION_LOCATION, name);
+        }
+        RegistrySettingsStore store = TestStore();
+        std::vector<std::string> shown(5);
+        int refrigerant = -1;
+        {
+            MainWindow window(store, ReadAppIdentity(), ApplicationName());
+            Script script;
+            WaitShown(script, window).then([&] {
+                StormTally tally;
+                checkWindow(window, fieldFormat(), tally);
+                for (int i = 0; i < 5; ++i) {
+                    shown[i] = FieldText(window, INPUT_FIELDS[i]);
+                }
+                refrigerant = window.selectedRefrigerant();
+                Close(window.hwnd());
+            });
+            EXPECT_TRUE(runScripted(window, script).scriptFinished);
+        }
+        for (int i = 0; i < 5; ++i) {
+            const std::optional<std::int32_t> stored =
+                StoredValue(SECTION_SETTINGS, STORED_INPUTS[i]);
+            ASSERT_TRUE(stored.has_value()) << STORED_INPUTS[i];
+            EXPECT_NEAR(FromHundredths(*stored), NumericTextValue(shown[i], fieldFormat()), 0.0051)
+                << STORED_INPUTS[i] << " shown as " << shown[i];
+        }
+        EXPECT_EQ(StoredValue(SECTION_SETTINGS, VALUE_REFRIGERANT), refrigerant);
+    }
+    ResetSettingsStore();
+}
