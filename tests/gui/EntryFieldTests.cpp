@@ -73,31 +73,6 @@ private:
     int changes_ = 0;
 };
 
-void putOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    ASSERT_NE(memory, nullptr);
-    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, target);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
-std::wstring clipboardText(HWND owner) {
-    std::wstring text;
-    if (OpenClipboard(owner)) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        if (data != nullptr) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 } // namespace
 
 TEST(NumericEntryFieldWindow, TypedCharactersFollowTheRules) {
@@ -184,26 +159,26 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     // is given the corrected text at once: one change, not the pasted text
     // and then its correction.
     host.set("", 0, 0);
-    putOnClipboard(host.edit(), L"abc1,234.5x");
+    PutOnClipboard(host.edit(), L"abc1,234.5x");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "1234.5");
     EXPECT_EQ(host.selection().start, 0);
     EXPECT_EQ(host.selection().end, 0);
     EXPECT_EQ(host.changes(), 1);
     host.set("", 0, 0);
-    putOnClipboard(host.edit(), L"5-");
+    PutOnClipboard(host.edit(), L"5-");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "-5");
     // Over a selection, and of the first line only, as the control pastes.
     host.set("1.25", 1, 3);
-    putOnClipboard(host.edit(), L"9x9\r\n77");
+    PutOnClipboard(host.edit(), L"9x9\r\n77");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "1995");
     EXPECT_EQ(host.selection().start, 1);
     EXPECT_EQ(host.selection().end, 3);
     // A paste that needs no correction is the control's own, caret and all.
     host.set("12", 1, 1);
-    putOnClipboard(host.edit(), L"34");
+    PutOnClipboard(host.edit(), L"34");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
     EXPECT_EQ(host.text(), "1342");
     EXPECT_EQ(host.selection().start, 3);
@@ -211,7 +186,7 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     EXPECT_EQ(host.text(), "12");
     // Characters outside Windows-1252 are dropped like any other.
     host.set("", 0, 0);
-    putOnClipboard(host.edit(), L"4\x0416"
+    PutOnClipboard(host.edit(), L"4\x0416"
                                 L"\x20AC"
                                 L"2");
     SendMessageW(host.edit(), WM_PASTE, 0, 0);
@@ -221,7 +196,7 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     host.set("-5", 1, 2);
     SendMessageW(host.edit(), WM_CUT, 0, 0);
     EXPECT_EQ(host.text(), "-");
-    EXPECT_EQ(clipboardText(host.edit()), L"5");
+    EXPECT_EQ(ClipboardText(host.edit()), L"5");
     EXPECT_EQ(field.GetValue(), 0.0);
     // Without a selection a cut does nothing.
     host.set("42", 1, 1);

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <utility>
 
@@ -329,6 +330,51 @@ void ClickListRow(HWND dialog, HWND list, int row) {
     click.hdr.code = static_cast<UINT>(NM_CLICK);
     click.iItem = row;
     SendMessageW(dialog, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+    bool opened = false;
+    for (int attempt = 0; attempt < 50 && !opened; ++attempt) {
+        opened = OpenClipboard(owner) != FALSE;
+        if (!opened) {
+            Sleep(10);
+        }
+    }
+    if (!opened) {
+        ADD_FAILURE() << "the clipboard cannot be opened";
+        return;
+    }
+    EmptyClipboard();
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    void* locked = memory != nullptr ? GlobalLock(memory) : nullptr;
+    if (locked != nullptr) {
+        std::memcpy(locked, text.c_str(), bytes);
+        GlobalUnlock(memory);
+    }
+    // The clipboard owns the memory once SetClipboardData took it.
+    if (locked == nullptr || SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+        ADD_FAILURE() << "the text cannot be put on the clipboard";
+        if (memory != nullptr) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) {
+        return text;
+    }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* locked = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (locked != nullptr) {
+        text = locked;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
 }
 
 // ---- Settings store of the test program -----------------------------------

@@ -121,6 +121,13 @@ void CheckRadio(HWND dialog, int checkedId, int uncheckedId);
 // Closes the dialog like Esc does (WM_COMMAND IDCANCEL, posted).
 void Close(HWND dialog);
 
+// Puts `text` on the clipboard as CF_UNICODETEXT, owned by `owner`. Another
+// program (Wine's clipboard manager) may hold the clipboard for a moment:
+// a few tries, then a test failure rather than a wait without end.
+void PutOnClipboard(HWND owner, const std::wstring& text);
+// The clipboard's CF_UNICODETEXT, empty when there is none.
+std::wstring ClipboardText(HWND owner);
+
 // The rows of a report list view: column 0 and column 1 of every item.
 std::vector<std::pair<std::string, std::string>> ListRows(HWND list);
 // The first selected row, -1 when none.

@@ -106,36 +106,8 @@ NumericFieldFormat fieldFormat() {
     return format;
 }
 
-// Another program (Wine's clipboard manager) may hold the clipboard for a
-// moment; a few tries, then a failure rather than a wait without end.
-void putOnClipboard(HWND owner, const std::wstring& wide) {
-    bool opened = false;
-    for (int attempt = 0; attempt < 50 && !opened; ++attempt) {
-        opened = OpenClipboard(owner) != FALSE;
-        if (!opened) {
-            Sleep(10);
-        }
-    }
-    if (!opened) {
-        ADD_FAILURE() << "the clipboard cannot be opened";
-        return;
-    }
-    EmptyClipboard();
-    const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    void* locked = memory != nullptr ? GlobalLock(memory) : nullptr;
-    if (locked != nullptr) {
-        std::memcpy(locked, wide.c_str(), bytes);
-        GlobalUnlock(memory);
-        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-            GlobalFree(memory);
-        }
-    }
-    CloseClipboard();
-}
-
 void putOnClipboard(HWND owner, const std::string& text) {
-    putOnClipboard(owner, Widen1252(text));
+    PutOnClipboard(owner, Widen1252(text));
 }
 
 // Characters a user might type: mostly digits, the sign and the point, also
@@ -240,7 +212,7 @@ ActionKind stormAction(StormRandom& random, MainWindow& window, const NumericFie
         SetSelection(field, random.below(length + 3) - 1, random.below(length + 3) - 1);
         break;
     case PASTE:
-        putOnClipboard(window.hwnd(), stormClipboardText(random, format));
+        PutOnClipboard(window.hwnd(), stormClipboardText(random, format));
         SendMessageW(field, WM_PASTE, 0, 0);
         break;
     case CUT:

@@ -1,5 +1,5 @@
 #include "ui/controls/HyperlinkLabel.h"
-#include "ui/framework/TooltipRelay.h"
+#include "ui/framework/ControlTooltip.h"
 
 #include "ui/framework/GdiGuards.h"
 #include "ui/framework/Text1252.h"
@@ -70,12 +70,7 @@ void HyperlinkLabel::setTarget(const std::string& target) {
     resizeToText();
     if (tooltip_ != nullptr) {
         tooltipText_ = Widen1252(target_);
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = hwnd();
-        tool.uId = kToolId;
-        tool.lpszText = tooltipText_.data();
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SetControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
     }
 }
 
@@ -136,20 +131,8 @@ void HyperlinkLabel::loadLinkCursor() {
 }
 
 void HyperlinkLabel::createTooltip() {
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (tooltip_ == nullptr) {
-        return;
-    }
     tooltipText_ = Widen1252(target_);
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = hwnd();
-    tool.uId = kToolId;
-    tool.lpszText = tooltipText_.data();
-    GetClientRect(hwnd(), &tool.rect);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tooltip_ = CreateControlTooltip(hwnd(), kToolId, tooltipText_.data());
 }
 
 void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -1,5 +1,5 @@
 #include "ui/main/StyledButton.h"
-#include "ui/framework/TooltipRelay.h"
+#include "ui/framework/ControlTooltip.h"
 
 #include "ui/framework/GdiGuards.h"
 #include "ui/framework/OffscreenCanvas.h"
@@ -59,6 +59,21 @@ UniqueBitmap makePaletteImage(HDC reference, const ShadePalette& palette,
     return bitmap;
 }
 
+// A one-pixel border: the top and left lines in the system colour
+// `topLeft`, the right and bottom lines in `bottomRight`.
+void drawFlatBorder(HDC dc, const RECT& edge, int topLeft, int bottomRight) {
+    UniqueBrush first(CreateSolidBrush(GetSysColor(topLeft)));
+    UniqueBrush second(CreateSolidBrush(GetSysColor(bottomRight)));
+    RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
+    FillRect(dc, &line, first.get());
+    line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
+    FillRect(dc, &line, first.get());
+    line = {edge.right - 1, edge.top, edge.right, edge.bottom};
+    FillRect(dc, &line, second.get());
+    line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
+    FillRect(dc, &line, second.get());
+}
+
 } // namespace
 
 StyledButton::StyledButton() : textColour_(GetSysColor(COLOR_BTNTEXT)) {}
@@ -89,24 +104,15 @@ void StyledButton::setTooltipText(const std::string& text) {
     if (hwnd() == nullptr) {
         return;
     }
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = hwnd();
-    tool.uId = kToolId;
-    tool.lpszText = tooltipText_.data();
     if (tooltip_ == nullptr) {
-        tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        tooltip_ = CreateControlTooltip(hwnd(), kToolId, tooltipText_.data());
         if (tooltip_ == nullptr) {
             return;
         }
-        GetClientRect(hwnd(), &tool.rect);
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
     } else {
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SetControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
     }
 }
 
@@ -300,17 +306,7 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
         if (hasBorder_) {
             if (isFlat_) {
                 // top-left shadow, bottom-right highlight
-                const HDC target = dc;
-                UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-                UniqueBrush light(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-                RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
-                FillRect(target, &line, shadow.get());
-                line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
-                FillRect(target, &line, shadow.get());
-                line = {edge.right - 1, edge.top, edge.right, edge.bottom};
-                FillRect(target, &line, light.get());
-                line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
-                FillRect(target, &line, light.get());
+                drawFlatBorder(dc, edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
             } else {
                 DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
             }
@@ -324,16 +320,7 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
                 InflateRect(&inner, -1, -1);
                 DrawEdge(dc, &inner, EDGE_RAISED, BF_RECT);
             } else if (isFlat_) {
-                UniqueBrush light(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-                UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-                RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
-                FillRect(dc, &line, light.get());
-                line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
-                FillRect(dc, &line, light.get());
-                line = {edge.right - 1, edge.top, edge.right, edge.bottom};
-                FillRect(dc, &line, shadow.get());
-                line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
-                FillRect(dc, &line, shadow.get());
+                drawFlatBorder(dc, edge, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
             } else {
                 DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
             }
