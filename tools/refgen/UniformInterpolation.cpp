@@ -41,29 +41,32 @@ bool UniformSeries::covers(double x) const {
     return y.size() >= 2 && x >= firstX() - 1e-9 && x <= lastX() + 1e-9;
 }
 
+// The cubic Hermite segment through the cell that holds `x`: the position u
+// in the cell, the end values and the end slopes (per step).
+struct HermiteSegment {
+    double u, y0, y1, m0, m1;
+};
+
+static HermiteSegment segmentAt(const UniformSeries& series, double x) {
+    const Cell c = locate(series.x0, series.step, series.y.size(), x);
+    return {c.u, series.y[c.index], series.y[c.index + 1], slopeAt(series.y, c.index),
+            slopeAt(series.y, c.index + 1)};
+}
+
 double UniformSeries::cubic(double x) const {
-    const Cell c = locate(x0, step, y.size(), x);
-    const double u = c.u;
-    const double y0 = y[c.index];
-    const double y1 = y[c.index + 1];
-    const double m0 = slopeAt(y, c.index);
-    const double m1 = slopeAt(y, c.index + 1);
-    const double u2 = u * u;
-    const double u3 = u2 * u;
-    return (2 * u3 - 3 * u2 + 1) * y0 + (u3 - 2 * u2 + u) * m0 + (-2 * u3 + 3 * u2) * y1 +
-           (u3 - u2) * m1;
+    const HermiteSegment s = segmentAt(*this, x);
+    const double u2 = s.u * s.u;
+    const double u3 = u2 * s.u;
+    return (2 * u3 - 3 * u2 + 1) * s.y0 + (u3 - 2 * u2 + s.u) * s.m0 + (-2 * u3 + 3 * u2) * s.y1 +
+           (u3 - u2) * s.m1;
 }
 
 double UniformSeries::cubicSlope(double x) const {
-    const Cell c = locate(x0, step, y.size(), x);
-    const double u = c.u;
-    const double y0 = y[c.index];
-    const double y1 = y[c.index + 1];
-    const double m0 = slopeAt(y, c.index);
-    const double m1 = slopeAt(y, c.index + 1);
+    const HermiteSegment s = segmentAt(*this, x);
+    const double u = s.u;
     const double u2 = u * u;
-    const double d = (6 * u2 - 6 * u) * y0 + (3 * u2 - 4 * u + 1) * m0 + (-6 * u2 + 6 * u) * y1 +
-                     (3 * u2 - 2 * u) * m1;
+    const double d = (6 * u2 - 6 * u) * s.y0 + (3 * u2 - 4 * u + 1) * s.m0 +
+                     (-6 * u2 + 6 * u) * s.y1 + (3 * u2 - 2 * u) * s.m1;
     return d / step;
 }
 
