@@ -1,7 +1,7 @@
 #include "app/ReadAppIdentity.h"
 
-#include "app/ProgramFile.h"
-#include "ui/framework/Text1252.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
 
 #include <cstdio>
 #include <vector>

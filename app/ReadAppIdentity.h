@@ -1,6 +1,6 @@
 #pragma once
 // The identity texts from the program's own version resource.
-#include "app/AppIdentity.h"
+#include "ui/main/AppIdentity.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,23 @@
 #include "app/RegistrySettingsStore.h"
 
-#include "ui/framework/Text1252.h"
-#include "ui/framework/Unique.h"
+#include "win32/DebugTrace.h"
+#include "win32/Text1252.h"
+#include "win32/Unique.h"
 
 #include <cstring>
+#include <string>
 #include <windows.h>
+
+namespace {
+
+// A lost write is not reported to the user (the value simply is not kept);
+// it leaves a trace for a debugger.
+void traceWriteFailure(const char* section, const char* name, LSTATUS status) {
+    traceLine(std::string("settings: writing ") + section + "\\" + name + " failed, error " +
+              std::to_string(status));
+}
+
+} // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(const std::wstring& companyKey,
                                              const std::wstring& applicationName)
@@ -39,15 +52,20 @@ std::int32_t RegistrySettingsStore::readInt(const char* section, const char* nam
 
 void RegistrySettingsStore::writeInt(const char* section, const char* name, std::int32_t value) {
     HKEY created = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                        nullptr) != ERROR_SUCCESS) {
+    const LSTATUS opened =
+        RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr);
+    if (opened != ERROR_SUCCESS) {
+        traceWriteFailure(section, name, opened);
         return;
     }
     const UniqueRegistryKey key(created);
     DWORD data = 0;
     std::memcpy(&data, &value, sizeof data);
     const std::wstring valueName = Widen1252(name);
-    RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                   sizeof data);
+    const LSTATUS written = RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD,
+                                           reinterpret_cast<const BYTE*>(&data), sizeof data);
+    if (written != ERROR_SUCCESS) {
+        traceWriteFailure(section, name, written);
+    }
 }

@@ -4,7 +4,7 @@
 // one REG_DWORD per value. Names go through the wide API converted from
 // Windows-1252, so every byte of a name (trailing blanks included) is kept.
 // Each call opens and closes its key; nothing is cached.
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <string>
 

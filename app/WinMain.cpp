@@ -1,14 +1,17 @@
 // Process start: the common controls, the settings store, then the main
 // window run modally. The process ends when it returns; there is no message
 // loop of the program's own.
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
 #include "app/RegistrySettingsStore.h"
-#include "app/SettingsNames.h"
-#include "ui/framework/Text1252.h"
+#include "settings/SettingsNames.h"
 #include "ui/main/MainWindow.h"
+#include "win32/DebugTrace.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
 
 #include <commctrl.h>
+#include <exception>
+#include <string>
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -18,8 +21,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         MainWindow window(store, ReadAppIdentity(), applicationName);
         window.runModal();
-    } catch (...) {
+    } catch (const std::exception& error) {
         // Nothing is left to save; the process ends like after a normal close.
+        traceLine(std::string("an exception ended the program: ") + error.what());
+    } catch (...) {
+        traceLine("an exception ended the program");
     }
     return 0;
 }

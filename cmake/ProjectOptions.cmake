@@ -15,20 +15,32 @@ if(OLVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# olvane_glob_library(<name> <folder> [WINDOWS] [LINK libs...])
-# A static library of every .cpp in <folder>; an interface library while the
-# folder holds none yet. WINDOWS adds the Win32 layer's definitions.
-function(olvane_glob_library name folder)
-    cmake_parse_arguments(ARG "WINDOWS" "" "LINK" ${ARGN})
+# olvane_library(<name> <folder> [WINDOWS] [EXCLUDE files...] [LINK libs...])
+# The one way a library of the program is declared: a static library of
+# every .cpp in <folder> (an interface library while the folder holds only
+# headers), with the project root as include path. WINDOWS adds the Win32
+# build settings every Windows library shares: Unicode windows, Windows 7 as
+# the oldest target, lean headers, and the system libraries.
+function(olvane_library name folder)
+    cmake_parse_arguments(ARG "WINDOWS" "" "EXCLUDE;LINK" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    foreach(excluded ${ARG_EXCLUDE})
+        list(REMOVE_ITEM sources ${folder}/${excluded})
+    endforeach()
     if(sources)
         add_library(${name} STATIC ${sources})
-        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-        target_link_libraries(${name} PUBLIC ${ARG_LINK})
+        set(scope PUBLIC)
         olvane_warnings(${name})
     else()
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-        target_link_libraries(${name} INTERFACE ${ARG_LINK})
+        set(scope INTERFACE)
+    endif()
+    target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} ${scope} ${ARG_LINK})
+    if(ARG_WINDOWS)
+        target_compile_definitions(${name} ${scope} UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+            _WIN32_WINNT=0x0601 WINVER=0x0601)
+        target_link_libraries(${name} ${scope} comctl32 comdlg32 gdi32 user32 advapi32 version
+            shell32)
     endif()
 endfunction()

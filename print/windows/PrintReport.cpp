@@ -1,7 +1,10 @@
 #include "print/windows/PrintReport.h"
 
 #include "print/windows/PrinterReportDevice.h"
-#include "ui/framework/Unique.h"
+#include "win32/DebugTrace.h"
+#include "win32/Unique.h"
+
+#include <string>
 
 namespace {
 
@@ -27,6 +30,10 @@ void PrintReport(HWND owner, const std::string& title, const std::string& docume
     UniqueGlobal devNames(dialog.hDevNames);
     UniquePrinterDC printer(dialog.hDC);
     if (!chosen || !printer) {
+        const DWORD error = CommDlgExtendedError();
+        if (error != 0) { // 0: the user cancelled
+            traceLine("printing: the print dialog failed, error " + std::to_string(error));
+        }
         return;
     }
     PrinterReportDevice device(printer.get());

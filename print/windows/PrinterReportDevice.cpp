@@ -1,8 +1,24 @@
 #include "print/windows/PrinterReportDevice.h"
 
-#include "ui/framework/Text1252.h"
+#include "win32/DebugTrace.h"
+#include "win32/Drawing.h"
+#include "win32/Text1252.h"
 
+#include <string>
 #include <utility>
+
+namespace {
+
+// A print call that failed leaves a trace; the user is not told (the report
+// is simply not printed, or printed short).
+void traceIfFailed(int result, const char* call) {
+    if (result <= 0) {
+        traceLine(std::string("printing: ") + call + " failed, error " +
+                  std::to_string(GetLastError()));
+    }
+}
+
+} // namespace
 
 PrinterReportDevice::PrinterReportDevice(HDC printer) : dc_(printer), pens_(1) {
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -26,19 +42,19 @@ void PrinterReportDevice::startDocument(const std::string& documentName) {
     DOCINFOW info{};
     info.cbSize = sizeof info;
     info.lpszDocName = name.c_str();
-    StartDocW(dc_, &info);
+    traceIfFailed(StartDocW(dc_, &info), "StartDoc");
 }
 
 void PrinterReportDevice::endDocument() {
-    EndDoc(dc_);
+    traceIfFailed(EndDoc(dc_), "EndDoc");
 }
 
 void PrinterReportDevice::startPage() {
-    StartPage(dc_);
+    traceIfFailed(StartPage(dc_), "StartPage");
 }
 
 void PrinterReportDevice::endPage() {
-    EndPage(dc_);
+    traceIfFailed(EndPage(dc_), "EndPage");
 }
 
 void PrinterReportDevice::textOut(int x, int y, const std::string& text) {
@@ -82,16 +98,8 @@ void PrinterReportDevice::selectDeviceDefaultFont() {
         return;
     }
     if (!readableFont_) {
-        LOGFONTW font{};
-        font.lfHeight = -MulDiv(kReadablePoints, dotsPerInch, 72);
-        font.lfWeight = FW_NORMAL;
-        font.lfCharSet = ANSI_CHARSET;
-        font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-        font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-        font.lfQuality = DEFAULT_QUALITY;
-        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-        lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
-        readableFont_.reset(CreateFontIndirectW(&font));
+        readableFont_ = createFont({L"Courier New", -MulDiv(kReadablePoints, dotsPerInch, 72), 0,
+                                    FW_NORMAL, FIXED_PITCH | FF_MODERN});
     }
     if (readableFont_) {
         SelectObject(dc_, readableFont_.get());

@@ -11,7 +11,7 @@
 // default font is smaller than 8 points the device uses a 10-point
 // "Courier New" instead, the usual resident font of a printer.
 #include "print/ReportDevice.h"
-#include "ui/framework/Unique.h"
+#include "win32/Unique.h"
 
 #include <vector>
 #include <windows.h>

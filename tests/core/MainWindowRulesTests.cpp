@@ -1,9 +1,10 @@
 #include "resources/ResourceIds.h"
+#include "settings/StoredInputs.h"
+#include "settings/WindowPlacement.h"
 #include "ui/main/rules/InputUnitConversion.h"
 #include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/ResultListRows.h"
-#include "ui/main/rules/StoredInputs.h"
-#include "ui/main/rules/WindowPlacement.h"
+#include "ui/main/rules/TrackSize.h"
 
 #include <gtest/gtest.h>
 

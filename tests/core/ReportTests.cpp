@@ -1,6 +1,6 @@
-#include "print/RecordingReportDevice.h"
 #include "print/ReportContent.h"
 #include "print/ReportPrinter.h"
+#include "tests/support/RecordingReportDevice.h"
 
 #include <gtest/gtest.h>
 

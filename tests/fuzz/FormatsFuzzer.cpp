@@ -8,9 +8,9 @@
 #include "database/RefrigerantDatabase.h"
 #include "selection/InputValidation.h"
 #include "selection/SelectionResult.h"
+#include "settings/StoredInputs.h"
 #include "ui/controls/rules/NumericEntryText.h"
 #include "ui/main/rules/FlowLineText.h"
-#include "ui/main/rules/StoredInputs.h"
 #include "units/Units.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

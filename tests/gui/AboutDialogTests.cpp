@@ -1,8 +1,8 @@
 // The About box, directly and from the main window's system menu.
 #include <gtest/gtest.h>
 
-#include "app/MemorySettingsStore.h"
 #include "tests/gui/MainWindowTestSupport.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/dialogs/AboutDialog.h"
 
 using namespace gui;

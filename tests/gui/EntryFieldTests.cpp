@@ -3,7 +3,7 @@
 #include "tests/gui/GuiHarness.h"
 #include "ui/controls/FilteredTextField.h"
 #include "ui/controls/NumericEntryField.h"
-#include "ui/framework/Text1252.h"
+#include "win32/Text1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "tests/gui/GuiHarness.h"
 
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
 #include "tests/core/TestDataFiles.h"
-#include "ui/framework/Text1252.h"
-#include "ui/framework/Unique.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
+#include "win32/Unique.h"
 
 #include <gtest/gtest.h>
 

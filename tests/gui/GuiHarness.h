@@ -35,9 +35,9 @@
 // Also here: the test program's settings store in the registry (the key of
 // the application "gui_tests"), temporary working directories with or without
 // a data file, message boxes, list rows, a screen capture and timing.
-#include "app/AppIdentity.h"
 #include "app/RegistrySettingsStore.h"
 #include "ui/framework/Dialog.h"
+#include "ui/main/AppIdentity.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 // The help dialog, its disclaimer box, and opening it from the main window.
 #include <gtest/gtest.h>
 
-#include "app/MemorySettingsStore.h"
 #include "tests/gui/MainWindowTestSupport.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/dialogs/HelpDialog.h"
 #include "ui/dialogs/rules/DisclaimerText.h"
 #include "ui/dialogs/rules/HelpText.h"

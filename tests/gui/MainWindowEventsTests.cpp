@@ -1,11 +1,11 @@
 // The main window's events: deferred recalculation, the refrigerant, the
 // validation rows, clicks on the list, the keyboard and the close.
-#include "app/MemorySettingsStore.h"
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 #include "tests/gui/MainWindowTestSupport.h"
-#include "ui/framework/Text1252.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tests/gui/MainWindowLookSupport.h"
-#include "ui/framework/OffscreenCanvas.h"
-#include "ui/main/MainWindowFonts.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/rules/PicturePlacement.h"
+#include "win32/Drawing.h"
+#include "win32/OffscreenCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ MainWindowLook LookFor(int width, int height, int rightInset) {
 class PaintedWindow {
 public:
     explicit PaintedWindow(const MainWindowLook& look) : look_(look) {
-        dialog_.onMessage = [this](UINT message, WPARAM, LPARAM, INT_PTR& result) {
+        dialog_.messageHook = [this](UINT message, WPARAM, LPARAM, INT_PTR& result) {
             if (message == WM_PAINT) {
                 look_.clientWidth = clientWidth();
                 look_.clientHeight = clientHeight();
@@ -93,7 +93,7 @@ std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, 
 }
 
 int TextWidth(const wchar_t* text, int height) {
-    UniqueFont font(MakeFont(0, height, "Arial", 400, 1));
+    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     SIZE size{};
@@ -104,7 +104,7 @@ int TextWidth(const wchar_t* text, int height) {
 }
 
 int Descent(int height) {
-    UniqueFont font(MakeFont(0, height, "Arial", 400, 1));
+    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     TEXTMETRICW metrics{};

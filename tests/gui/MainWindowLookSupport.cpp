@@ -107,23 +107,28 @@ int TestDialog::countNotifications(int id, int code) const {
     return count;
 }
 
-INT_PTR TestDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        if (onInit) {
-            onInit(*this);
-        }
-        return TRUE;
+bool TestDialog::onInitDialog() {
+    if (onInit) {
+        onInit(*this);
     }
-    if (message == WM_COMMAND) {
-        notifications.push_back({LOWORD(wParam), HIWORD(wParam)});
+    return true;
+}
+
+bool TestDialog::onCommand(int controlId, UINT code, HWND) {
+    notifications.push_back({controlId, static_cast<int>(code)});
+    return false;
+}
+
+std::optional<LRESULT> TestDialog::onNotify(const NMHDR& header) {
+    return onMessage(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+std::optional<LRESULT> TestDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR result = 0;
+    if (messageHook && messageHook(message, wParam, lParam, result)) {
+        return result;
     }
-    if (onMessage) {
-        INT_PTR result = 0;
-        if (onMessage(message, wParam, lParam, result)) {
-            return result;
-        }
-    }
-    return FALSE;
+    return std::nullopt;
 }
 
 void Pump(int milliseconds) {

@@ -26,7 +26,7 @@ struct ControlSpec {
 };
 
 // A modeless dialog made from ControlSpecs. `onInit` runs at WM_INITDIALOG
-// (bind the controls there); `onMessage`, when set, sees every other message
+// (bind the controls there); `messageHook`, when set, sees every other message
 // first and returns true when it handled it. WM_COMMAND notifications that
 // reach the dialog are recorded.
 class TestDialog : public Dialog {
@@ -43,7 +43,7 @@ public:
     void placeControl(int id, int x, int y, int width, int height);
 
     std::function<void(TestDialog&)> onInit;
-    std::function<bool(UINT, WPARAM, LPARAM, INT_PTR&)> onMessage;
+    std::function<bool(UINT, WPARAM, LPARAM, INT_PTR&)> messageHook;
 
     struct Notification {
         int id;
@@ -53,7 +53,13 @@ public:
     int countNotifications(int id, int code) const;
 
 protected:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool onInitDialog() override;
+    // A test window stays open whatever its controls send.
+    void onOK() override {}
+    void onCancel() override {}
+    bool onCommand(int controlId, UINT code, HWND control) override;
+    std::optional<LRESULT> onNotify(const NMHDR& header) override;
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Dispatches every waiting message, for at least `milliseconds`.

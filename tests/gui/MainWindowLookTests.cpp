@@ -1,11 +1,11 @@
 // The real main window's look: painted pixels of the page, the panels, the
 // markers, the results list, the buttons, the selector and the link, at two
 // window sizes; the right-hand inset; nothing erased; the paint time.
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsNames.h"
 #include "resources/ResourceIds.h"
+#include "settings/SettingsNames.h"
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/MainWindowLookSupport.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/controls/HyperlinkLabel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowPainter.h"

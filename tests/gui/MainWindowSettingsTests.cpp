@@ -1,10 +1,10 @@
 // The Settings button: the dialog, the conversion of the entered values, the
 // redraw and the immediate recalculation.
-#include "app/MemorySettingsStore.h"
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 #include "tests/gui/MainWindowTestSupport.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "win32/ProgramFile.h"
 
 #include <gtest/gtest.h>
 

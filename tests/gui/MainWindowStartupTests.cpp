@@ -1,11 +1,11 @@
 // Start-up and close of the main window: defaults, the store, placement,
 // identity, the system menu and the load failure.
-#include "app/MemorySettingsStore.h"
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 #include "tests/gui/MainWindowTestSupport.h"
-#include "ui/framework/Text1252.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
 
 #include <gtest/gtest.h>
 

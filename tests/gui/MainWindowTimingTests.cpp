@@ -1,9 +1,9 @@
 // Measurements of the running program (printed, never asserted) and pictures
 // of the windows for looking at them (OLVANE_SCREENSHOT_DIR).
-#include "app/MemorySettingsStore.h"
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
 #include "tests/gui/MainWindowTestSupport.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "win32/ProgramFile.h"
 
 #include <gtest/gtest.h>
 

@@ -6,13 +6,13 @@
 // on the window's inputs gives (nine rows with the optimal one selected, or
 // one message row), and the window must still answer. Then the window
 // closes, and a second one started on the same store shows the last values.
-#include "app/ProgramFile.h"
 #include "app/ReadAppIdentity.h"
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
+#include "settings/StoredInputs.h"
 #include "tests/gui/MainWindowTestSupport.h"
 #include "ui/controls/rules/NumericEntryText.h"
-#include "ui/framework/Text1252.h"
-#include "ui/main/rules/StoredInputs.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
 
 #include <gtest/gtest.h>
 

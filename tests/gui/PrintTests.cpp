@@ -3,11 +3,11 @@
 // the test writes for the script to compare with the PDF.
 #include <gtest/gtest.h>
 
-#include "app/MemorySettingsStore.h"
 #include "print/ReportContent.h"
 #include "tests/gui/MainWindowTestSupport.h"
-#include "ui/framework/Text1252.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "units/Units.h"
+#include "win32/Text1252.h"
 
 #include <cstdio>
 #include <winspool.h>

@@ -1,8 +1,8 @@
 #include "tests/gui/MainWindowLookSupport.h"
-#include "ui/framework/Unique.h"
-#include "ui/main/MainWindowFonts.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/ResultsList.h"
+#include "win32/Drawing.h"
+#include "win32/Unique.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,12 @@ constexpr int kListTop = 20;
 class ResultsListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        listFont.reset(MakeFont(0, 20, "Arial", 400, 1));
+        listFont = createFont({L"Arial", 20, 0, 400, 1});
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kListId, kListLeft, kListTop, 308, 201);
             ASSERT_TRUE(d.bind(list, kListId));
         };
-        dialog.onMessage = [this](UINT message, WPARAM, LPARAM lParam, INT_PTR&) {
+        dialog.messageHook = [this](UINT message, WPARAM, LPARAM lParam, INT_PTR&) {
             if (message == WM_NOTIFY) {
                 const auto* header = reinterpret_cast<const NMHDR*>(lParam);
                 if (header->code == LVN_ITEMCHANGED) {
@@ -206,7 +206,7 @@ TEST_F(ResultsListTest, TooWideCaptionEndsInEllipsisAndAmpersandIsNotPrefix) {
     const RECT withAmpersand = shot.bounds(first, RGB(255, 255, 255));
     SIZE threeCharacters{};
     {
-        UniqueFont font(MakeFont(0, 14, "Arial", 0, 0));
+        UniqueFont font = createFont({L"Arial", 14});
         HDC dc = GetDC(list.header());
         HGDIOBJ old = SelectObject(dc, font.get());
         GetTextExtentPoint32W(dc, L"A&B", 3, &threeCharacters);

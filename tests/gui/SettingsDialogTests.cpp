@@ -1,8 +1,8 @@
 // The settings dialog on its own: template 133, opening, OK and Cancel.
-#include "app/MemorySettingsStore.h"
-#include "app/SettingsNames.h"
 #include "resources/ResourceIds.h"
+#include "settings/SettingsNames.h"
 #include "tests/gui/GuiHarness.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/dialogs/SettingsDialog.h"
 
 #include <gtest/gtest.h>

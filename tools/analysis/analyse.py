@@ -3,14 +3,16 @@
 
     analyse.py <windows build dir> <native build dir> [--only clang-tidy|cppcheck] [-j N]
 
-Every source file of app/, database/, print/, selection/, ui/, units/ and
-tools/ (test folders left out) that one of the two builds compiles is
+Every source file of app/, database/, print/, selection/, settings/, ui/,
+units/, win32/ and tools/ (test folders left out) that one of the two builds compiles is
 analysed once: with the
 Windows build's compile commands when that build compiles it (the Win32 code
 and the core as the program uses it), else with the native build's (the
 host-only tools). clang-tidy reads its checks from .clang-tidy and analyses
 the Windows files as MinGW-w64 code, with the cross compiler's C++ and
-Windows headers; cppcheck runs its warning, performance and portability
+Windows headers. Its identifier-naming check (PascalCase types, camelCase
+functions) lets the names listed in tools/analysis/fixed-names.txt stand as
+they are: the names the program's description fixes. cppcheck runs its warning, performance and portability
 checks with the suppressions in tools/analysis/cppcheck-suppressions.txt.
 Exits 1 on any finding of either.
 """
@@ -19,12 +21,15 @@ import concurrent.futures
 import glob
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OWN_FOLDERS = ("app", "database", "print", "selection", "ui", "units", "tools")
+OWN_FOLDERS = ("app", "database", "print", "selection", "settings", "ui", "units", "win32",
+               "tools")
+FIXED_NAMES = os.path.join(SOURCE_DIR, "tools", "analysis", "fixed-names.txt")
 SUPPRESSIONS = os.path.join(SOURCE_DIR, "tools", "analysis", "cppcheck-suppressions.txt")
 
 
@@ -53,6 +58,32 @@ def own_entries(build_dir):
     return chosen
 
 
+def fixed_names():
+    """The names of fixed-names.txt: one a line, '#' starts a comment."""
+    names = []
+    with open(FIXED_NAMES, encoding="utf-8") as listing:
+        for line in listing:
+            name = line.split("#", 1)[0].strip()
+            if name:
+                names.append(name)
+    return names
+
+
+def tidy_config(folder):
+    """.clang-tidy with the fixed names let through by the naming check, as a
+    file for --config-file. .clang-tidy ends with its CheckOptions list."""
+    with open(os.path.join(SOURCE_DIR, ".clang-tidy"), encoding="utf-8") as base:
+        text = base.read().rstrip() + "\n"
+    pattern = "^(" + "|".join(fixed_names()) + ")$"
+    for kind in ("Class", "Struct", "Enum", "Function", "Method"):
+        text += (f"  - key: readability-identifier-naming.{kind}IgnoredRegexp\n"
+                 f"    value: '{pattern}'\n")
+    path = os.path.join(folder, "clang-tidy.yaml")
+    with open(path, "w", encoding="utf-8") as out:
+        out.write(text)
+    return path
+
+
 def tidy_one(job):
     build_dir, source, extra = job
     command = ["clang-tidy", "--quiet", "-p", build_dir] + extra + [source]
@@ -66,15 +97,18 @@ def tidy_one(job):
 
 
 def run_clang_tidy(windows, native, native_build, windows_build, jobs):
+    folder = tempfile.mkdtemp()
+    config = ["--config-file=" + tidy_config(folder)]
     mingw = mingw_include_args()
-    work = [(windows_build, f, mingw) for f in sorted(windows)]
-    work += [(native_build, f, []) for f in sorted(native)]
+    work = [(windows_build, f, config + mingw) for f in sorted(windows)]
+    work += [(native_build, f, config) for f in sorted(native)]
     failed = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
         for source, code, output in pool.map(tidy_one, work):
             if code != 0 or output:
                 failed += 1
                 print(f"== {os.path.relpath(source, SOURCE_DIR)}\n{output}")
+    shutil.rmtree(folder, ignore_errors=True)
     print(f"clang-tidy: {len(work)} files ({len(windows)} as Windows code), {failed} with findings")
     return failed == 0
 

@@ -1,7 +1,8 @@
 #include "ui/controls/EntryField.h"
 
 #include "ui/controls/rules/PastedText.h"
-#include "ui/framework/Text1252.h"
+#include "win32/Text1252.h"
+#include "win32/WindowText.h"
 
 #include <vector>
 
@@ -14,16 +15,7 @@ void EntryField::SetBackgroundColour(COLORREF colour) {
 }
 
 std::string EntryField::text() const {
-    if (hwnd() == nullptr) {
-        return std::string();
-    }
-    const int length = GetWindowTextLengthW(hwnd());
-    if (length <= 0) {
-        return std::string();
-    }
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    const int got = GetWindowTextW(hwnd(), buffer.data(), length + 1);
-    return Narrow1252(std::wstring(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0));
+    return Narrow1252(windowText(hwnd()));
 }
 
 void EntryField::setText(const std::string& text) {

@@ -9,7 +9,7 @@
 // the WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC requests the dialog reflects to it.
 #include "ui/controls/rules/EntryTextEdit.h"
 #include "ui/framework/SubclassedControl.h"
-#include "ui/framework/Unique.h"
+#include "win32/Unique.h"
 
 #include <string>
 #include <windows.h>

@@ -1,7 +1,9 @@
 #include "ui/controls/FlatComboBox.h"
 
-#include "ui/framework/GdiGuards.h"
-#include "ui/framework/Unique.h"
+#include "win32/Drawing.h"
+#include "win32/GdiGuards.h"
+#include "win32/Unique.h"
+#include "win32/WindowText.h"
 
 #include <string>
 
@@ -9,33 +11,7 @@ namespace {
 
 // Every text of the box: "Arial" 14, weight 400, pitch-and-family 1.
 UniqueFont makeItemFont() {
-    LOGFONTW logical{};
-    logical.lfHeight = 14;
-    logical.lfWeight = 400;
-    logical.lfPitchAndFamily = 1;
-    wcscpy(logical.lfFaceName, L"Arial");
-    return UniqueFont(CreateFontIndirectW(&logical));
-}
-
-UniqueBitmap loadBitmap(int id) {
-    if (id == 0) {
-        return {};
-    }
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
-}
-
-SIZE bitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
-        return {0, 0};
-    }
-    return {info.bmWidth, info.bmHeight};
-}
-
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-    UniqueBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &rect, brush.get());
+    return createFont({L"Arial", 14, 0, 400, 1});
 }
 
 void frame(HDC dc, const RECT& rect, COLORREF colour) {
@@ -75,9 +51,9 @@ void FlatComboBox::paint() {
     RECT client{};
     GetClientRect(hwnd(), &client);
 
-    UniqueBitmap leftBitmap = loadBitmap(left_);
-    UniqueBitmap buttonBitmap = loadBitmap(button_);
-    UniqueBitmap middleBitmap = loadBitmap(middle_);
+    UniqueBitmap leftBitmap = loadBitmapResource(left_);
+    UniqueBitmap buttonBitmap = loadBitmapResource(button_);
+    UniqueBitmap middleBitmap = loadBitmapResource(middle_);
     const SIZE leftSize = bitmapSize(leftBitmap.get());
     const SIZE buttonSize = bitmapSize(buttonBitmap.get());
     const SIZE middleSize = bitmapSize(middleBitmap.get());
@@ -106,13 +82,10 @@ void FlatComboBox::paint() {
     const bool focused = GetFocus() == hwnd();
     const COLORREF fillColour = focused ? focusFill_ : normalFill_;
     const COLORREF textColour = focused ? focusText_ : normalText_;
-    fill(dc, RECT{client.left + wL + 1, client.top + 3, client.right - wB, client.bottom - 5},
-         fillColour);
+    fillSolid(dc, RECT{client.left + wL + 1, client.top + 3, client.right - wB, client.bottom - 5},
+              fillColour);
 
-    const int length = GetWindowTextLengthW(hwnd());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
+    const std::wstring text = windowText(hwnd());
     UniqueFont font = makeItemFont();
     {
         SelectGuard selected(dc, font.get());
@@ -135,7 +108,7 @@ void FlatComboBox::paintList(int leftWidth) {
     }
     RECT listRect{};
     GetClientRect(list_, &listRect);
-    fill(dc, listRect, normalFill_);
+    fillSolid(dc, listRect, normalFill_);
     frame(dc, listRect, focusFill_);
     UniqueFont font = makeItemFont();
     SelectGuard selected(dc, font.get());
@@ -167,7 +140,7 @@ void FlatComboBox::drawItem(const DRAWITEMSTRUCT& item) {
     const bool focus = (item.itemState & ODS_FOCUS) != 0;
     const COLORREF textColour = focus ? focusText_ : normalText_;
     if (focus) {
-        fill(item.hDC, rect, focusFill_);
+        fillSolid(item.hDC, rect, focusFill_);
     }
     if (list_ != nullptr) {
         RECT listRect{};

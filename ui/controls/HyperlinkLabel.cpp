@@ -1,8 +1,10 @@
 #include "ui/controls/HyperlinkLabel.h"
-#include "ui/framework/ControlTooltip.h"
+#include "win32/ControlTooltip.h"
 
-#include "ui/framework/GdiGuards.h"
-#include "ui/framework/Text1252.h"
+#include "win32/Drawing.h"
+#include "win32/GdiGuards.h"
+#include "win32/Text1252.h"
+#include "win32/WindowText.h"
 
 #include <commctrl.h>
 
@@ -26,11 +28,7 @@ COLORREF HyperlinkLabel::currentTextColour() const noexcept {
 }
 
 std::wstring HyperlinkLabel::caption() const {
-    const int length = GetWindowTextLengthW(hwnd());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return windowText(hwnd());
 }
 
 void HyperlinkLabel::onAttached() {
@@ -202,8 +200,7 @@ LRESULT HyperlinkLabel::onTimer(WPARAM wParam, LPARAM lParam) {
 LRESULT HyperlinkLabel::onEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    UniqueBrush brush(CreateSolidBrush(background_));
-    FillRect(dc, &client, brush.get());
+    fillSolid(dc, client, background_);
     return TRUE;
 }
 

@@ -5,7 +5,7 @@
 // the user's browser or explains in a message box why it could not.
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
-#include "ui/framework/Unique.h"
+#include "win32/Unique.h"
 
 #include <windows.h>
 

@@ -1,8 +1,9 @@
 #include "ui/controls/HyperlinkLabelOpener.h"
 
 #include "ui/controls/rules/HyperlinkText.h"
-#include "ui/framework/Text1252.h"
-#include "ui/framework/Unique.h"
+#include "win32/ProgramFile.h"
+#include "win32/Text1252.h"
+#include "win32/Unique.h"
 
 #include <cstring>
 #include <shellapi.h>
@@ -50,7 +51,7 @@ int HyperlinkOpener::runCommand(const char* commandLine, int showCommand) {
 void HyperlinkOpener::reportFailure(HWND owner, int code) {
     MessageBeep(MB_ICONEXCLAMATION);
     const std::wstring text = Widen1252(HyperlinkErrorText(code));
-    const std::wstring caption = ProgramFileBaseName();
+    const std::wstring caption = ApplicationName();
     MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
 
@@ -78,22 +79,4 @@ int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int 
         return shellResult; // refused rather than run cut short
     }
     return opener.runCommand(commandLine, showCommand);
-}
-
-std::wstring ProgramFileBaseName() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return L"";
-    }
-    std::wstring name(path, length);
-    const std::size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) {
-        name.erase(0, slash + 1);
-    }
-    const std::size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos) {
-        name.erase(dot);
-    }
-    return name;
 }

@@ -30,7 +30,3 @@ HyperlinkOpener& DefaultHyperlinkOpener();
 // returned. When the registry has no usable command, or the command line
 // would not fit its 520-character store, the ShellExecute result is returned.
 int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand);
-
-// The program file's name without folder and extension, for message box
-// captions.
-std::wstring ProgramFileBaseName();

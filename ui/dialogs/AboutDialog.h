@@ -17,12 +17,9 @@ public:
     static std::string TitleText(const std::string& productName, const std::string& programVersion);
 
 protected:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool onInitDialog() override;
 
 private:
-    INT_PTR onInitDialog();
-    INT_PTR onCommand(WPARAM wParam);
-
     std::string productName_;
     std::string programVersion_;
 };

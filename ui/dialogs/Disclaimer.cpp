@@ -1,7 +1,7 @@
 #include "ui/dialogs/Disclaimer.h"
 
 #include "ui/dialogs/rules/DisclaimerText.h"
-#include "ui/framework/Text1252.h"
+#include "win32/Text1252.h"
 
 void ShowDisclaimer(HWND owner, const std::wstring& applicationName) {
     MessageBoxW(owner, Widen1252(DisclaimerText()).c_str(), applicationName.c_str(),

@@ -19,11 +19,11 @@ public:
     CHelpDlg(const RefrigerantDatabase& db, std::wstring applicationName);
 
 protected:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool onInitDialog() override;
+    bool onCommand(int controlId, UINT code, HWND control) override;
 
 private:
-    INT_PTR onInitDialog();
-    INT_PTR onCommand(WPARAM wParam);
+    void onDisclaimer();
 
     const RefrigerantDatabase& db_;
     std::wstring applicationName_;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/SettingsDialog.h"
 
-#include "app/UnitSettingsStore.h"
 #include "resources/ResourceIds.h"
+#include "settings/UnitSettingsStore.h"
 
 namespace {
 
@@ -27,26 +27,7 @@ constexpr RadioPair kPairs[] = {
 CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store) noexcept
     : Dialog(IDD_SETTINGS), units_(units), store_(store) {}
 
-INT_PTR CSettingsDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        onInitDialog();
-        return TRUE; // the system puts the focus on the first tab stop, OK
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            onOK();
-            return TRUE;
-        case IDCANCEL:
-            endDialog(IDCANCEL);
-            return TRUE;
-        }
-        return FALSE;
-    }
-    return FALSE;
-}
-
-void CSettingsDlg::onInitDialog() {
+bool CSettingsDlg::onInitDialog() {
     HWND list = item(IDC_SETTINGS_DIAMETER_LIST);
     SendMessageW(list, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(L"Europe"));
     SendMessageW(list, CB_INSERTSTRING, 1, reinterpret_cast<LPARAM>(L"North America"));
@@ -58,6 +39,7 @@ void CSettingsDlg::onInitDialog() {
         SendMessageW(item(pair.valueOne), BM_SETCHECK, one ? BST_CHECKED : BST_UNCHECKED, 0);
         SendMessageW(item(pair.valueZero), BM_SETCHECK, one ? BST_UNCHECKED : BST_CHECKED, 0);
     }
+    return true; // the system puts the focus on the first tab stop, OK
 }
 
 void CSettingsDlg::onOK() {

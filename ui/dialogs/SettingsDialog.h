@@ -4,7 +4,7 @@
 // seven choices into them and writes all seven to the store; Cancel and the
 // close box change nothing. It converts no entered value: the main window
 // compares the units before and after the run.
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/framework/Dialog.h"
 #include "units/UnitSettings.h"
 
@@ -13,12 +13,10 @@ public:
     CSettingsDlg(UnitSettings& units, SettingsStore& store) noexcept;
 
 protected:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool onInitDialog() override;
+    void onOK() override;
 
 private:
-    void onInitDialog();
-    void onOK();
-
     UnitSettings& units_;
     SettingsStore& store_;
 };

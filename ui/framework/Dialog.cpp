@@ -1,5 +1,54 @@
 #include "ui/framework/Dialog.h"
 
+#include "win32/DebugTrace.h"
+
+#include <exception>
+
+namespace {
+
+// The messages whose result a dialog procedure returns itself; every other
+// result goes through DWLP_MSGRESULT with TRUE returned.
+bool returnsResultDirectly(UINT message) {
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The child a message speaks of, for reflecting it to a bound control.
+HWND reflectedTarget(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_MEASUREITEM:
+        return GetDlgItem(dialog, static_cast<int>(wParam));
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 INT_PTR Dialog::runModal(HWND owner) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
                            &Dialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
@@ -18,49 +67,74 @@ bool Dialog::bindControl(SubclassedControl& control, int controlId) {
     return true;
 }
 
-void Dialog::setMessageResult(LRESULT result) noexcept {
-    SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+void Dialog::endDialog(INT_PTR result) noexcept {
+    EndDialog(hwnd_, result);
 }
 
-void Dialog::endDialog(INT_PTR result) noexcept { EndDialog(hwnd_, result); }
-
-bool Dialog::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    HWND target = nullptr;
-    switch (message) {
-    case WM_COMMAND:
-        target = reinterpret_cast<HWND>(lParam);
-        break;
-    case WM_NOTIFY:
-        target = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-        break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        target = reinterpret_cast<HWND>(lParam);
-        break;
-    case WM_DRAWITEM:
-        target = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    case WM_MEASUREITEM:
-        target = GetDlgItem(hwnd_, static_cast<int>(wParam));
-        break;
-    default:
-        return false;
-    }
-    if (target == nullptr) {
-        return false;
-    }
-    for (SubclassedControl* control : boundControls_) {
-        if (control->hwnd() == target) {
-            return control->handleReflected(message, wParam, lParam, result);
-        }
-    }
+bool Dialog::onCommand(int, UINT, HWND) {
     return false;
 }
 
-INT_PTR CALLBACK Dialog::dialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+std::optional<LRESULT> Dialog::onNotify(const NMHDR&) {
+    return std::nullopt;
+}
+
+std::optional<LRESULT> Dialog::onMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+std::optional<LRESULT> Dialog::reflect(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND target = reflectedTarget(hwnd_, message, wParam, lParam);
+    if (target == nullptr) {
+        return std::nullopt;
+    }
+    for (SubclassedControl* control : boundControls_) {
+        if (control->hwnd() == target) {
+            LRESULT result = 0;
+            if (control->handleReflected(message, wParam, lParam, result)) {
+                return result;
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog() ? TRUE : FALSE;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id == IDOK) {
+            onOK();
+            return 0;
+        }
+        if (id == IDCANCEL) {
+            onCancel();
+            return 0;
+        }
+        if (onCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
+            return 0;
+        }
+        return std::nullopt;
+    }
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    default:
+        return onMessage(message, wParam, lParam);
+    }
+}
+
+INT_PTR Dialog::deliver(UINT message, LRESULT result) noexcept {
+    if (returnsResultDirectly(message)) {
+        return static_cast<INT_PTR>(result);
+    }
+    SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR CALLBACK Dialog::dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);
@@ -72,28 +146,27 @@ INT_PTR CALLBACK Dialog::dialogProcedure(HWND window, UINT message, WPARAM wPara
     if (self == nullptr) {
         return FALSE;
     }
+    INT_PTR delivered = FALSE;
     try {
-        LRESULT reflected = 0;
-        if (message != WM_INITDIALOG && self->reflect(message, wParam, lParam, reflected)) {
-            switch (message) {
-            case WM_CTLCOLOREDIT:
-            case WM_CTLCOLORSTATIC:
-            case WM_CTLCOLORLISTBOX:
-            case WM_CTLCOLORBTN:
-                return static_cast<INT_PTR>(reflected); // brushes are returned directly
-            default:
-                self->setMessageResult(reflected);
-                return TRUE;
-            }
+        std::optional<LRESULT> result;
+        if (message != WM_INITDIALOG) {
+            result = self->reflect(message, wParam, lParam);
         }
-        const INT_PTR handled = self->handleMessage(message, wParam, lParam);
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrW(window, DWLP_USER, 0);
-            self->boundControls_.clear();
-            self->hwnd_ = nullptr;
+        if (!result) {
+            result = self->dispatch(message, wParam, lParam);
         }
-        return handled;
+        if (result) {
+            delivered = self->deliver(message, *result);
+        }
+    } catch (const std::exception& error) {
+        traceLine(std::string("an exception stopped at a dialog's procedure: ") + error.what());
     } catch (...) {
-        return FALSE;
+        traceLine("an exception stopped at a dialog's procedure");
     }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        self->boundControls_.clear();
+        self->hwnd_ = nullptr;
+    }
+    return delivered;
 }

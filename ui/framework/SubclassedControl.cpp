@@ -1,11 +1,17 @@
 #include "ui/framework/SubclassedControl.h"
+#include "win32/DebugTrace.h"
+
 #include <commctrl.h>
+#include <exception>
+#include <string>
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x4F4C; // one subclass of ours per window
 }
 
-SubclassedControl::~SubclassedControl() { detach(); }
+SubclassedControl::~SubclassedControl() {
+    detach();
+}
 
 bool SubclassedControl::attach(HWND dialog, int controlId) {
     return attachWindow(GetDlgItem(dialog, controlId));
@@ -31,7 +37,9 @@ void SubclassedControl::detach() {
     }
 }
 
-bool SubclassedControl::handleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool SubclassedControl::handleReflected(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT SubclassedControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
@@ -51,8 +59,12 @@ LRESULT CALLBACK SubclassedControl::subclassProcedure(HWND window, UINT message,
     }
     try {
         return control->handleMessage(message, wParam, lParam);
-    } catch (...) {
+    } catch (const std::exception& error) {
         // No exception may cross into Windows: fall back on the default.
+        traceLine(std::string("an exception stopped at a control's procedure: ") + error.what());
+        return DefSubclassProc(window, message, wParam, lParam);
+    } catch (...) {
+        traceLine("an exception stopped at a control's procedure");
         return DefSubclassProc(window, message, wParam, lParam);
     }
 }

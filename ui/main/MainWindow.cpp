@@ -1,17 +1,16 @@
 #include "ui/main/MainWindow.h"
 
-#include "app/SettingsNames.h"
-#include "app/UnitSettingsStore.h"
 #include "database/DataFileReader.h"
 #include "database/DatabaseParser.h"
 #include "resources/ResourceIds.h"
 #include "selection/DatabaseUsability.h"
+#include "settings/StoredInputs.h"
+#include "settings/UnitSettingsStore.h"
+#include "settings/WindowPlacement.h"
 #include "ui/controls/rules/HyperlinkText.h"
-#include "ui/framework/Text1252.h"
-#include "ui/main/MainWindowFonts.h"
 #include "ui/main/MainWindowPainter.h"
-#include "ui/main/rules/StoredInputs.h"
-#include "ui/main/rules/WindowPlacement.h"
+#include "win32/Drawing.h"
+#include "win32/Text1252.h"
 
 #include <commctrl.h>
 #include <cstdio>
@@ -46,48 +45,41 @@ MainWindow::MainWindow(SettingsStore& store, const AppIdentity& identity,
 
 MainWindow::~MainWindow() = default;
 
-INT_PTR MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return onInitDialog();
-    case WM_COMMAND:
-        return onCommand(wParam, lParam);
-    case WM_NOTIFY:
-        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_SYSCOMMAND:
-        return onSysCommand(wParam);
+        return onSysCommand(wParam) ? std::optional<LRESULT>(0) : std::nullopt;
     case WM_TIMER:
         onTimer();
-        return FALSE; // then the default processing
+        return std::nullopt; // then the default processing
     case WM_PAINT:
         PaintMainWindow();
-        return TRUE;
+        return 0;
     case WM_ERASEBKGND:
-        setMessageResult(TRUE); // the paint covers the whole client area
-        return TRUE;
+        return TRUE; // the paint covers the whole client area
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(applicationIcon());
+        return reinterpret_cast<LRESULT>(applicationIcon());
     case WM_SIZE:
         onSize(wParam, LOWORD(lParam), HIWORD(lParam));
-        return FALSE;
+        return std::nullopt;
     case WM_MOVE:
         onMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return FALSE;
+        return std::nullopt;
     case WM_SIZING:
         onSizing(*reinterpret_cast<RECT*>(lParam));
-        setMessageResult(TRUE);
         return TRUE;
     case WM_CLOSE:
         endDialog(IDCANCEL);
-        return TRUE;
+        return 0;
     case WM_DESTROY:
         onDestroy();
-        return FALSE;
+        return std::nullopt;
+    default:
+        return std::nullopt;
     }
-    return FALSE;
 }
 
-INT_PTR MainWindow::onInitDialog() {
+bool MainWindow::onInitDialog() {
     bindControl(refrigerantSelector_, IDC_MAIN_REFRIGERANT);
     bindControl(heatLoadField_, IDC_MAIN_HEAT_LOAD);
     bindControl(evapTempField_, IDC_MAIN_EVAP_TEMP);
@@ -106,7 +98,7 @@ INT_PTR MainWindow::onInitDialog() {
         MessageBoxW(hwnd(), L"Could not read Olvane.tbx", applicationName_.c_str(),
                     MB_OK | MB_ICONERROR);
         SendMessageW(hwnd(), WM_CLOSE, 0, 0); // ends the modal run before it shows anything
-        return TRUE;
+        return true;
     }
     addAboutCommand();
     SetWindowTextW(hwnd(), Widen1252(identity_.fileDescription).c_str());
@@ -124,7 +116,7 @@ INT_PTR MainWindow::onInitDialog() {
     InitialiseControls();
     isInitialised = true;
     SetTimer(hwnd(), RECALCULATION_TIMER_ID, kRecalculationPeriodMs, nullptr);
-    return TRUE;
+    return true;
 }
 
 bool MainWindow::loadDatabase() {
@@ -157,28 +149,23 @@ void MainWindow::addAboutCommand() {
 }
 
 void MainWindow::restorePlacement() {
-    WindowPlacement stored;
-    stored.left = store_.readInt(SECTION_LOCATION, VALUE_X_POSITION, DEFAULT_X_POSITION);
-    stored.top = store_.readInt(SECTION_LOCATION, VALUE_Y_POSITION, DEFAULT_Y_POSITION);
-    stored.width = store_.readInt(SECTION_LOCATION, VALUE_X_SIZE, DEFAULT_X_SIZE);
-    stored.height = store_.readInt(SECTION_LOCATION, VALUE_Y_SIZE, DEFAULT_Y_SIZE);
-    const WindowPlacement placement = FitStoredPlacement(stored, GetSystemMetrics(SM_CXFULLSCREEN),
-                                                         GetSystemMetrics(SM_CYFULLSCREEN));
+    const WindowPlacement placement =
+        FitStoredPlacement(readPlacement(store_), GetSystemMetrics(SM_CXFULLSCREEN),
+                           GetSystemMetrics(SM_CYFULLSCREEN));
     SetWindowPos(hwnd(), HWND_TOP, placement.left, placement.top, placement.width, placement.height,
                  SWP_SHOWWINDOW);
 }
 
 void MainWindow::InitialiseControls() {
-    CaptionFont.reset(MakeFont(0, 14, "Arial", 400, 1));
-    ListFont.reset(MakeFont(0, 20, "Arial", 400, 1));
+    CaptionFont = createFont({L"Arial", 14, 0, 400, 1});
+    ListFont = createFont({L"Arial", 20, 0, 400, 1});
 
     HWND selector = refrigerantSelector_.hwnd();
     for (int i = 0; i < database_->refrigerantCount; ++i) {
         SendMessageW(selector, CB_INSERTSTRING, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(Widen1252(database_->refrigerants[i].name).c_str()));
     }
-    currentRefrigerant = ClampRefrigerantIndex(
-        store_.readInt(SECTION_SETTINGS, VALUE_REFRIGERANT, 0), database_->refrigerantCount);
+    currentRefrigerant = readRefrigerant(store_, database_->refrigerantCount);
     SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
     refrigerantSelector_.setBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
                                     IDB_COMBO_MIDDLE);
@@ -190,22 +177,12 @@ void MainWindow::InitialiseControls() {
     for (NumericEntryField* field : shownFields) {
         SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont.get()), TRUE);
     }
-    struct StoredField {
-        NumericEntryField& field;
-        const char* name;
-        std::int32_t defaultValue;
-    };
-    const StoredField stored[] = {
-        {heatLoadField_, VALUE_HEAT_LOAD, DEFAULT_HEAT_LOAD},
-        {evapTempField_, VALUE_EVAP_TEMP, DEFAULT_EVAP_TEMP},
-        {condTempField_, VALUE_COND_TEMP, DEFAULT_COND_TEMP},
-        {returnGasTempField_, VALUE_RETURN_GAS_TEMP, DEFAULT_RETURN_GAS_TEMP},
-        {ambientTempField_, VALUE_AMBIENT_TEMP, DEFAULT_AMBIENT_TEMP},
-    };
-    for (const StoredField& value : stored) {
-        value.field.SetValue(
-            FromHundredths(store_.readInt(SECTION_SETTINGS, value.name, value.defaultValue)), true);
-    }
+    const SelectionInputs stored = readEnteredValues(store_);
+    heatLoadField_.SetValue(stored.heatLoad, true);
+    evapTempField_.SetValue(stored.evapTemp, true);
+    condTempField_.SetValue(stored.condTemp, true);
+    returnGasTempField_.SetValue(stored.returnGasTemp, true);
+    ambientTempField_.SetValue(stored.ambientTemp, true);
     for (NumericEntryField* field : shownFields) {
         field->SetBackgroundColour(kFieldBackground);
     }
@@ -261,14 +238,7 @@ void MainWindow::onDestroy() {
 }
 
 void MainWindow::saveInputs() {
-    const SelectionInputs inputs = enteredInputs();
-    store_.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, currentRefrigerant);
-    store_.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, StoredHundredths(inputs.heatLoad));
-    store_.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, StoredHundredths(inputs.evapTemp));
-    store_.writeInt(SECTION_SETTINGS, VALUE_COND_TEMP, StoredHundredths(inputs.condTemp));
-    store_.writeInt(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP,
-                    StoredHundredths(inputs.returnGasTemp));
-    store_.writeInt(SECTION_SETTINGS, VALUE_AMBIENT_TEMP, StoredHundredths(inputs.ambientTemp));
+    writeInputs(store_, currentRefrigerant, enteredInputs());
 }
 
 SelectionInputs MainWindow::enteredInputs() const {

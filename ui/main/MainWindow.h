@@ -14,20 +14,21 @@
 //   MainWindowRecalculate.cpp  the selection run and the result list
 //   MainWindowLayout.cpp    control placement, size and move tracking
 //   MainWindowPaint.cpp     painting and the icon
-#include "app/AppIdentity.h"
-#include "app/SettingsStore.h"
 #include "database/RefrigerantDatabase.h"
 #include "selection/SelectionInputs.h"
 #include "selection/SelectionResult.h"
+#include "settings/SettingsStore.h"
+#include "settings/WindowPlacement.h"
 #include "ui/controls/FlatComboBox.h"
 #include "ui/controls/HyperlinkLabel.h"
 #include "ui/controls/NumericEntryField.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/SubclassedControl.h"
-#include "ui/framework/Unique.h"
+#include "ui/main/AppIdentity.h"
 #include "ui/main/ResultsList.h"
 #include "ui/main/StyledButton.h"
 #include "units/UnitSettings.h"
+#include "win32/Unique.h"
 
 #include <memory>
 #include <string>
@@ -55,11 +56,14 @@ public:
     SelectionInputs enteredInputs() const;
 
 protected:
-    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool onInitDialog() override;
+    void onOK() override {} // Enter never closes the window
+    bool onCommand(int controlId, UINT code, HWND control) override;
+    std::optional<LRESULT> onNotify(const NMHDR& header) override;
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     // Start-up and close (MainWindow.cpp).
-    INT_PTR onInitDialog();
     bool loadDatabase();
     void addAboutCommand();
     void restorePlacement();
@@ -69,9 +73,9 @@ private:
     void saveInputs();
 
     // Notifications and commands (MainWindowCommands.cpp).
-    INT_PTR onCommand(WPARAM wParam, LPARAM lParam);
-    INT_PTR onNotify(const NMHDR& header);
-    INT_PTR onSysCommand(WPARAM wParam);
+    void onRefrigerantChanged();
+    void onUnusedInputChanged() {}
+    bool onSysCommand(WPARAM wParam);
     void onTimer();
     void onSettings();
     void onPrint();
@@ -87,6 +91,7 @@ private:
     void onSize(WPARAM type, int width, int height);
     void onMove(int x, int y);
     void onSizing(RECT& proposed);
+    static FrameInsets frameInsets();
 
     // Painting (MainWindowPaint.cpp).
     void PaintMainWindow();

@@ -8,82 +8,55 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/HelpDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
-#include "ui/framework/Text1252.h"
 #include "ui/main/rules/InputUnitConversion.h"
+#include "win32/Text1252.h"
 
 #include <commctrl.h>
 #include <cstring>
 
-INT_PTR MainWindow::onCommand(WPARAM wParam, LPARAM) {
-    const int id = LOWORD(wParam);
-    const UINT code = HIWORD(wParam);
-    switch (id) {
-    case IDOK: // Enter never closes the window
-        return TRUE;
-    case IDCANCEL: // Esc, the close box, the system menu's Close
-        endDialog(IDCANCEL);
-        return TRUE;
-    case IDC_MAIN_REFRIGERANT:
-        if (code == CBN_SELCHANGE) {
-            const LRESULT selected = SendMessageW(refrigerantSelector_.hwnd(), CB_GETCURSEL, 0, 0);
-            if (selected >= 0) {
-                currentRefrigerant = static_cast<int>(selected);
-            }
-            markPending();
-            return TRUE;
-        }
-        return FALSE;
-    case IDC_MAIN_HEAT_LOAD:
-    case IDC_MAIN_EVAP_TEMP:
-    case IDC_MAIN_COND_TEMP:
-    case IDC_MAIN_RETURN_GAS_TEMP:
-    case IDC_MAIN_UNUSED_1007:
-        if (code == EN_CHANGE) {
-            markPending();
-            return TRUE;
-        }
-        return FALSE;
-    case IDC_MAIN_AMBIENT_TEMP: // takes no part in the calculation
-        return code == EN_CHANGE ? TRUE : FALSE;
-    case IDC_MAIN_SETTINGS:
-        if (code == BN_CLICKED) {
-            onSettings();
-            return TRUE;
-        }
-        return FALSE;
-    case IDC_MAIN_PRINT:
-        if (code == BN_CLICKED) {
-            onPrint();
-            return TRUE;
-        }
-        return FALSE;
-    case IDC_MAIN_HELP:
-        if (code == BN_CLICKED) {
-            onHelp();
-            return TRUE;
-        }
-        return FALSE;
-    }
-    return FALSE;
+// Escape, the close box and the system menu's Close end the window through
+// the dialog's Cancel; Enter does nothing (onOK).
+bool MainWindow::onCommand(int controlId, UINT code, HWND) {
+    static constexpr CommandRoute<MainWindow> kCommands[] = {
+        {IDC_MAIN_REFRIGERANT, CBN_SELCHANGE, &MainWindow::onRefrigerantChanged},
+        {IDC_MAIN_HEAT_LOAD, EN_CHANGE, &MainWindow::markPending},
+        {IDC_MAIN_EVAP_TEMP, EN_CHANGE, &MainWindow::markPending},
+        {IDC_MAIN_COND_TEMP, EN_CHANGE, &MainWindow::markPending},
+        {IDC_MAIN_RETURN_GAS_TEMP, EN_CHANGE, &MainWindow::markPending},
+        {IDC_MAIN_UNUSED_1007, EN_CHANGE, &MainWindow::markPending},
+        // The ambient temperature takes no part in the calculation.
+        {IDC_MAIN_AMBIENT_TEMP, EN_CHANGE, &MainWindow::onUnusedInputChanged},
+        {IDC_MAIN_SETTINGS, BN_CLICKED, &MainWindow::onSettings},
+        {IDC_MAIN_PRINT, BN_CLICKED, &MainWindow::onPrint},
+        {IDC_MAIN_HELP, BN_CLICKED, &MainWindow::onHelp},
+    };
+    return routeCommand(*this, kCommands, controlId, code);
 }
 
-INT_PTR MainWindow::onNotify(const NMHDR& header) {
+void MainWindow::onRefrigerantChanged() {
+    const LRESULT selected = SendMessageW(refrigerantSelector_.hwnd(), CB_GETCURSEL, 0, 0);
+    if (selected >= 0) {
+        currentRefrigerant = static_cast<int>(selected);
+    }
+    markPending();
+}
+
+std::optional<LRESULT> MainWindow::onNotify(const NMHDR& header) {
     if (header.idFrom == IDC_MAIN_RESULTS && header.code == static_cast<UINT>(NM_CLICK)) {
         // The click selects the row; the recalculation at the next tick puts
         // the selection back on the optimal tube.
         markPending();
-        setMessageResult(0);
-        return TRUE;
+        return 0;
     }
-    return FALSE;
+    return std::nullopt;
 }
 
-INT_PTR MainWindow::onSysCommand(WPARAM wParam) {
+bool MainWindow::onSysCommand(WPARAM wParam) {
     if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
         onAbout();
-        return TRUE;
+        return true;
     }
-    return FALSE;
+    return false;
 }
 
 void MainWindow::onTimer() {

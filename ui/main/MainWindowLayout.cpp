@@ -1,10 +1,10 @@
 // Placing the controls and tracking the window's size and position.
 #include "ui/main/MainWindow.h"
 
-#include "app/SettingsNames.h"
 #include "resources/ResourceIds.h"
+#include "settings/WindowPlacement.h"
 #include "ui/main/rules/MainLayout.h"
-#include "ui/main/rules/WindowPlacement.h"
+#include "ui/main/rules/TrackSize.h"
 
 namespace {
 
@@ -13,6 +13,13 @@ namespace {
 constexpr int kSelectorListHeight = 200;
 
 } // namespace
+
+// The frame of an overlapped window, as the stored placement counts it.
+FrameInsets MainWindow::frameInsets() {
+    RECT outer{0, 0, 0, 0};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    return {-outer.left, -outer.top, outer.right, outer.bottom};
+}
 
 void MainWindow::LayoutControls() {
     RECT client{};
@@ -36,10 +43,7 @@ void MainWindow::onSize(WPARAM type, int width, int height) {
     const bool minimised = IsIconic(hwnd()) != FALSE || type == SIZE_MINIMIZED;
     const bool maximised = IsZoomed(hwnd()) != FALSE || type == SIZE_MAXIMIZED;
     if (!minimised && !maximised && isInitialised) {
-        RECT outer{0, 0, width, height};
-        AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-        store_.writeInt(SECTION_LOCATION, VALUE_X_SIZE, outer.right - outer.left);
-        store_.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, outer.bottom - outer.top);
+        writeWindowSize(store_, width, height, frameInsets());
     }
     if (!minimised && isInitialised) {
         LayoutControls();
@@ -55,10 +59,7 @@ void MainWindow::onMove(int x, int y) {
     if (IsIconic(hwnd()) || IsZoomed(hwnd()) || !isInitialised) {
         return;
     }
-    RECT outer{x, y, x + 100, y + 100};
-    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-    store_.writeInt(SECTION_LOCATION, VALUE_X_POSITION, outer.left);
-    store_.writeInt(SECTION_LOCATION, VALUE_Y_POSITION, outer.top);
+    writeWindowPosition(store_, x, y, frameInsets());
 }
 
 void MainWindow::onSizing(RECT& proposed) {

@@ -1,14 +1,14 @@
 #include "ui/main/MainWindowPainter.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/framework/GdiGuards.h"
-#include "ui/framework/OffscreenCanvas.h"
-#include "ui/framework/Text1252.h"
-#include "ui/main/MainWindowFonts.h"
 #include "ui/main/rules/FlowLineText.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "ui/main/rules/ScriptedText.h"
 #include "units/Units.h"
+#include "win32/Drawing.h"
+#include "win32/GdiGuards.h"
+#include "win32/OffscreenCanvas.h"
+#include "win32/Text1252.h"
 
 #include <cstring>
 #include <vector>
@@ -20,35 +20,16 @@ constexpr int kFontWeight = 400;
 constexpr int kFontPitch = 1;
 
 UniqueFont pageFont(int height) {
-    return UniqueFont(MakeFont(0, height, "Arial", kFontWeight, kFontPitch));
-}
-
-void fillRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-    UniqueBrush brush(CreateSolidBrush(colour));
-    const RECT rect{left, top, right, bottom};
-    FillRect(dc, &rect, brush.get());
-}
-
-// An outline: top and left edges in one colour, bottom and right edges in the
-// other (the right and bottom lines include the corner pixels).
-void draw3dRect(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
-    const int x = rect.left;
-    const int y = rect.top;
-    const int cx = rect.right - rect.left;
-    const int cy = rect.bottom - rect.top;
-    fillRect(dc, x, y, x + cx - 1, y + 1, topLeft);
-    fillRect(dc, x, y, x + 1, y + cy - 1, topLeft);
-    fillRect(dc, x + cx - 1, y, x + cx, y + cy, bottomRight);
-    fillRect(dc, x, y + cy - 1, x + cx, y + cy, bottomRight);
+    return createFont({L"Arial", height, 0, kFontWeight, kFontPitch});
 }
 
 void drawPanelFrame(HDC dc, RECT frame) {
-    draw3dRect(dc, frame, PANEL_FRAME_LIGHT, PANEL_FRAME_DARK);
+    drawTwoToneFrame(dc, frame, PANEL_FRAME_LIGHT, PANEL_FRAME_DARK);
     frame.left -= 1;
     frame.top += 1;
     frame.right += 1;
     frame.bottom += 1;
-    draw3dRect(dc, frame, PANEL_INNER_LIGHT, PANEL_INNER_DARK);
+    drawTwoToneFrame(dc, frame, PANEL_INNER_LIGHT, PANEL_INNER_DARK);
 }
 
 TextExtent measure(HDC dc, const std::wstring& text) {
@@ -58,12 +39,6 @@ TextExtent measure(HDC dc, const std::wstring& text) {
 }
 
 } // namespace
-
-UniqueBitmap LoadProgramBitmap(int resourceId) {
-    return UniqueBitmap(
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
 
 int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     const std::wstring wide = Widen1252(text);
@@ -205,18 +180,18 @@ double PaintMainWindowContent(HDC dc, const MainWindowLook& look) {
     const int R = look.rightInset;
     const int P = W - 330 - R;
 
-    fillRect(dc, 0, 0, W, H, PAGE_WHITE);
-    fillRect(dc, 0, 16, W - 8, 67, HEADER_YELLOW);
+    fillSolid(dc, RECT{0, 0, W, H}, PAGE_WHITE);
+    fillSolid(dc, RECT{0, 16, W - 8, 67}, HEADER_YELLOW);
     drawPanelFrame(dc, RECT{P, 94, W - 10 - R, 225});
     drawPanelFrame(dc, RECT{P, 275, W - 10 - R, 502});
 
     {
-        UniqueBitmap logo = LoadProgramBitmap(IDB_LOGO);
+        UniqueBitmap logo = loadBitmapResource(IDB_LOGO);
         DrawBitmapAt(dc, logo.get(), W - 8 - 99, 3, false, look);
     }
     double pictureScale = 0;
     {
-        UniqueBitmap picture = LoadProgramBitmap(IDB_PICTURE);
+        UniqueBitmap picture = loadBitmapResource(IDB_PICTURE);
         pictureScale = DrawBitmapAt(dc, picture.get(), PICTURE_LEFT, PICTURE_TOP, true, look);
     }
 

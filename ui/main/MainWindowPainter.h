@@ -5,8 +5,8 @@
 // their captions and unit labels, the flow line and the hint under the list.
 // The functions take what they read as parameters (MainWindowLook), so that
 // they can be driven without a MainWindow.
-#include "ui/framework/Unique.h"
 #include "units/UnitSettings.h"
+#include "win32/Unique.h"
 
 #include <windows.h>
 
@@ -68,6 +68,3 @@ double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const Mai
 // One line with "^" raising and "_" lowering the next character, in "Arial"
 // 16, vertically centred in `rect`; alignment 0 left, 1 centred, 2 right.
 void DrawScriptedText(HDC dc, const std::string& text, const RECT& rect, int alignment);
-
-// A bitmap resource of the program, or null.
-UniqueBitmap LoadProgramBitmap(int resourceId);

@@ -2,8 +2,8 @@
 #include "ui/main/MainWindow.h"
 
 #include "selection/RunSelection.h"
-#include "ui/framework/Text1252.h"
 #include "ui/main/rules/ResultListRows.h"
+#include "win32/Text1252.h"
 
 #include <commctrl.h>
 

@@ -1,11 +1,10 @@
 #include "ui/main/ResultsList.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/framework/GdiGuards.h"
-#include "ui/framework/OffscreenCanvas.h"
-#include "ui/framework/Unique.h"
-#include "ui/main/MainWindowFonts.h"
-#include "ui/main/MainWindowPainter.h"
+#include "win32/Drawing.h"
+#include "win32/GdiGuards.h"
+#include "win32/OffscreenCanvas.h"
+#include "win32/Unique.h"
 
 #include <commctrl.h>
 
@@ -99,10 +98,7 @@ void ResultsList::paint() {
     OffscreenCanvas canvas(paintScope.dc(), client);
     RECT clip{};
     GetClipBox(canvas.dc(), &clip);
-    {
-        UniqueBrush back(CreateSolidBrush(RESULTS_ROW_BACK));
-        FillRect(canvas.dc(), &clip, back.get());
-    }
+    fillSolid(canvas.dc(), clip, RESULTS_ROW_BACK);
     ListView_SetTextBkColor(hwnd(), RESULTS_ROW_BACK);
     ListView_SetTextColor(hwnd(), RESULTS_ROW_TEXT);
     defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
@@ -127,13 +123,10 @@ void ResultsList::Header::paint() {
     GetClientRect(hwnd(), &client);
     OffscreenCanvas canvas(paintScope.dc(), client);
     const HDC dc = canvas.dc();
-    {
-        UniqueBrush back(CreateSolidBrush(RESULTS_ROW_BACK));
-        FillRect(dc, &client, back.get());
-    }
-    UniqueBitmap tile = LoadProgramBitmap(IDB_HEADER_TILE);
-    UniqueBitmap leftEdge = LoadProgramBitmap(IDB_HEADER_LEFT);
-    UniqueBitmap rightEdge = LoadProgramBitmap(IDB_HEADER_RIGHT);
+    fillSolid(dc, client, RESULTS_ROW_BACK);
+    UniqueBitmap tile = loadBitmapResource(IDB_HEADER_TILE);
+    UniqueBitmap leftEdge = loadBitmapResource(IDB_HEADER_LEFT);
+    UniqueBitmap rightEdge = loadBitmapResource(IDB_HEADER_RIGHT);
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
     if (tile) {
         SelectGuard selected(memory.get(), tile.get());
@@ -163,7 +156,7 @@ void ResultsList::Header::paint() {
         }
         copyBitmap(dc, memory.get(), rightEdge.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
 
-        UniqueFont font(MakeFont(0, 14, "Arial", 0, 0));
+        UniqueFont font = createFont({L"Arial", 14});
         SelectGuard selectedFont(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(255, 255, 255));

@@ -1,10 +1,12 @@
 #include "ui/main/StyledButton.h"
-#include "ui/framework/ControlTooltip.h"
+#include "win32/ControlTooltip.h"
 
-#include "ui/framework/GdiGuards.h"
-#include "ui/framework/OffscreenCanvas.h"
-#include "ui/framework/Text1252.h"
 #include "ui/main/rules/ButtonShade.h"
+#include "win32/Drawing.h"
+#include "win32/GdiGuards.h"
+#include "win32/OffscreenCanvas.h"
+#include "win32/Text1252.h"
+#include "win32/WindowText.h"
 
 #include <commctrl.h>
 #include <cstdlib>
@@ -62,16 +64,7 @@ UniqueBitmap makePaletteImage(HDC reference, const ShadePalette& palette,
 // A one-pixel border: the top and left lines in the system colour
 // `topLeft`, the right and bottom lines in `bottomRight`.
 void drawFlatBorder(HDC dc, const RECT& edge, int topLeft, int bottomRight) {
-    UniqueBrush first(CreateSolidBrush(GetSysColor(topLeft)));
-    UniqueBrush second(CreateSolidBrush(GetSysColor(bottomRight)));
-    RECT line{edge.left, edge.top, edge.right - 1, edge.top + 1};
-    FillRect(dc, &line, first.get());
-    line = {edge.left, edge.top, edge.left + 1, edge.bottom - 1};
-    FillRect(dc, &line, first.get());
-    line = {edge.right - 1, edge.top, edge.right, edge.bottom};
-    FillRect(dc, &line, second.get());
-    line = {edge.left, edge.bottom - 1, edge.right, edge.bottom};
-    FillRect(dc, &line, second.get());
+    drawTwoToneFrame(dc, edge, GetSysColor(topLeft), GetSysColor(bottomRight));
 }
 
 } // namespace
@@ -118,14 +111,8 @@ void StyledButton::setTooltipText(const std::string& text) {
 
 void StyledButton::setFaceFont(const char* faceName, int height, int weight, bool italic,
                                bool underline) {
-    LOGFONTW logical{};
-    logical.lfHeight = height;
-    logical.lfWeight = weight;
-    logical.lfItalic = italic ? TRUE : FALSE;
-    logical.lfUnderline = underline ? TRUE : FALSE;
     const std::wstring face = Widen1252(faceName != nullptr ? faceName : "");
-    wcsncpy(logical.lfFaceName, face.c_str(), 31);
-    font_.reset(CreateFontIndirectW(&logical));
+    font_ = createFont({face.c_str(), height, 0, weight, 0, italic, underline});
 }
 
 COLORREF StyledButton::setTextColour(COLORREF colour) {
@@ -251,10 +238,7 @@ void StyledButton::drawFocusRectangle(HDC dc, const RECT& rect) const {
 }
 
 void StyledButton::drawCaption(HDC dc, RECT rect, COLORREF colour) const {
-    const int length = GetWindowTextLengthW(hwnd());
-    std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd(), caption.data(), length + 1);
-    caption.resize(static_cast<std::size_t>(length));
+    const std::wstring caption = windowText(hwnd());
     SetTextColor(dc, colour);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, textFormat_);
 }

@@ -5,7 +5,7 @@
 // font and colour, a hover look, a dotted focus rectangle and a tooltip.
 // Clicks still reach the parent as BN_CLICKED.
 #include "ui/framework/SubclassedControl.h"
-#include "ui/framework/Unique.h"
+#include "win32/Unique.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/MemorySettingsStore.h"
+#include "tests/support/MemorySettingsStore.h"
 
 std::int32_t MemorySettingsStore::readInt(const char* section, const char* name,
                                           std::int32_t defaultValue) {

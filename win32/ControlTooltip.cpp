@@ -1,4 +1,4 @@
-#include "ui/framework/ControlTooltip.h"
+#include "win32/ControlTooltip.h"
 #include <commctrl.h>
 
 namespace {

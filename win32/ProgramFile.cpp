@@ -1,4 +1,4 @@
-#include "app/ProgramFile.h"
+#include "win32/ProgramFile.h"
 
 #include <vector>
 #include <windows.h>

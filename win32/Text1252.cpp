@@ -1,4 +1,4 @@
-#include "ui/framework/Text1252.h"
+#include "win32/Text1252.h"
 #include <windows.h>
 
 namespace {
@@ -19,14 +19,15 @@ std::wstring Widen1252(const char* text) {
     return result;
 }
 
-std::wstring Widen1252(const std::string& text) { return Widen1252(text.c_str()); }
+std::wstring Widen1252(const std::string& text) {
+    return Widen1252(text.c_str());
+}
 
 std::string Narrow1252(const wchar_t* text) {
     if (text == nullptr || *text == L'\0') {
         return {};
     }
-    const int needed =
-        WideCharToMultiByte(kCodePage, 0, text, -1, nullptr, 0, "?", nullptr);
+    const int needed = WideCharToMultiByte(kCodePage, 0, text, -1, nullptr, 0, "?", nullptr);
     if (needed <= 1) {
         return {};
     }
@@ -36,7 +37,9 @@ std::string Narrow1252(const wchar_t* text) {
     return result;
 }
 
-std::string Narrow1252(const std::wstring& text) { return Narrow1252(text.c_str()); }
+std::string Narrow1252(const std::wstring& text) {
+    return Narrow1252(text.c_str());
+}
 
 wchar_t Widen1252(char character) {
     wchar_t wide = L'?';

@@ -1,20 +1,6 @@
-#include "ui/main/rules/WindowPlacement.h"
+#include "ui/main/rules/TrackSize.h"
 
 #include <limits>
-
-WindowPlacement FitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
-                                   int fullScreenHeight) {
-    WindowPlacement placement = stored;
-    if (placement.width > fullScreenWidth) {
-        placement.left = 10;
-        placement.width = fullScreenWidth - 20;
-    }
-    if (placement.height > fullScreenHeight) {
-        placement.top = 10;
-        placement.height = fullScreenHeight - 20;
-    }
-    return placement;
-}
 
 namespace {
 

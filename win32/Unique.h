@@ -1,11 +1,10 @@
 #pragma once
 // One move-only owner for every kind of Windows handle: the handle is closed
 // by its Close function when the owner goes out of scope or is reset.
-#include <windows.h>
 #include <utility>
+#include <windows.h>
 
-template <typename Handle, auto Close, Handle Invalid = Handle{}>
-class Unique {
+template <typename Handle, auto Close, Handle Invalid = Handle{}> class Unique {
 public:
     Unique() = default;
     explicit Unique(Handle handle) noexcept : handle_(handle) {}
@@ -41,13 +40,27 @@ private:
 };
 
 namespace handle_close {
-inline void gdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void memoryDC(HDC dc) { DeleteDC(dc); }
-inline void registryKey(HKEY key) { RegCloseKey(key); }
-inline void module(HMODULE module) { FreeLibrary(module); }
-inline void icon(HICON icon) { DestroyIcon(icon); }
-inline void cursor(HCURSOR cursor) { DestroyCursor(cursor); }
-inline void window(HWND window) { DestroyWindow(window); }
+inline void gdiObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+inline void memoryDC(HDC dc) {
+    DeleteDC(dc);
+}
+inline void registryKey(HKEY key) {
+    RegCloseKey(key);
+}
+inline void module(HMODULE module) {
+    FreeLibrary(module);
+}
+inline void icon(HICON icon) {
+    DestroyIcon(icon);
+}
+inline void cursor(HCURSOR cursor) {
+    DestroyCursor(cursor);
+}
+inline void window(HWND window) {
+    DestroyWindow(window);
+}
 } // namespace handle_close
 
 using UniqueFont = Unique<HFONT, handle_close::gdiObject>;

@@ -1,4 +1,4 @@
-#include "ui/framework/OffscreenCanvas.h"
+#include "win32/OffscreenCanvas.h"
 
 OffscreenCanvas::OffscreenCanvas(HDC target, const RECT& area) noexcept
     : target_(target), area_(area) {
@@ -18,7 +18,9 @@ OffscreenCanvas::OffscreenCanvas(HDC target, const RECT& area) noexcept
     SetWindowOrgEx(memory_.get(), area.left, area.top, &oldOrigin_);
 }
 
-OffscreenCanvas::~OffscreenCanvas() { release(); }
+OffscreenCanvas::~OffscreenCanvas() {
+    release();
+}
 
 void OffscreenCanvas::release() noexcept {
     if (!memory_) {

@@ -3,7 +3,7 @@
 // size, copied to the target in one block transfer when the canvas is
 // released. Coordinates on the canvas are the target's (the memory DC's
 // origin is moved so that the rectangle's left-top maps to the bitmap's 0, 0).
-#include "ui/framework/Unique.h"
+#include "win32/Unique.h"
 #include <windows.h>
 
 class OffscreenCanvas {

@@ -1,7 +1,7 @@
 #pragma once
 // A settings store held in memory, for tests: the same semantics as the
 // registry store, plus a log of every write in order.
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <map>
 #include <optional>

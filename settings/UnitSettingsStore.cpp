@@ -1,14 +1,8 @@
-#pragma once
-// Reading and writing the seven unit settings, in the store's order. Header
-// only, like the store's interface, so that the windows can use it without
-// linking the start-up code.
-#include "app/SettingsNames.h"
-#include "app/SettingsStore.h"
-#include "units/UnitSettings.h"
+#include "settings/UnitSettingsStore.h"
 
-// Reads "UnitsEnergy     " .. "DiamType        " from "Settings1" with their
-// defaults.
-inline UnitSettings ReadUnitSettings(SettingsStore& store) {
+#include "settings/SettingsNames.h"
+
+UnitSettings ReadUnitSettings(SettingsStore& store) {
     const UnitSettings defaults;
     UnitSettings units;
     units.energyUnit = store.readInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, defaults.energyUnit);
@@ -25,8 +19,7 @@ inline UnitSettings ReadUnitSettings(SettingsStore& store) {
     return units;
 }
 
-// Writes all seven, in the same order.
-inline void WriteUnitSettings(SettingsStore& store, const UnitSettings& units) {
+void WriteUnitSettings(SettingsStore& store, const UnitSettings& units) {
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, units.energyUnit);
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_TEMPERATURE, units.temperatureUnit);
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_PRESSURE, units.pressureUnit);

@@ -1,4 +1,4 @@
-#include "print/RecordingReportDevice.h"
+#include "tests/support/RecordingReportDevice.h"
 
 void RecordingReportDevice::record(DeviceCall kind, int x1, int y1, int x2, int y2,
                                    ReportColour colour, const std::string& text) {

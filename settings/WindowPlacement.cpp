@@ -1,0 +1,38 @@
+#include "settings/WindowPlacement.h"
+
+#include "settings/SettingsNames.h"
+
+WindowPlacement readPlacement(SettingsStore& store) {
+    WindowPlacement stored;
+    stored.left = store.readInt(SECTION_LOCATION, VALUE_X_POSITION, DEFAULT_X_POSITION);
+    stored.top = store.readInt(SECTION_LOCATION, VALUE_Y_POSITION, DEFAULT_Y_POSITION);
+    stored.width = store.readInt(SECTION_LOCATION, VALUE_X_SIZE, DEFAULT_X_SIZE);
+    stored.height = store.readInt(SECTION_LOCATION, VALUE_Y_SIZE, DEFAULT_Y_SIZE);
+    return stored;
+}
+
+WindowPlacement FitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
+                                   int fullScreenHeight) {
+    WindowPlacement placement = stored;
+    if (placement.width > fullScreenWidth) {
+        placement.left = 10;
+        placement.width = fullScreenWidth - 20;
+    }
+    if (placement.height > fullScreenHeight) {
+        placement.top = 10;
+        placement.height = fullScreenHeight - 20;
+    }
+    return placement;
+}
+
+void writeWindowSize(SettingsStore& store, int clientWidth, int clientHeight,
+                     const FrameInsets& frame) {
+    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, clientWidth + frame.left + frame.right);
+    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, clientHeight + frame.top + frame.bottom);
+}
+
+void writeWindowPosition(SettingsStore& store, int clientLeft, int clientTop,
+                         const FrameInsets& frame) {
+    store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, clientLeft - frame.left);
+    store.writeInt(SECTION_LOCATION, VALUE_Y_POSITION, clientTop - frame.top);
+}

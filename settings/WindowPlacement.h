@@ -1,0 +1,41 @@
+#pragma once
+// The main window's outer rectangle in the store ("Location1"): read and fit
+// to the screen at start-up, written on every move and size. The window
+// reports client coordinates; the store holds the outer rectangle, so the
+// frame's insets are added here.
+#include "settings/SettingsStore.h"
+
+struct WindowPlacement {
+    int left = 10;
+    int top = 10;
+    int width = 800;
+    int height = 640;
+};
+
+// How far the window's frame reaches beyond its client area on each side.
+struct FrameInsets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// "XPos", "YPos", "XSiz", "YSiz" with their defaults 10, 10, 800, 640.
+WindowPlacement readPlacement(SettingsStore& store);
+
+// A stored placement made to fit the screen's full-screen client area: a
+// width above `fullScreenWidth` becomes that width minus 20 at left edge 10,
+// and likewise for the height and top edge. A position is otherwise kept as
+// stored, even off the screen; a size below the dragging minimum is kept too.
+WindowPlacement FitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
+                                   int fullScreenHeight);
+
+// Writes the outer size of a client area of `clientWidth` x `clientHeight`
+// ("XSiz", then "YSiz").
+void writeWindowSize(SettingsStore& store, int clientWidth, int clientHeight,
+                     const FrameInsets& frame);
+
+// Writes the outer top-left of a client area whose top-left is at
+// (`clientLeft`, `clientTop`) ("XPos", then "YPos").
+void writeWindowPosition(SettingsStore& store, int clientLeft, int clientTop,
+                         const FrameInsets& frame);

@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Checks that the program's folders include each other in one direction only.
+
+    check_layers.py [source folder]
+
+Every #include "..." of the program's own code must name a header of a layer
+the including folder may use, and the platform-free folders must include no
+Windows header. The layers, lowest first:
+
+  core          database/ units/ selection/ settings/
+  platform-free print/ (the report), ui/*/rules/ (decisions of the windows)
+  win32/        Win32 support: handle owners, GDI guards, text, small helpers
+  ui/framework/ dialog and control bases
+  ui/controls/  the program's own controls (no main window, dialog or engine)
+  ui/dialogs/, print/windows/, ui/main/
+  app/          start-up
+
+Exits 1 and names each include that points the wrong way.
+"""
+import os
+import re
+import sys
+
+CORE = ("database/", "units/", "selection/", "settings/")
+RESOURCES = ("resources/",)
+
+# (folder, the folders its files may include), the most specific folder first.
+LAYERS = [
+    ("ui/controls/rules/", CORE + ("ui/controls/rules/",)),
+    ("ui/dialogs/rules/", CORE + ("ui/dialogs/rules/",)),
+    ("ui/main/rules/", CORE + RESOURCES + ("ui/main/rules/",)),
+    ("database/", ("database/",)),
+    ("units/", ("units/",)),
+    ("selection/", ("selection/", "database/", "units/")),
+    ("settings/", ("settings/", "selection/", "units/")),
+    ("print/windows/", CORE + ("print/", "win32/")),
+    ("print/", CORE + ("print/",)),
+    ("win32/", ("win32/",)),
+    ("ui/framework/", ("win32/", "ui/framework/")),
+    ("ui/controls/", ("win32/", "ui/framework/", "ui/controls/", "units/") + RESOURCES),
+    ("ui/dialogs/", CORE + RESOURCES + ("win32/", "ui/framework/", "ui/controls/",
+                                        "ui/dialogs/")),
+    ("ui/main/", CORE + RESOURCES + ("win32/", "ui/framework/", "ui/controls/", "ui/dialogs/",
+                                     "ui/main/", "print/")),
+    ("app/", CORE + RESOURCES + ("win32/", "ui/", "app/")),
+    ("tools/", CORE + ("tools/",)),
+]
+
+# Folders whose code builds without Windows: no Windows header at all.
+PLATFORM_FREE = CORE + ("print/ReportContent", "print/ReportPrinter", "print/ReportDevice",
+                        "ui/controls/rules/", "ui/dialogs/rules/", "ui/main/rules/", "tools/")
+WINDOWS_HEADERS = re.compile(r"#\s*include\s*<(windows|windowsx|commctrl|commdlg|shellapi|"
+                             r"winuser|wingdi|winreg)\.h>", re.IGNORECASE)
+OWN_INCLUDE = re.compile(r'#\s*include\s*"([^"]+)"')
+
+
+def layer_of(path):
+    for folder, allowed in LAYERS:
+        if path.startswith(folder):
+            return folder, allowed
+    return None, None
+
+
+def check(source_dir):
+    problems = []
+    for folder, _ in LAYERS:
+        top = os.path.join(source_dir, folder)
+        for root, _, files in os.walk(top):
+            for name in sorted(files):
+                if not name.endswith((".h", ".cpp")):
+                    continue
+                full = os.path.join(root, name)
+                path = os.path.relpath(full, source_dir).replace(os.sep, "/")
+                if "/tests/" in "/" + path:
+                    continue
+                layer, allowed = layer_of(path)
+                if layer != folder:
+                    continue  # belongs to a more specific layer, checked there
+                with open(full, encoding="utf-8", errors="replace") as source:
+                    for number, line in enumerate(source, 1):
+                        match = OWN_INCLUDE.match(line.strip())
+                        if match:
+                            target = match.group(1)
+                            if "/" in target and not target.startswith(allowed):
+                                problems.append(f"{path}:{number}: {layer} may not include "
+                                                f"{target}")
+                        elif path.startswith(PLATFORM_FREE) and WINDOWS_HEADERS.match(
+                                line.strip()):
+                            problems.append(f"{path}:{number}: platform-free code includes a "
+                                            f"Windows header: {line.strip()}")
+    return problems
+
+
+def main():
+    source_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(
+        os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    problems = check(source_dir)
+    for problem in problems:
+        print(problem)
+    print(f"include directions: {len(problems)} wrong way" if problems
+          else "include directions: every include points down")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,52 @@
+#include "win32/Drawing.h"
+
+#include <cwchar>
+
+void fillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush.get());
+}
+
+void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
+    fillSolid(dc, RECT{rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
+    fillSolid(dc, RECT{rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);
+    fillSolid(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+    fillSolid(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+}
+
+LOGFONTW logicalFont(const FontSpec& spec) {
+    LOGFONTW font{};
+    font.lfHeight = spec.height;
+    font.lfWidth = spec.width;
+    font.lfWeight = spec.weight;
+    font.lfItalic = spec.italic ? TRUE : FALSE;
+    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfPitchAndFamily = static_cast<BYTE>(spec.pitchAndFamily);
+    if (spec.face != nullptr) {
+        std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+    }
+    return font;
+}
+
+UniqueFont createFont(const FontSpec& spec) {
+    const LOGFONTW font = logicalFont(spec);
+    return UniqueFont(CreateFontIndirectW(&font));
+}
+
+UniqueBitmap loadBitmapResource(int resourceId) {
+    if (resourceId == 0) {
+        return {};
+    }
+    return UniqueBitmap(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return {0, 0};
+    }
+    return {info.bmWidth, info.bmHeight};
+}

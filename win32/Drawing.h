@@ -1,0 +1,32 @@
+#pragma once
+// Small GDI drawing helpers shared by the windows and controls.
+#include "win32/Unique.h"
+
+#include <windows.h>
+
+// Fills `rect` with a solid brush of `colour`.
+void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
+
+// A one-pixel outline: the top and left lines in `topLeft`, the right and
+// bottom lines in `bottomRight` (those two include the corner pixels).
+void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+
+// A logical font: the face and the given fields, every other field 0 (so the
+// ANSI character set, default precision and quality).
+struct FontSpec {
+    const wchar_t* face = L"Arial";
+    int height = 0;
+    int width = 0;
+    int weight = 0;
+    int pitchAndFamily = 0;
+    bool italic = false;
+    bool underline = false;
+};
+LOGFONTW logicalFont(const FontSpec& spec);
+UniqueFont createFont(const FontSpec& spec);
+
+// A bitmap resource of the program as a DIB section, or null.
+UniqueBitmap loadBitmapResource(int resourceId);
+
+// The width and height of a bitmap; 0, 0 for none.
+SIZE bitmapSize(HBITMAP bitmap);
