@@ -35,12 +35,12 @@ std::string versionString(const std::vector<BYTE>& block, WORD language, WORD co
     if (end != std::wstring::npos) {
         copy.resize(end);
     }
-    return Narrow1252(copy);
+    return narrow1252(copy);
 }
 
 } // namespace
 
-AppIdentity ComposeAppIdentity(const VersionResourceTexts& resource) {
+AppIdentity composeAppIdentity(const VersionResourceTexts& resource) {
     AppIdentity identity; // the fallbacks
     if (!resource.readable) {
         return identity;
@@ -56,7 +56,7 @@ AppIdentity ComposeAppIdentity(const VersionResourceTexts& resource) {
     return identity;
 }
 
-VersionResourceTexts ReadVersionResource(const std::wstring& programFile) {
+VersionResourceTexts readVersionResource(const std::wstring& programFile) {
     VersionResourceTexts texts;
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeW(programFile.c_str(), &handle);
@@ -93,6 +93,6 @@ VersionResourceTexts ReadVersionResource(const std::wstring& programFile) {
     return texts;
 }
 
-AppIdentity ReadAppIdentity() {
-    return ComposeAppIdentity(ReadVersionResource(ProgramFilePath()));
+AppIdentity readAppIdentity() {
+    return composeAppIdentity(readVersionResource(programFilePath()));
 }

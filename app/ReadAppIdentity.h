@@ -18,10 +18,10 @@ struct VersionResourceTexts {
 // version and the special build, "0.0.x" as the database version; the
 // fallbacks when the resource was not readable. Each text is held within its
 // capacity.
-AppIdentity ComposeAppIdentity(const VersionResourceTexts& resource);
+AppIdentity composeAppIdentity(const VersionResourceTexts& resource);
 
 // Reads the version resource of `programFile` (the wide path).
-VersionResourceTexts ReadVersionResource(const std::wstring& programFile);
+VersionResourceTexts readVersionResource(const std::wstring& programFile);
 
-// ComposeAppIdentity(ReadVersionResource(the running program's file)).
-AppIdentity ReadAppIdentity();
+// composeAppIdentity(readVersionResource(the running program's file)).
+AppIdentity readAppIdentity();

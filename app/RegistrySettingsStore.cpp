@@ -24,7 +24,7 @@ RegistrySettingsStore::RegistrySettingsStore(const std::wstring& companyKey,
     : rootPath_(L"Software\\" + companyKey + L"\\" + applicationName) {}
 
 std::wstring RegistrySettingsStore::sectionPath(const char* section) const {
-    return rootPath_ + L"\\" + Widen1252(section);
+    return rootPath_ + L"\\" + widen1252(section);
 }
 
 std::int32_t RegistrySettingsStore::readInt(const char* section, const char* name,
@@ -38,7 +38,7 @@ std::int32_t RegistrySettingsStore::readInt(const char* section, const char* nam
     DWORD type = 0;
     BYTE data[sizeof(DWORD)] = {};
     DWORD size = sizeof data;
-    const std::wstring valueName = Widen1252(name);
+    const std::wstring valueName = widen1252(name);
     if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data, &size) !=
             ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(DWORD)) {
@@ -62,7 +62,7 @@ void RegistrySettingsStore::writeInt(const char* section, const char* name, std:
     const UniqueRegistryKey key(created);
     DWORD data = 0;
     std::memcpy(&data, &value, sizeof data);
-    const std::wstring valueName = Widen1252(name);
+    const std::wstring valueName = widen1252(name);
     const LSTATUS written = RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD,
                                            reinterpret_cast<const BYTE*>(&data), sizeof data);
     if (written != ERROR_SUCCESS) {

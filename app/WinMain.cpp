@@ -16,10 +16,10 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControls();
-    const std::wstring applicationName = ApplicationName();
-    RegistrySettingsStore store(Widen1252(SETTINGS_COMPANY_KEY), applicationName);
+    const std::wstring applicationName = programBaseName();
+    RegistrySettingsStore store(widen1252(SETTINGS_COMPANY_KEY), applicationName);
     try {
-        MainWindow window(store, ReadAppIdentity(), applicationName);
+        MainWindow window(store, readAppIdentity(), applicationName);
         window.runModal();
     } catch (const std::exception& error) {
         // Nothing is left to save; the process ends like after a normal close.

@@ -20,7 +20,7 @@ constexpr std::size_t MAX_PATH_LENGTH = 1024;
 
 } // namespace
 
-int UnscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileText& text) {
+int unscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileText& text) {
     std::memset(text.chars, 0, sizeof text.chars);
     text.length = 0;
     if (bytes == nullptr) {
@@ -82,12 +82,12 @@ int ReadDataFile(const char* fileName, DataFileText& text) {
     if (file == nullptr) {
         return 0;
     }
-    // The bytes are read as stored; UnscrambleData applies the text-mode
+    // The bytes are read as stored; unscrambleData applies the text-mode
     // translation itself, identically on every platform.
     static_assert(MAX_DATA_FILE_BYTES <= 128 * 1024, "the read buffer lives on the stack");
     unsigned char bytes[MAX_DATA_FILE_BYTES];
     const std::size_t byteCount = std::fread(bytes, 1, sizeof bytes, file);
     std::fclose(file);
 
-    return UnscrambleData(bytes, byteCount, text);
+    return unscrambleData(bytes, byteCount, text);
 }

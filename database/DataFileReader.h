@@ -23,7 +23,7 @@ struct DataFileText {
 // MAX_DATA_FILE_BYTES are looked at) and unscrambles them into `text`, which is
 // cleared first. Returns the number of characters, 0 for fewer than two
 // delivered bytes.
-int UnscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileText& text);
+int unscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileText& text);
 
 // Opens the file in the process's current directory (".\" or "./" followed by
 // fileName), reads it and unscrambles it. Returns the number of characters of

@@ -8,10 +8,10 @@ constexpr int MAX_HELP_LINE_LENGTH = 100;
 constexpr int MAX_DIAMETERS = 50;
 constexpr int MAX_REFRIGERANTS = 50;
 constexpr int MAX_REFRIGERANT_NAME = 20;
-constexpr int MAX_HEADER_LINE = 19;       // title, version line and target line
-constexpr int MAX_DATABASE_VERSION = 15;  // characters kept of the version line
-constexpr int FLOW_COEFFICIENTS = 10;     // B0 .. B9
-constexpr int DIVISOR_COEFFICIENTS = 4;   // A0 .. A3
+constexpr int MAX_HEADER_LINE = 19;      // title, version line and target line
+constexpr int MAX_DATABASE_VERSION = 15; // characters kept of the version line
+constexpr int FLOW_COEFFICIENTS = 10;    // B0 .. B9
+constexpr int DIVISOR_COEFFICIENTS = 4;  // A0 .. A3
 
 // A standard inner-diameter list, in millimetres, in file order.
 struct DiameterList {
@@ -21,8 +21,8 @@ struct DiameterList {
 
 struct RefrigerantRecord {
     char name[MAX_REFRIGERANT_NAME + 1] = {};
-    double evapMin = 0, evapMax = 0;          // ºC, inclusive
-    double condMin = 0, condMax = 0;          // ºC, inclusive
+    double evapMin = 0, evapMax = 0;           // ºC, inclusive
+    double condMin = 0, condMax = 0;           // ºC, inclusive
     double returnGasMin = 0, returnGasMax = 0; // ºC, inclusive
     double flowCoefficients[FLOW_COEFFICIENTS] = {};
     double divisorCoefficients[DIVISOR_COEFFICIENTS] = {};
@@ -35,7 +35,7 @@ struct RefrigerantDatabase {
     // Set by start-up before the load ("0.0.x" or "0.0"); replaced by the
     // file's version line when that line is not empty.
     char databaseVersion[MAX_DATABASE_VERSION + 1] = {};
-    double targetLength = 0; // metres
+    double targetLength = 0;            // metres
     DiameterList europeDiameters;       // mm, as written
     DiameterList northAmericaDiameters; // mm, written in inches and converted on load
     int refrigerantCount = 0;
@@ -44,6 +44,6 @@ struct RefrigerantDatabase {
 
 // The list the selection engine and the report use: Europe when the
 // diameter-list setting is 0, North America for any other value.
-inline const DiameterList& ActiveDiameters(const RefrigerantDatabase& db, int diameterListSetting) {
+inline const DiameterList& activeDiameters(const RefrigerantDatabase& db, int diameterListSetting) {
     return diameterListSetting == 0 ? db.europeDiameters : db.northAmericaDiameters;
 }

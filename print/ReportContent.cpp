@@ -25,11 +25,11 @@ private:
     std::vector<ReportLine>& lines_;
 };
 
-std::string ValueWithUnit(const std::string& fieldText, const UnitSettings& units, int kind) {
-    return FormatText("%s %s", fieldText.c_str(), UnitLabel(units, kind));
+std::string valueWithUnit(const std::string& fieldText, const UnitSettings& units, int kind) {
+    return formatText("%s %s", fieldText.c_str(), UnitLabel(units, kind));
 }
 
-int ClampedRow(int row) {
+int clampedRow(int row) {
     if (row < 0) {
         return 0;
     }
@@ -38,19 +38,19 @@ int ClampedRow(int row) {
 
 } // namespace
 
-std::string ReportTitle(const std::string& fileDescription, const std::string& programVersion) {
-    return FormatText("%s v%s", fileDescription.c_str(), programVersion.c_str());
+std::string reportTitle(const std::string& fileDescription, const std::string& programVersion) {
+    return formatText("%s v%s", fileDescription.c_str(), programVersion.c_str());
 }
 
-std::string ReportFlowText(const UnitSettings& units, double litresPerMinute) {
-    // FormatFlowNumber gives "%0.1f" for l/min and "%0.2f" for CFM,
-    // FormatPressureDrop 10 bar in the pressure unit as "%0.0f".
-    return FormatText("%s %s (N2 at delta p %s %s)",
-                      FormatFlowNumber(units, litresPerMinute).c_str(), UnitLabel(units, UNIT_FLOW),
-                      FormatPressureDrop(units).c_str(), UnitLabel(units, UNIT_PRESSURE));
+std::string reportFlowText(const UnitSettings& units, double litresPerMinute) {
+    // formatFlowNumber gives "%0.1f" for l/min and "%0.2f" for CFM,
+    // formatPressureDrop 10 bar in the pressure unit as "%0.0f".
+    return formatText("%s %s (N2 at delta p %s %s)",
+                      formatFlowNumber(units, litresPerMinute).c_str(), UnitLabel(units, UNIT_FLOW),
+                      formatPressureDrop(units).c_str(), UnitLabel(units, UNIT_PRESSURE));
 }
 
-std::vector<ReportLine> ReportLines(const ReportInputs& inputs, const UnitSettings& units,
+std::vector<ReportLine> reportLines(const ReportInputs& inputs, const UnitSettings& units,
                                     const SelectionResult& result) {
     std::vector<ReportLine> lines;
     LineList out(lines);
@@ -59,16 +59,16 @@ std::vector<ReportLine> ReportLines(const ReportInputs& inputs, const UnitSettin
     out.line("Input Data: ");
     out.blanks(1);
     out.pair("Refrigerant", inputs.refrigerantName);
-    out.pair("Heat load of the system", ValueWithUnit(inputs.heatLoadText, units, UNIT_ENERGY));
+    out.pair("Heat load of the system", valueWithUnit(inputs.heatLoadText, units, UNIT_ENERGY));
     out.pair("Evaporating temperature",
-             ValueWithUnit(inputs.evapTempText, units, UNIT_TEMPERATURE));
-    out.pair("Condensing temperature", ValueWithUnit(inputs.condTempText, units, UNIT_TEMPERATURE));
+             valueWithUnit(inputs.evapTempText, units, UNIT_TEMPERATURE));
+    out.pair("Condensing temperature", valueWithUnit(inputs.condTempText, units, UNIT_TEMPERATURE));
     out.pair("Return gas temperature",
-             ValueWithUnit(inputs.returnGasTempText, units, UNIT_TEMPERATURE));
+             valueWithUnit(inputs.returnGasTempText, units, UNIT_TEMPERATURE));
     out.blanks(1);
 
     // Inputs in range but no usable flow is no recommendation either.
-    if (!HasRecommendation(result)) {
+    if (!hasRecommendation(result)) {
         out.blanks(2);
         out.line("Cannot calculate tube data. Invalid input.");
         return lines;
@@ -76,7 +76,7 @@ std::vector<ReportLine> ReportLines(const ReportInputs& inputs, const UnitSettin
 
     out.blanks(3);
     out.line("Capillary Tube Recommendation: ");
-    out.pair("Flow Rate", ReportFlowText(units, result.flowRate));
+    out.pair("Flow Rate", reportFlowText(units, result.flowRate));
     out.blanks(1);
     out.pair("Length", "Diameter");
     for (const ResultRowText& row : result.rowTexts) {
@@ -84,13 +84,13 @@ std::vector<ReportLine> ReportLines(const ReportInputs& inputs, const UnitSettin
     }
     out.blanks(2);
     out.line("Optimal Selection:");
-    const ResultRowText& optimal = result.rowTexts[ClampedRow(result.selectedRow)];
-    out.line(FormatText("A %s length of %s diameter tubing.", optimal.length.c_str(),
+    const ResultRowText& optimal = result.rowTexts[clampedRow(result.selectedRow)];
+    out.line(formatText("A %s length of %s diameter tubing.", optimal.length.c_str(),
                         optimal.diameter.c_str()));
     return lines;
 }
 
-void PrintReportDocument(ReportDevice& device, const std::string& title,
+void printReportDocument(ReportDevice& device, const std::string& title,
                          const std::string& documentName, const std::vector<ReportLine>& lines) {
     ReportPrinter printer(device, title, documentName);
     printer.BeginDocument();

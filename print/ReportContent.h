@@ -26,17 +26,17 @@ struct ReportLine {
 };
 
 // "<file description> v<program version>", the title of every page.
-std::string ReportTitle(const std::string& fileDescription, const std::string& programVersion);
+std::string reportTitle(const std::string& fileDescription, const std::string& programVersion);
 
 // The flow rate as printed, e.g. "2.4 l/min (N2 at delta p 10 bar)".
-std::string ReportFlowText(const UnitSettings& units, double litresPerMinute);
+std::string reportFlowText(const UnitSettings& units, double litresPerMinute);
 
 // Every line of the report in print order: 30 lines (column-0 entries) with
 // a recommendation, 13 without one.
-std::vector<ReportLine> ReportLines(const ReportInputs& inputs, const UnitSettings& units,
+std::vector<ReportLine> reportLines(const ReportInputs& inputs, const UnitSettings& units,
                                     const SelectionResult& result);
 
 // The whole job on a device: begins the document, sets black text, prints
 // the lines and ends the document.
-void PrintReportDocument(ReportDevice& device, const std::string& title,
+void printReportDocument(ReportDevice& device, const std::string& title,
                          const std::string& documentName, const std::vector<ReportLine>& lines);

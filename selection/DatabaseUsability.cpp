@@ -10,7 +10,7 @@ bool listUsable(const DiameterList& list) {
 
 } // namespace
 
-bool IsDatabaseUsable(const RefrigerantDatabase& db) {
+bool isDatabaseUsable(const RefrigerantDatabase& db) {
     return db.refrigerantCount >= 1 && db.refrigerantCount <= MAX_REFRIGERANTS &&
            listUsable(db.europeDiameters) && listUsable(db.northAmericaDiameters);
 }

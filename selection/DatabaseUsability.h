@@ -6,4 +6,4 @@
 // lists hold at least RESULT_ROWS (9) diameters, with every count within its
 // capacity. Start-up refuses a data file that fails this check as one it
 // could not read.
-bool IsDatabaseUsable(const RefrigerantDatabase& db);
+bool isDatabaseUsable(const RefrigerantDatabase& db);

@@ -18,19 +18,19 @@ std::string temperatureRangeText(const UnitSettings& units, double minimumC, dou
         maximum = CelsiusToFahrenheit(maximumC);
     }
     const char* label = UnitLabel(units, UNIT_TEMPERATURE);
-    return FormatText("%0.1f%s to %0.1f%s", minimum, label, maximum, label);
+    return formatText("%0.1f%s to %0.1f%s", minimum, label, maximum, label);
 }
 
 } // namespace
 
-bool HeatLoadInRange(double heatLoadW) {
+bool heatLoadInRange(double heatLoadW) {
     return inRange(heatLoadW, MIN_HEAT_LOAD_W, MAX_HEAT_LOAD_W);
 }
 
-bool ValidateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
+bool validateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
                     const RefrigerantRecord& refrigerant, const UnitSettings& units,
                     SelectionResult& result) {
-    result.heatLoadValid = HeatLoadInRange(heatLoadW);
+    result.heatLoadValid = heatLoadInRange(heatLoadW);
     result.evapTempValid = inRange(evapTempC, refrigerant.evapMin, refrigerant.evapMax);
     result.returnGasValid =
         inRange(returnGasTempC, refrigerant.returnGasMin, refrigerant.returnGasMax);

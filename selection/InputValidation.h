@@ -13,10 +13,10 @@ constexpr double MAX_HEAT_LOAD_W = 10000;
 // true. Otherwise the first failure in the order heat load, evaporating,
 // return gas, condensing sets the two texts (in the user's units) and the
 // result is false. Nothing else in `result` is touched.
-bool ValidateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
+bool validateInputs(double heatLoadW, double evapTempC, double condTempC, double returnGasTempC,
                     const RefrigerantRecord& refrigerant, const UnitSettings& units,
                     SelectionResult& result);
 
 // The heat load alone, for runs that have no refrigerant to check the
 // temperatures against.
-bool HeatLoadInRange(double heatLoadW);
+bool heatLoadInRange(double heatLoadW);

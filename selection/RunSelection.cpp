@@ -36,7 +36,7 @@ bool RunSelection(const SelectionInputs& inputs, int currentRefrigerant, const U
         db.refrigerantCount < MAX_REFRIGERANTS ? db.refrigerantCount : MAX_REFRIGERANTS;
     if (currentRefrigerant < 0 || currentRefrigerant >= refrigerantCount) {
         // No ranges to check the temperatures against.
-        result.heatLoadValid = HeatLoadInRange(heatLoad);
+        result.heatLoadValid = heatLoadInRange(heatLoad);
         result.evapTempValid = false;
         result.condTempValid = false;
         result.returnGasValid = false;
@@ -44,35 +44,36 @@ bool RunSelection(const SelectionInputs& inputs, int currentRefrigerant, const U
     }
     const RefrigerantRecord& refrigerant = db.refrigerants[currentRefrigerant];
 
-    if (!ValidateInputs(heatLoad, evapTemp, condTemp, returnGasTemp, refrigerant, units, result)) {
+    if (!validateInputs(heatLoad, evapTemp, condTemp, returnGasTemp, refrigerant, units, result)) {
         result.flowValid = false;
         return false;
     }
 
-    const DiameterList& diameters = ActiveDiameters(db, units.diameterList);
+    const DiameterList& diameters = activeDiameters(db, units.diameterList);
     const int count = diameters.count < MAX_DIAMETERS ? diameters.count : MAX_DIAMETERS;
     if (count < RESULT_ROWS) {
         return fail(result, "Too few tube diameters", "check Olvane.tbx");
     }
 
-    const double flowRate = FlowRate(refrigerant, heatLoad, evapTemp, condTemp, returnGasTemp);
-    if (!IsUsableFlow(flowRate)) {
+    const double flowRate =
+        nitrogenFlowRate(refrigerant, heatLoad, evapTemp, condTemp, returnGasTemp);
+    if (!isUsableFlow(flowRate)) {
         return fail(result, "No flow for these inputs", "check refrigerant data");
     }
 
     result.flowValid = true;
     result.flowRate = flowRate;
-    ComputeTubeLengths(diameters.values, count, flowRate, result.lengths);
+    computeTubeLengths(diameters.values, count, flowRate, result.lengths);
     for (int i = count; i < MAX_DIAMETERS; ++i) {
         result.lengths[i] = 0;
     }
-    result.optimalIndex = FindOptimalTube(result.lengths, count, db.targetLength);
-    result.firstRow = FirstShownRow(result.optimalIndex, count);
+    result.optimalIndex = findOptimalTube(result.lengths, count, db.targetLength);
+    result.firstRow = firstShownRow(result.optimalIndex, count);
     result.selectedRow = result.optimalIndex - result.firstRow;
     for (int row = 0; row < RESULT_ROWS; ++row) {
         const int tube = result.firstRow + row;
-        result.rowTexts[row].length = FormatLength(units, result.lengths[tube]);
-        result.rowTexts[row].diameter = FormatDiameter(units, diameters.values[tube]);
+        result.rowTexts[row].length = formatLength(units, result.lengths[tube]);
+        result.rowTexts[row].diameter = formatDiameter(units, diameters.values[tube]);
     }
     return true;
 }

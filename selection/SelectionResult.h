@@ -39,7 +39,7 @@ struct SelectionResult {
 
 // True when the last run gave a recommendation that may be shown or printed:
 // all four inputs in range and a usable flow rate.
-inline bool HasRecommendation(const SelectionResult& result) {
+inline bool hasRecommendation(const SelectionResult& result) {
     return result.heatLoadValid && result.evapTempValid && result.condTempValid &&
            result.returnGasValid && result.flowValid;
 }

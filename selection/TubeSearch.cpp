@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-void ComputeTubeLengths(const double* diametersMm, int count, double flowRate, double* lengthsM) {
+void computeTubeLengths(const double* diametersMm, int count, double flowRate, double* lengthsM) {
     const double flowSquared = flowRate * flowRate;
     for (int i = 0; i < count && i < MAX_DIAMETERS; ++i) {
         const double d = diametersMm[i];
@@ -15,7 +15,7 @@ void ComputeTubeLengths(const double* diametersMm, int count, double flowRate, d
     }
 }
 
-int FindOptimalTube(const double* lengthsM, int count, double targetLength) {
+int findOptimalTube(const double* lengthsM, int count, double targetLength) {
     if (count > MAX_DIAMETERS) {
         count = MAX_DIAMETERS;
     }
@@ -57,7 +57,7 @@ int FindOptimalTube(const double* lengthsM, int count, double targetLength) {
     return 0;
 }
 
-int FirstShownRow(int optimalIndex, int count) {
+int firstShownRow(int optimalIndex, int count) {
     if (optimalIndex > count - 5) {
         return count - RESULT_ROWS;
     }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-std::int32_t StoredHundredths(double value) {
+std::int32_t storedHundredths(double value) {
     if (std::isnan(value)) {
         return 0;
     }
@@ -26,11 +26,11 @@ std::int32_t StoredHundredths(double value) {
     return static_cast<std::int32_t>(hundredths);
 }
 
-double FromHundredths(std::int32_t stored) {
+double fromHundredths(std::int32_t stored) {
     return stored / 100.0;
 }
 
-int ClampRefrigerantIndex(std::int32_t stored, int refrigerantCount) {
+int clampRefrigerantIndex(std::int32_t stored, int refrigerantCount) {
     if (stored < 0 || refrigerantCount <= 0) {
         return 0;
     }
@@ -41,13 +41,13 @@ int ClampRefrigerantIndex(std::int32_t stored, int refrigerantCount) {
 }
 
 int readRefrigerant(SettingsStore& store, int refrigerantCount) {
-    return ClampRefrigerantIndex(store.readInt(SECTION_SETTINGS, VALUE_REFRIGERANT, 0),
+    return clampRefrigerantIndex(store.readInt(SECTION_SETTINGS, VALUE_REFRIGERANT, 0),
                                  refrigerantCount);
 }
 
 SelectionInputs readEnteredValues(SettingsStore& store) {
     auto read = [&store](const char* name, std::int32_t defaultValue) {
-        return FromHundredths(store.readInt(SECTION_SETTINGS, name, defaultValue));
+        return fromHundredths(store.readInt(SECTION_SETTINGS, name, defaultValue));
     };
     SelectionInputs values;
     values.heatLoad = read(VALUE_HEAT_LOAD, DEFAULT_HEAT_LOAD);
@@ -60,9 +60,9 @@ SelectionInputs readEnteredValues(SettingsStore& store) {
 
 void writeInputs(SettingsStore& store, int refrigerant, const SelectionInputs& values) {
     store.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, refrigerant);
-    store.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, StoredHundredths(values.heatLoad));
-    store.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, StoredHundredths(values.evapTemp));
-    store.writeInt(SECTION_SETTINGS, VALUE_COND_TEMP, StoredHundredths(values.condTemp));
-    store.writeInt(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP, StoredHundredths(values.returnGasTemp));
-    store.writeInt(SECTION_SETTINGS, VALUE_AMBIENT_TEMP, StoredHundredths(values.ambientTemp));
+    store.writeInt(SECTION_SETTINGS, VALUE_HEAT_LOAD, storedHundredths(values.heatLoad));
+    store.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, storedHundredths(values.evapTemp));
+    store.writeInt(SECTION_SETTINGS, VALUE_COND_TEMP, storedHundredths(values.condTemp));
+    store.writeInt(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP, storedHundredths(values.returnGasTemp));
+    store.writeInt(SECTION_SETTINGS, VALUE_AMBIENT_TEMP, storedHundredths(values.ambientTemp));
 }

@@ -11,14 +11,14 @@
 // integer, halves away from zero (a shown 1.15 is stored as 115, -25.25 as
 // -2525). Values beyond the 32-bit range are held at its ends; a value that
 // is not a number is stored as 0.
-std::int32_t StoredHundredths(double value);
+std::int32_t storedHundredths(double value);
 
 // The stored integer as the value put into a field.
-double FromHundredths(std::int32_t stored);
+double fromHundredths(std::int32_t stored);
 
 // The stored refrigerant index made valid: below 0 gives 0, beyond the last
 // refrigerant gives the last. With no refrigerant at all, 0.
-int ClampRefrigerantIndex(std::int32_t stored, int refrigerantCount);
+int clampRefrigerantIndex(std::int32_t stored, int refrigerantCount);
 
 // "Refrig" made valid for `refrigerantCount` refrigerants (default 0).
 int readRefrigerant(SettingsStore& store, int refrigerantCount);

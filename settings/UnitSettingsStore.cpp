@@ -2,7 +2,7 @@
 
 #include "settings/SettingsNames.h"
 
-UnitSettings ReadUnitSettings(SettingsStore& store) {
+UnitSettings readUnitSettings(SettingsStore& store) {
     const UnitSettings defaults;
     UnitSettings units;
     units.energyUnit = store.readInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, defaults.energyUnit);
@@ -19,7 +19,7 @@ UnitSettings ReadUnitSettings(SettingsStore& store) {
     return units;
 }
 
-void WriteUnitSettings(SettingsStore& store, const UnitSettings& units) {
+void writeUnitSettings(SettingsStore& store, const UnitSettings& units) {
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_ENERGY, units.energyUnit);
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_TEMPERATURE, units.temperatureUnit);
     store.writeInt(SECTION_SETTINGS, VALUE_UNITS_PRESSURE, units.pressureUnit);

@@ -5,7 +5,7 @@
 #include "units/UnitSettings.h"
 
 // Reads "UnitsEnergy     " .. "DiamType        " with their defaults.
-UnitSettings ReadUnitSettings(SettingsStore& store);
+UnitSettings readUnitSettings(SettingsStore& store);
 
 // Writes all seven, in the same order.
-void WriteUnitSettings(SettingsStore& store, const UnitSettings& units);
+void writeUnitSettings(SettingsStore& store, const UnitSettings& units);

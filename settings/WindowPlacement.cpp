@@ -11,7 +11,7 @@ WindowPlacement readPlacement(SettingsStore& store) {
     return stored;
 }
 
-WindowPlacement FitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
+WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
                                    int fullScreenHeight) {
     WindowPlacement placement = stored;
     if (placement.width > fullScreenWidth) {

@@ -27,7 +27,7 @@ WindowPlacement readPlacement(SettingsStore& store);
 // width above `fullScreenWidth` becomes that width minus 20 at left edge 10,
 // and likewise for the height and top edge. A position is otherwise kept as
 // stored, even off the screen; a size below the dragging minimum is kept too.
-WindowPlacement FitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
+WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
                                    int fullScreenHeight);
 
 // Writes the outer size of a client area of `clientWidth` x `clientHeight`

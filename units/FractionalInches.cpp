@@ -28,9 +28,9 @@ std::string formatNonNegative(double x) {
             eighths /= 2;
             denominator /= 2;
         }
-        fraction = FormatText("%d/%d", eighths, denominator);
+        fraction = formatText("%d/%d", eighths, denominator);
     }
-    std::string text = FormatText("%.0f %s", whole, fraction.c_str());
+    std::string text = formatText("%.0f %s", whole, fraction.c_str());
     // No "0 " in front of a fraction below one inch: 0.3 gives 3/8.
     if (text[0] == '0') {
         text.erase(0, 2);

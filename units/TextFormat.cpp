@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-std::string FormatText(const char* format, ...) {
+std::string formatText(const char* format, ...) {
     char small[128];
     va_list args;
     va_start(args, format);

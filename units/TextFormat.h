@@ -3,4 +3,4 @@
 // needs, so that no value (a huge number, "nan") can overrun a fixed buffer.
 #include <string>
 
-std::string FormatText(const char* format, ...);
+std::string formatText(const char* format, ...);

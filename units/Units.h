@@ -31,9 +31,9 @@ double CelsiusToFahrenheit(double celsius);    // x × 1.8 + 32
 std::string FormatFractionalInches(double inches);
 
 // Display texts of results, with the unit label.
-std::string FormatLength(const UnitSettings& units, double metres); // "1.00 m" or "39 3/8 in."
-std::string FormatDiameter(const UnitSettings& units,
+std::string formatLength(const UnitSettings& units, double metres); // "1.00 m" or "39 3/8 in."
+std::string formatDiameter(const UnitSettings& units,
                            double millimetres); // "0.80 mm" or "0.031 in."
-std::string FormatFlowNumber(const UnitSettings& units,
+std::string formatFlowNumber(const UnitSettings& units,
                              double litresPerMinute);      // "%0.1f" l/min, "%0.2f" CFM
-std::string FormatPressureDrop(const UnitSettings& units); // 10 bar as "10" or "145"
+std::string formatPressureDrop(const UnitSettings& units); // 10 bar as "10" or "145"

@@ -14,7 +14,7 @@ TOOLINFOW toolFor(HWND control, UINT_PTR toolId, wchar_t* text) {
 
 } // namespace
 
-HWND CreateControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text) {
+HWND createControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text) {
     HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    control, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -27,12 +27,12 @@ HWND CreateControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text) {
     return tooltip;
 }
 
-void SetControlTooltipText(HWND tooltip, HWND control, UINT_PTR toolId, wchar_t* text) {
+void setControlTooltipText(HWND tooltip, HWND control, UINT_PTR toolId, wchar_t* text) {
     TOOLINFOW tool = toolFor(control, toolId, text);
     SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void RelayToTooltip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void relayMouseToTooltip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (tooltip == nullptr) {
         return;
     }

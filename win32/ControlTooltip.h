@@ -5,11 +5,11 @@
 
 // Creates the tooltip window and adds the tool `toolId` with `text` (which
 // must outlive the tool: the tooltip keeps the pointer). nullptr on failure.
-HWND CreateControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text);
+HWND createControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text);
 
 // Gives the tool `toolId` of `control` a new text (same lifetime rule).
-void SetControlTooltipText(HWND tooltip, HWND control, UINT_PTR toolId, wchar_t* text);
+void setControlTooltipText(HWND tooltip, HWND control, UINT_PTR toolId, wchar_t* text);
 
 // Hands a mouse message of a control to its tooltip (TTM_RELAYEVENT), with
 // the message's time and cursor position, so the tooltip sees the mouse.
-void RelayToTooltip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void relayMouseToTooltip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

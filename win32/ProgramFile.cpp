@@ -3,7 +3,7 @@
 #include <vector>
 #include <windows.h>
 
-std::wstring ProgramFilePath() {
+std::wstring programFilePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -21,8 +21,8 @@ std::wstring ProgramFilePath() {
     }
 }
 
-std::wstring ApplicationName() {
-    std::wstring name = ProgramFilePath();
+std::wstring programBaseName() {
+    std::wstring name = programFilePath();
     const std::wstring::size_type slash = name.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
         name.erase(0, slash + 1);

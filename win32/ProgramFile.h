@@ -3,8 +3,8 @@
 #include <string>
 
 // The full path of the program file.
-std::wstring ProgramFilePath();
+std::wstring programFilePath();
 
 // The program file's name without folder and extension: it names the
 // settings-store key, captions the load-failure message and names print jobs.
-std::wstring ApplicationName();
+std::wstring programBaseName();

@@ -5,7 +5,7 @@ namespace {
 constexpr UINT kCodePage = 1252;
 }
 
-std::wstring Widen1252(const char* text) {
+std::wstring widen1252(const char* text) {
     if (text == nullptr || *text == '\0') {
         return {};
     }
@@ -19,11 +19,11 @@ std::wstring Widen1252(const char* text) {
     return result;
 }
 
-std::wstring Widen1252(const std::string& text) {
-    return Widen1252(text.c_str());
+std::wstring widen1252(const std::string& text) {
+    return widen1252(text.c_str());
 }
 
-std::string Narrow1252(const wchar_t* text) {
+std::string narrow1252(const wchar_t* text) {
     if (text == nullptr || *text == L'\0') {
         return {};
     }
@@ -37,17 +37,17 @@ std::string Narrow1252(const wchar_t* text) {
     return result;
 }
 
-std::string Narrow1252(const std::wstring& text) {
-    return Narrow1252(text.c_str());
+std::string narrow1252(const std::wstring& text) {
+    return narrow1252(text.c_str());
 }
 
-wchar_t Widen1252(char character) {
+wchar_t widen1252(char character) {
     wchar_t wide = L'?';
     MultiByteToWideChar(kCodePage, 0, &character, 1, &wide, 1);
     return wide;
 }
 
-char Narrow1252(wchar_t character) {
+char narrow1252(wchar_t character) {
     char narrow = '?';
     WideCharToMultiByte(kCodePage, 0, &character, 1, &narrow, 1, "?", nullptr);
     return narrow;

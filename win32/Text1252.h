@@ -5,11 +5,11 @@
 // whatever the system's ANSI code page is.
 #include <string>
 
-std::wstring Widen1252(const char* text);
-std::wstring Widen1252(const std::string& text);
-std::string Narrow1252(const wchar_t* text);
-std::string Narrow1252(const std::wstring& text);
+std::wstring widen1252(const char* text);
+std::wstring widen1252(const std::string& text);
+std::string narrow1252(const wchar_t* text);
+std::string narrow1252(const std::wstring& text);
 
 // One character each way; characters outside 1252 become '?'.
-wchar_t Widen1252(char character);
-char Narrow1252(wchar_t character);
+wchar_t widen1252(char character);
+char narrow1252(wchar_t character);

@@ -8,10 +8,10 @@
 
 namespace {
 
-void FreeGlobal(HGLOBAL memory) {
+void freeGlobal(HGLOBAL memory) {
     GlobalFree(memory);
 }
-using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
+using UniqueGlobal = Unique<HGLOBAL, freeGlobal>;
 using UniquePrinterDC = Unique<HDC, handle_close::memoryDC>; // DeleteDC
 
 } // namespace
@@ -37,5 +37,5 @@ void PrintReport(HWND owner, const std::string& title, const std::string& docume
         return;
     }
     PrinterReportDevice device(printer.get());
-    PrintReportDocument(device, title, documentName, lines);
+    printReportDocument(device, title, documentName, lines);
 }

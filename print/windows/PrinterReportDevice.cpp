@@ -38,7 +38,7 @@ PrinterReportDevice::~PrinterReportDevice() {
 }
 
 void PrinterReportDevice::startDocument(const std::string& documentName) {
-    const std::wstring name = Widen1252(documentName);
+    const std::wstring name = widen1252(documentName);
     DOCINFOW info{};
     info.cbSize = sizeof info;
     info.lpszDocName = name.c_str();
@@ -58,7 +58,7 @@ void PrinterReportDevice::endPage() {
 }
 
 void PrinterReportDevice::textOut(int x, int y, const std::string& text) {
-    const std::wstring wide = Widen1252(text);
+    const std::wstring wide = widen1252(text);
     TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 

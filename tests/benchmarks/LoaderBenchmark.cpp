@@ -52,7 +52,7 @@ void BM_UnscrambleAndParse(benchmark::State& state) {
     auto text = std::make_unique<DataFileText>();
     auto db = std::make_unique<RefrigerantDatabase>();
     for (auto _ : state) {
-        const int length = UnscrambleData(bytes.data(), bytes.size(), *text);
+        const int length = unscrambleData(bytes.data(), bytes.size(), *text);
         const bool loaded = ParseDatabase(*text, *db);
         benchmark::DoNotOptimize(length);
         benchmark::DoNotOptimize(loaded);

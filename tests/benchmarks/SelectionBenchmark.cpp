@@ -21,7 +21,7 @@ const RefrigerantDatabase* shippedDatabase() {
                                                std::istreambuf_iterator<char>());
         auto text = std::make_unique<DataFileText>();
         auto loaded = std::make_unique<RefrigerantDatabase>();
-        if (UnscrambleData(bytes.data(), bytes.size(), *text) == 0 ||
+        if (unscrambleData(bytes.data(), bytes.size(), *text) == 0 ||
             !ParseDatabase(*text, *loaded)) {
             loaded.reset();
         }
@@ -49,7 +49,7 @@ void BM_RunSelectionDefaults(benchmark::State& state) {
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(result.optimalIndex);
     }
-    if (!HasRecommendation(result)) {
+    if (!hasRecommendation(result)) {
         state.SkipWithError("the default inputs gave no recommendation");
     }
 }

@@ -11,7 +11,7 @@ TEST(ButtonShadePalette, ThreeColourGradient) {
     const ShadeColour left{255, 0, 0};
     const ShadeColour middle{0, 255, 0};
     const ShadeColour right{0, 0, 255};
-    const ShadePalette palette = MakeShadePalette(left, middle, right);
+    const ShadePalette palette = makeShadePalette(left, middle, right);
     EXPECT_EQ(palette[0], right);
     EXPECT_EQ(palette[255], left);
     // Entry 64 is halfway from right to middle; entry 128 is written twice,
@@ -23,47 +23,47 @@ TEST(ButtonShadePalette, ThreeColourGradient) {
 
     // The main window's buttons: one colour everywhere, and blending by 0 %
     // keeps it.
-    ShadePalette flat = MakeShadePalette(kBlue, kBlue, kBlue);
-    BlendShadePalette(flat, kBlend, 0);
+    ShadePalette flat = makeShadePalette(kBlue, kBlue, kBlue);
+    blendShadePalette(flat, kBlend, 0);
     for (const ShadeColour& entry : flat) {
         EXPECT_EQ(entry, kBlue);
     }
 }
 
 TEST(ButtonShadePalette, BlendPercentClamped) {
-    ShadePalette palette = MakeShadePalette(kBlue, kBlue, kBlue);
-    BlendShadePalette(palette, kBlend, 50);
+    ShadePalette palette = makeShadePalette(kBlue, kBlue, kBlue);
+    blendShadePalette(palette, kBlend, 50);
     EXPECT_EQ(palette[10], (ShadeColour{3, (130 + 79) / 2, (197 + 190) / 2}));
 
-    ShadePalette full = MakeShadePalette(kBlue, kBlue, kBlue);
-    BlendShadePalette(full, kBlend, 250);
+    ShadePalette full = makeShadePalette(kBlue, kBlue, kBlue);
+    blendShadePalette(full, kBlend, 250);
     EXPECT_EQ(full[200], kBlend);
 
-    ShadePalette none = MakeShadePalette(kBlue, kBlue, kBlue);
-    BlendShadePalette(none, kBlend, -40);
+    ShadePalette none = makeShadePalette(kBlue, kBlue, kBlue);
+    blendShadePalette(none, kBlend, -40);
     EXPECT_EQ(none[200], kBlue);
 }
 
 TEST(ButtonShadeFace, IndexPerColumn) {
     // Granularity 0: from 255 at the left edge falling toward 0; rand()
     // values below 32767 add nothing.
-    EXPECT_EQ(ShadeFaceIndex(0, 80, 0, 0), 255);
-    EXPECT_EQ(ShadeFaceIndex(40, 80, 0, 12345), 127);
-    EXPECT_EQ(ShadeFaceIndex(79, 80, 0, 32766), 3);
+    EXPECT_EQ(shadeFaceIndex(0, 80, 0, 0), 255);
+    EXPECT_EQ(shadeFaceIndex(40, 80, 0, 12345), 127);
+    EXPECT_EQ(shadeFaceIndex(79, 80, 0, 32766), 3);
     // rand() == 32767 would give 256 at the left edge: kept inside the palette.
-    EXPECT_EQ(ShadeFaceIndex(0, 80, 0, 32767), 255);
-    EXPECT_EQ(ShadeFaceIndex(79, 80, 0, 32767), 4);
+    EXPECT_EQ(shadeFaceIndex(0, 80, 0, 32767), 255);
+    EXPECT_EQ(shadeFaceIndex(79, 80, 0, 32767), 4);
     // Granularity 10: 10 .. 245 plus noise of -10 (rand() 0) .. +10 (32767).
-    EXPECT_EQ(ShadeFaceIndex(0, 100, 10, 0), 245 - 10);
-    EXPECT_EQ(ShadeFaceIndex(0, 100, 10, 16384), 245);
-    EXPECT_EQ(ShadeFaceIndex(99, 100, 10, 0), 2);
-    EXPECT_EQ(ShadeFaceIndex(99, 100, 10, 32767), 22);
+    EXPECT_EQ(shadeFaceIndex(0, 100, 10, 0), 245 - 10);
+    EXPECT_EQ(shadeFaceIndex(0, 100, 10, 16384), 245);
+    EXPECT_EQ(shadeFaceIndex(99, 100, 10, 0), 2);
+    EXPECT_EQ(shadeFaceIndex(99, 100, 10, 32767), 22);
     // Degenerate sizes and granularities never leave 0 .. 255 or divide by 0.
-    EXPECT_EQ(ShadeFaceIndex(0, 0, 0, 0), 0);
-    EXPECT_GE(ShadeFaceIndex(0, 10, 200, 32767), 0);
-    EXPECT_LE(ShadeFaceIndex(0, 10, 200, 32767), 255);
-    EXPECT_LE(ShadeFaceIndex(0, 10, 40000, 32767), 255);
-    EXPECT_GE(ShadeFaceIndex(9, 10, -300, 0), 0);
+    EXPECT_EQ(shadeFaceIndex(0, 0, 0, 0), 0);
+    EXPECT_GE(shadeFaceIndex(0, 10, 200, 32767), 0);
+    EXPECT_LE(shadeFaceIndex(0, 10, 200, 32767), 255);
+    EXPECT_LE(shadeFaceIndex(0, 10, 40000, 32767), 255);
+    EXPECT_GE(shadeFaceIndex(9, 10, -300, 0), 0);
 }
 
 TEST(ButtonShadeFace, FacesAndFocusStrips) {
@@ -74,7 +74,7 @@ TEST(ButtonShadeFace, FacesAndFocusStrips) {
     parameters.blendColour = kBlend;
     parameters.highlight = 100;
     int calls = 0;
-    const ShadeFaces faces = MakeShadeFaces(parameters, 80, [&calls] {
+    const ShadeFaces faces = makeShadeFaces(parameters, 80, [&calls] {
         ++calls;
         return 0;
     });
@@ -88,10 +88,10 @@ TEST(ButtonShadeFace, FacesAndFocusStrips) {
     // Hover blended fully toward the left colour.
     EXPECT_EQ(faces.hoverPalette[0], parameters.left);
 
-    EXPECT_EQ(FocusStripLengthH(80, 4), 71);
-    EXPECT_EQ(FocusStripLengthV(25, 4), 17);
-    EXPECT_EQ(FocusStripLengthH(5, 4), 1);
-    EXPECT_EQ(FocusStripLengthV(2, 4), 1);
-    const std::vector<std::uint8_t> strip = FocusStripIndices(5);
+    EXPECT_EQ(focusStripLengthH(80, 4), 71);
+    EXPECT_EQ(focusStripLengthV(25, 4), 17);
+    EXPECT_EQ(focusStripLengthH(5, 4), 1);
+    EXPECT_EQ(focusStripLengthV(2, 4), 1);
+    const std::vector<std::uint8_t> strip = focusStripIndices(5);
     EXPECT_EQ(strip, (std::vector<std::uint8_t>{0, 255, 0, 255, 0}));
 }

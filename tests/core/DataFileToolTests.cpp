@@ -22,7 +22,7 @@ unsigned char stored(char c) {
 
 std::string textOf(const std::vector<unsigned char>& bytes) {
     auto text = std::make_unique<DataFileText>();
-    const int length = UnscrambleData(bytes.data(), bytes.size(), *text);
+    const int length = unscrambleData(bytes.data(), bytes.size(), *text);
     return std::string(text->chars, static_cast<std::size_t>(length));
 }
 
@@ -47,16 +47,16 @@ TEST(DataFileReader, UnscramblesTheEvenBytes) {
     const std::vector<unsigned char> bytes = {stored('A'), 0x00, stored('z'), 0xFF,
                                               0x10,        0x7E, stored('!')};
     auto text = std::make_unique<DataFileText>();
-    EXPECT_EQ(UnscrambleData(bytes.data(), bytes.size(), *text), 3); // 7 bytes: 3 characters
+    EXPECT_EQ(unscrambleData(bytes.data(), bytes.size(), *text), 3); // 7 bytes: 3 characters
     EXPECT_EQ(text->length, 3);
     EXPECT_EQ(std::string(text->chars, 3), std::string("Az\xDB")); // 0x10 - 53 wraps to 0xDB
     EXPECT_EQ(text->chars[3], 0);
 
     // Fewer than two bytes give nothing, and the old text is cleared.
-    EXPECT_EQ(UnscrambleData(bytes.data(), 1, *text), 0);
+    EXPECT_EQ(unscrambleData(bytes.data(), 1, *text), 0);
     EXPECT_EQ(text->chars[0], 0);
     EXPECT_EQ(text->length, 0);
-    EXPECT_EQ(UnscrambleData(nullptr, 10, *text), 0);
+    EXPECT_EQ(unscrambleData(nullptr, 10, *text), 0);
 }
 
 TEST(DataFileReader, TextModeTranslationOfTheStoredBytes) {
@@ -80,7 +80,7 @@ TEST(DataFileReader, OnlyTheFirst102400BytesAreLookedAt) {
         bytes.push_back(0x20);
     }
     auto text = std::make_unique<DataFileText>();
-    EXPECT_EQ(UnscrambleData(bytes.data(), bytes.size(), *text), MAX_DATA_TEXT);
+    EXPECT_EQ(unscrambleData(bytes.data(), bytes.size(), *text), MAX_DATA_TEXT);
     EXPECT_EQ(text->chars[MAX_DATA_TEXT - 1], 'a' + (MAX_DATA_TEXT - 1) % 26);
     EXPECT_EQ(text->chars[MAX_DATA_TEXT], 0);
 
@@ -206,7 +206,7 @@ TEST(ShippedDataFile, PacksAndLoads) {
     ASSERT_TRUE(shipped.loaded) << shipped.failure.line << ": " << shipped.failure.reason;
     const RefrigerantDatabase& db = *shipped.db;
 
-    EXPECT_TRUE(IsDatabaseUsable(db));
+    EXPECT_TRUE(isDatabaseUsable(db));
     EXPECT_GE(db.refrigerantCount, 10);
     EXPECT_GE(db.europeDiameters.count, 9);
     EXPECT_GE(db.northAmericaDiameters.count, 9);
@@ -242,10 +242,10 @@ TEST(ShippedDataFile, CorrelationsGiveUsableFlowOverTheirRanges) {
             const double tc = r.condMin + (r.condMax - r.condMin) * (step / 4 % 4) / 3.0;
             const double trg =
                 r.returnGasMin + (r.returnGasMax - r.returnGasMin) * (step / 16) / 3.0;
-            EXPECT_GT(HeatLoadDivisor(r, te, tc, trg), 0) << r.name;
-            const double low = FlowRate(r, 20, te, tc, trg);
-            const double high = FlowRate(r, 500, te, tc, trg);
-            EXPECT_TRUE(IsUsableFlow(low) && IsUsableFlow(high))
+            EXPECT_GT(heatLoadDivisor(r, te, tc, trg), 0) << r.name;
+            const double low = nitrogenFlowRate(r, 20, te, tc, trg);
+            const double high = nitrogenFlowRate(r, 500, te, tc, trg);
+            EXPECT_TRUE(isUsableFlow(low) && isUsableFlow(high))
                 << r.name << " " << te << " " << tc << " " << trg;
             EXPECT_GT(high, low) << r.name;
         }
@@ -258,9 +258,9 @@ TEST(ShippedDataFile, CorrelationsGiveUsableFlowOverTheirRanges) {
             continue;
         }
         double lengths[MAX_DIAMETERS];
-        ComputeTubeLengths(db.europeDiameters.values, db.europeDiameters.count,
-                           FlowRate(r, 110, -25, 55, 32), lengths);
-        const int best = FindOptimalTube(lengths, db.europeDiameters.count, db.targetLength);
+        computeTubeLengths(db.europeDiameters.values, db.europeDiameters.count,
+                           nitrogenFlowRate(r, 110, -25, 55, 32), lengths);
+        const int best = findOptimalTube(lengths, db.europeDiameters.count, db.targetLength);
         EXPECT_GE(db.europeDiameters.values[best], 0.6) << r.name;
         EXPECT_LE(db.europeDiameters.values[best], 0.8) << r.name;
         EXPECT_GE(lengths[best], 2.0) << r.name;

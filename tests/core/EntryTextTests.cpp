@@ -62,7 +62,7 @@ Field apply(Field field, unsigned char typed, const KeystrokeOutcome& outcome,
         break;
     }
     if (outcome.normaliseAfter) {
-        field.text = NumericValidText(field.text, format);
+        field.text = numericValidText(field.text, format);
     }
     return field;
 }
@@ -72,7 +72,7 @@ Field type(Field field, const std::string& characters, const NumericFieldFormat&
         const auto typed = static_cast<unsigned char>(c);
         field =
             apply(field, typed,
-                  NumericTypedCharacter(field.text, field.selection, typed, false, format), format);
+                  numericTypedCharacter(field.text, field.selection, typed, false, format), format);
     }
     return field;
 }
@@ -80,30 +80,30 @@ Field type(Field field, const std::string& characters, const NumericFieldFormat&
 } // namespace
 
 TEST(NumericValidText, KeepsTheFieldsForm) {
-    EXPECT_EQ(NumericValidText("12a3.4.56789", kDot), "123.456");
-    EXPECT_EQ(NumericValidText("5-", kDot), "-5");
-    EXPECT_EQ(NumericValidText("1234567890.5", kDot), "123456789.5");
-    EXPECT_EQ(NumericValidText("0.000293", kDot), "0.000");
-    EXPECT_EQ(NumericValidText("-", kDot), "-");
-    EXPECT_EQ(NumericValidText("", kDot), "");
-    EXPECT_EQ(NumericValidText("007", kDot), "007");
-    EXPECT_EQ(NumericValidText("--1-2", kDot), "-12");
+    EXPECT_EQ(numericValidText("12a3.4.56789", kDot), "123.456");
+    EXPECT_EQ(numericValidText("5-", kDot), "-5");
+    EXPECT_EQ(numericValidText("1234567890.5", kDot), "123456789.5");
+    EXPECT_EQ(numericValidText("0.000293", kDot), "0.000");
+    EXPECT_EQ(numericValidText("-", kDot), "-");
+    EXPECT_EQ(numericValidText("", kDot), "");
+    EXPECT_EQ(numericValidText("007", kDot), "007");
+    EXPECT_EQ(numericValidText("--1-2", kDot), "-12");
     // Pasted text: the ',' is just another character when '.' is the point.
-    EXPECT_EQ(NumericValidText("abc1,234.5x", kDot), "1234.5");
+    EXPECT_EQ(numericValidText("abc1,234.5x", kDot), "1234.5");
     // Backspacing the point out of 123456789.123: the decimals become extra
     // whole digits and are dropped.
-    EXPECT_EQ(NumericValidText("123456789123", kDot), "123456789");
+    EXPECT_EQ(numericValidText("123456789123", kDot), "123456789");
 }
 
 TEST(NumericValidText, LocaleAndFormatVariants) {
     const NumericFieldFormat comma = commaFormat();
-    EXPECT_EQ(NumericValidText("1.234,56789", comma), "1234,567");
+    EXPECT_EQ(numericValidText("1.234,56789", comma), "1234,567");
     NumericFieldFormat wholeOnly;
     wholeOnly.maxDecimalPlaces = 0;
-    EXPECT_EQ(NumericValidText("12.5", wholeOnly), "12");
+    EXPECT_EQ(numericValidText("12.5", wholeOnly), "12");
     NumericFieldFormat positive;
     positive.negativesAllowed = false;
-    EXPECT_EQ(NumericValidText("-12", positive), "12");
+    EXPECT_EQ(numericValidText("-12", positive), "12");
 }
 
 TEST(NumericTypedCharacter, WholeDigitLimit) {
@@ -127,7 +127,7 @@ TEST(NumericTypedCharacter, WholeDigitLimit) {
     EXPECT_EQ(field.text, "152");
     // Overwriting in front of the sign never leaves ten whole digits.
     field = type(caretAt("-123456789", 0), "4");
-    EXPECT_EQ(NumericValidText(field.text, kDot), field.text);
+    EXPECT_EQ(numericValidText(field.text, kDot), field.text);
 }
 
 TEST(NumericTypedCharacter, DecimalLimit) {
@@ -181,15 +181,15 @@ TEST(NumericTypedCharacter, OtherCharactersAndReadOnly) {
     // Backspace goes to the edit control and the text is normalised after it.
     Field field = type(caretAt("123456789.123", 10), "\b");
     EXPECT_EQ(field.text, "123456789");
-    const KeystrokeOutcome backspace = NumericTypedCharacter("1", {1, 1}, '\b', false, kDot);
+    const KeystrokeOutcome backspace = numericTypedCharacter("1", {1, 1}, '\b', false, kDot);
     EXPECT_EQ(backspace.action, KeystrokeAction::Default);
     EXPECT_TRUE(backspace.normaliseAfter);
     // A read-only field swallows everything, control characters included.
-    EXPECT_EQ(NumericTypedCharacter("1", {1, 1}, '5', true, kDot).action, KeystrokeAction::Drop);
-    EXPECT_EQ(NumericTypedCharacter("1", {1, 1}, '\b', true, kDot).action, KeystrokeAction::Drop);
+    EXPECT_EQ(numericTypedCharacter("1", {1, 1}, '5', true, kDot).action, KeystrokeAction::Drop);
+    EXPECT_EQ(numericTypedCharacter("1", {1, 1}, '\b', true, kDot).action, KeystrokeAction::Drop);
     // A selection given back to front or beyond the text is held within it.
     const KeystrokeOutcome reversed =
-        NumericTypedCharacter("123456789", {40, -3}, '5', false, kDot);
+        numericTypedCharacter("123456789", {40, -3}, '5', false, kDot);
     EXPECT_EQ(reversed.action, KeystrokeAction::Replace);
     EXPECT_EQ(reversed.range.start, 0);
     EXPECT_EQ(reversed.range.end, 9);
@@ -204,60 +204,60 @@ TEST(NumericTypedCharacter, CommaAsPoint) {
 }
 
 TEST(NumericValueText, RoundsToThreeDecimalsAndTrims) {
-    EXPECT_EQ(NumericValueText(110, true, kDot), "110");
-    EXPECT_EQ(NumericValueText(375.33, true, kDot), "375.33");
-    EXPECT_EQ(NumericValueText(-25, true, kDot), "-25");
+    EXPECT_EQ(numericValueText(110, true, kDot), "110");
+    EXPECT_EQ(numericValueText(375.33, true, kDot), "375.33");
+    EXPECT_EQ(numericValueText(-25, true, kDot), "-25");
     // Rounded, not cut: W to Btu/hr of 110 W.
-    EXPECT_EQ(NumericValueText(375.3355793, true, kDot), "375.336");
-    EXPECT_EQ(NumericValueText(0.0002930667, true, kDot), "0");
-    EXPECT_EQ(NumericValueText(-0.0002, true, kDot), "0");
-    EXPECT_EQ(NumericValueText(109.99987, true, kDot), "110");
-    EXPECT_EQ(NumericValueText(0.0005, true, kDot), "0.001");
-    EXPECT_EQ(NumericValueText(-0.0005, true, kDot), "-0.001");
-    EXPECT_EQ(NumericValueText(-13.00000001, true, kDot), "-13");
-    EXPECT_EQ(NumericValueText(89.6, true, kDot), "89.6");
-    EXPECT_EQ(NumericValueText(12.5, false, kDot), "12.500");
-    EXPECT_EQ(NumericValueText(12.5, true, commaFormat()), "12,5");
+    EXPECT_EQ(numericValueText(375.3355793, true, kDot), "375.336");
+    EXPECT_EQ(numericValueText(0.0002930667, true, kDot), "0");
+    EXPECT_EQ(numericValueText(-0.0002, true, kDot), "0");
+    EXPECT_EQ(numericValueText(109.99987, true, kDot), "110");
+    EXPECT_EQ(numericValueText(0.0005, true, kDot), "0.001");
+    EXPECT_EQ(numericValueText(-0.0005, true, kDot), "-0.001");
+    EXPECT_EQ(numericValueText(-13.00000001, true, kDot), "-13");
+    EXPECT_EQ(numericValueText(89.6, true, kDot), "89.6");
+    EXPECT_EQ(numericValueText(12.5, false, kDot), "12.500");
+    EXPECT_EQ(numericValueText(12.5, true, commaFormat()), "12,5");
     // Beyond nine whole digits the set-text rule keeps the first nine.
-    EXPECT_EQ(NumericValidText(NumericValueText(1e10, true, kDot), kDot), "100000000");
-    EXPECT_EQ(NumericValidText(NumericValueText(1234567890.5, true, kDot), kDot), "123456789.5");
-    EXPECT_EQ(NumericValidText(NumericValueText(-1e300, true, kDot), kDot), "-100000000");
+    EXPECT_EQ(numericValidText(numericValueText(1e10, true, kDot), kDot), "100000000");
+    EXPECT_EQ(numericValidText(numericValueText(1234567890.5, true, kDot), kDot), "123456789.5");
+    EXPECT_EQ(numericValidText(numericValueText(-1e300, true, kDot), kDot), "-100000000");
     // Not a number or infinite: no garbage digits.
-    EXPECT_EQ(NumericValueText(std::numeric_limits<double>::quiet_NaN(), true, kDot), "0");
-    EXPECT_EQ(NumericValueText(-std::numeric_limits<double>::infinity(), true, kDot), "0");
+    EXPECT_EQ(numericValueText(std::numeric_limits<double>::quiet_NaN(), true, kDot), "0");
+    EXPECT_EQ(numericValueText(-std::numeric_limits<double>::infinity(), true, kDot), "0");
 }
 
 TEST(NumericValueText, EnergyRoundTripReturnsToTheEnteredValue) {
     // 110 W -> Btu/hr -> W with the program's factors.
-    const std::string btu = NumericValueText(110 * 3.41214163, true, kDot);
+    const std::string btu = numericValueText(110 * 3.41214163, true, kDot);
     EXPECT_EQ(btu, "375.336");
-    EXPECT_EQ(NumericValueText(NumericTextValue(btu, kDot) * 0.29307107, true, kDot), "110");
+    EXPECT_EQ(numericValueText(numericTextValue(btu, kDot) * 0.29307107, true, kDot), "110");
 }
 
 TEST(NumericTextValue, ReadsDigitsPointAndSign) {
-    EXPECT_EQ(NumericTextValue("", kDot), 0.0);
-    EXPECT_EQ(NumericTextValue("-", kDot), 0.0);
-    EXPECT_EQ(NumericTextValue(".", kDot), 0.0);
-    EXPECT_EQ(NumericTextValue("-.", kDot), 0.0);
-    EXPECT_DOUBLE_EQ(NumericTextValue("375.336", kDot), 375.336);
-    EXPECT_DOUBLE_EQ(NumericTextValue("-25", kDot), -25.0);
-    EXPECT_DOUBLE_EQ(NumericTextValue("5-", kDot), -5.0);
-    EXPECT_DOUBLE_EQ(NumericTextValue("1.2.3", kDot), 1.23);
-    EXPECT_DOUBLE_EQ(NumericTextValue(".5", kDot), 0.5);
-    EXPECT_DOUBLE_EQ(NumericTextValue("123456789.123", kDot), 123456789.123);
-    EXPECT_DOUBLE_EQ(NumericTextValue("12,5", commaFormat()), 12.5);
+    EXPECT_EQ(numericTextValue("", kDot), 0.0);
+    EXPECT_EQ(numericTextValue("-", kDot), 0.0);
+    EXPECT_EQ(numericTextValue(".", kDot), 0.0);
+    EXPECT_EQ(numericTextValue("-.", kDot), 0.0);
+    EXPECT_DOUBLE_EQ(numericTextValue("375.336", kDot), 375.336);
+    EXPECT_DOUBLE_EQ(numericTextValue("-25", kDot), -25.0);
+    EXPECT_DOUBLE_EQ(numericTextValue("5-", kDot), -5.0);
+    EXPECT_DOUBLE_EQ(numericTextValue("1.2.3", kDot), 1.23);
+    EXPECT_DOUBLE_EQ(numericTextValue(".5", kDot), 0.5);
+    EXPECT_DOUBLE_EQ(numericTextValue("123456789.123", kDot), 123456789.123);
+    EXPECT_DOUBLE_EQ(numericTextValue("12,5", commaFormat()), 12.5);
     // With ',' as the point a '.' is just another character.
-    EXPECT_DOUBLE_EQ(NumericTextValue("1.5", commaFormat()), 15.0);
+    EXPECT_DOUBLE_EQ(numericTextValue("1.5", commaFormat()), 15.0);
     // A very long digit string does not break the conversion.
-    EXPECT_TRUE(std::isfinite(NumericTextValue(std::string(400, '9'), kDot)));
+    EXPECT_TRUE(std::isfinite(numericTextValue(std::string(400, '9'), kDot)));
 }
 
 TEST(FilteredEntryText, RemovesForbiddenCharactersAndCuts) {
     FilteredFieldFormat help;
     help.forbidden = "%'*\"+?><:\\";
-    EXPECT_EQ(FilteredValidText("Heading:", help), "Heading");
-    EXPECT_EQ(FilteredValidText("a%b'c*d\"e+f?g>h<i:j\\k", help), "abcdefghijk");
-    EXPECT_EQ(FilteredValidText("keep spaces and \xBA"
+    EXPECT_EQ(filteredValidText("Heading:", help), "Heading");
+    EXPECT_EQ(filteredValidText("a%b'c*d\"e+f?g>h<i:j\\k", help), "abcdefghijk");
+    EXPECT_EQ(filteredValidText("keep spaces and \xBA"
                                 "C",
                                 help),
               "keep spaces and \xBA"
@@ -265,30 +265,30 @@ TEST(FilteredEntryText, RemovesForbiddenCharactersAndCuts) {
     FilteredFieldFormat short3;
     short3.maxLength = 3;
     short3.forbidden = "x";
-    EXPECT_EQ(FilteredValidText("axbcd", short3), "ab");
-    EXPECT_EQ(FilteredTypedCharacter(':', false, help).action, KeystrokeAction::Drop);
-    EXPECT_EQ(FilteredTypedCharacter('a', false, help).action, KeystrokeAction::Default);
-    EXPECT_EQ(FilteredTypedCharacter('a', true, help).action, KeystrokeAction::Drop);
+    EXPECT_EQ(filteredValidText("axbcd", short3), "ab");
+    EXPECT_EQ(filteredTypedCharacter(':', false, help).action, KeystrokeAction::Drop);
+    EXPECT_EQ(filteredTypedCharacter('a', false, help).action, KeystrokeAction::Default);
+    EXPECT_EQ(filteredTypedCharacter('a', true, help).action, KeystrokeAction::Drop);
 }
 
 TEST(PastedText, AsASingleLineEditControlPastes) {
     // Over the selection, in either order; a caret inserts.
-    EXPECT_EQ(PastedText("1.25", {1, 3}, "9x9", 0), "19x95");
-    EXPECT_EQ(PastedText("1.25", {3, 1}, "9x9", 0), "19x95");
-    EXPECT_EQ(PastedText("12", {1, 1}, "34", 0), "1342");
-    EXPECT_EQ(PastedText("", {0, 0}, "abc1,234.5x", 0), "abc1,234.5x");
+    EXPECT_EQ(pastedText("1.25", {1, 3}, "9x9", 0), "19x95");
+    EXPECT_EQ(pastedText("1.25", {3, 1}, "9x9", 0), "19x95");
+    EXPECT_EQ(pastedText("12", {1, 1}, "34", 0), "1342");
+    EXPECT_EQ(pastedText("", {0, 0}, "abc1,234.5x", 0), "abc1,234.5x");
     // A selection beyond the text is clamped to it.
-    EXPECT_EQ(PastedText("12", {-4, 7}, "5", 0), "5");
-    EXPECT_EQ(PastedText("12", {9, 9}, "5", 0), "125");
+    EXPECT_EQ(pastedText("12", {-4, 7}, "5", 0), "5");
+    EXPECT_EQ(pastedText("12", {9, 9}, "5", 0), "125");
     // The first line only, without the CR of a CR LF; a lone CR stays.
-    EXPECT_EQ(PastedText("", {0, 0}, "12\r\n34", 0), "12");
-    EXPECT_EQ(PastedText("", {0, 0}, "12\n34", 0), "12");
-    EXPECT_EQ(PastedText("7", {1, 1}, "\r\n34", 0), "7");
-    EXPECT_EQ(PastedText("", {0, 0}, "1\r2", 0), "1\r2");
-    EXPECT_EQ(PastedText("", {0, 0}, "12\r", 0), "12\r");
+    EXPECT_EQ(pastedText("", {0, 0}, "12\r\n34", 0), "12");
+    EXPECT_EQ(pastedText("", {0, 0}, "12\n34", 0), "12");
+    EXPECT_EQ(pastedText("7", {1, 1}, "\r\n34", 0), "7");
+    EXPECT_EQ(pastedText("", {0, 0}, "1\r2", 0), "1\r2");
+    EXPECT_EQ(pastedText("", {0, 0}, "12\r", 0), "12\r");
     // No more than the limit leaves room for; the replaced part makes room.
-    EXPECT_EQ(PastedText("1234", {4, 4}, "5678", 6), "123456");
-    EXPECT_EQ(PastedText("1234", {0, 2}, "5678", 6), "567834");
-    EXPECT_EQ(PastedText("123456", {6, 6}, "7", 6), "123456");
-    EXPECT_EQ(PastedText("1234567", {7, 7}, "8", 6), "1234567");
+    EXPECT_EQ(pastedText("1234", {4, 4}, "5678", 6), "123456");
+    EXPECT_EQ(pastedText("1234", {0, 2}, "5678", 6), "567834");
+    EXPECT_EQ(pastedText("123456", {6, 6}, "7", 6), "123456");
+    EXPECT_EQ(pastedText("1234567", {7, 7}, "8", 6), "1234567");
 }

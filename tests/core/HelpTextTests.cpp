@@ -42,7 +42,7 @@ std::string Filtered(const std::string& text) {
 } // namespace
 
 TEST(HelpText, BuiltInTextHasSixtyTwoLinesInFourBlocks) {
-    const std::vector<std::string> lines = CrLfLines(BuiltInHelpText());
+    const std::vector<std::string> lines = CrLfLines(builtInHelpText());
     ASSERT_EQ(lines.size(), 62u);
 
     // Blocks are runs of lines ending in two empty lines; inside a block
@@ -110,7 +110,7 @@ TEST(HelpText, BuiltInTextHasSixtyTwoLinesInFourBlocks) {
 }
 
 TEST(HelpText, OnScreenOnlyTheHeadingsLoseTheirColons) {
-    const std::string text = BuiltInHelpText();
+    const std::string text = builtInHelpText();
     const std::string shown = Filtered(text);
     EXPECT_EQ(text.size() - shown.size(), 3u);
     EXPECT_NE(shown.find("\r\nIntroduction\r\n"), std::string::npos);
@@ -121,27 +121,27 @@ TEST(HelpText, OnScreenOnlyTheHeadingsLoseTheirColons) {
 
 TEST(HelpText, DatabaseLinesReplaceTheBuiltInText) {
     auto db = std::make_unique<RefrigerantDatabase>();
-    EXPECT_EQ(HelpTextFor(*db), BuiltInHelpText());
+    EXPECT_EQ(helpTextFor(*db), builtInHelpText());
 
     std::strcpy(db->helpLines[0], "Olvane help: \"quoted\" 50% <b>");
     db->helpLines[1][0] = '\0';
     std::strcpy(db->helpLines[2], "last line");
     std::strcpy(db->helpLines[3], "not counted");
     db->helpLineCount = 3;
-    EXPECT_EQ(HelpTextFor(*db), "Olvane help: \"quoted\" 50% <b>\r\n\r\nlast line\r\n");
-    EXPECT_EQ(Filtered(HelpTextFor(*db)), "Olvane help quoted 50 b\r\n\r\nlast line\r\n");
+    EXPECT_EQ(helpTextFor(*db), "Olvane help: \"quoted\" 50% <b>\r\n\r\nlast line\r\n");
+    EXPECT_EQ(Filtered(helpTextFor(*db)), "Olvane help quoted 50 b\r\n\r\nlast line\r\n");
 
     // A full row without its terminating zero is still cut at its capacity,
     // and a count beyond the table reads no further than the table.
     std::memset(db->helpLines[0], 'x', MAX_HELP_LINE_LENGTH + 1);
     db->helpLineCount = 1;
-    EXPECT_EQ(HelpTextFor(*db), std::string(MAX_HELP_LINE_LENGTH, 'x') + "\r\n");
+    EXPECT_EQ(helpTextFor(*db), std::string(MAX_HELP_LINE_LENGTH, 'x') + "\r\n");
     db->helpLineCount = MAX_HELP_LINES + 20;
-    EXPECT_EQ(CrLfLines(HelpTextFor(*db)).size(), static_cast<std::size_t>(MAX_HELP_LINES));
+    EXPECT_EQ(CrLfLines(helpTextFor(*db)).size(), static_cast<std::size_t>(MAX_HELP_LINES));
 }
 
 TEST(HelpText, DisclaimerHasSixLinesInTheMakersName) {
-    const std::vector<std::string> lines = CrLfLines(DisclaimerText());
+    const std::vector<std::string> lines = CrLfLines(disclaimerText());
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Disclaimer:");
     EXPECT_EQ(lines[1], "");

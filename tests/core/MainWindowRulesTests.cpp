@@ -27,14 +27,14 @@ ControlRect rectOf(const MainLayout& layout, int controlId) {
 } // namespace
 
 TEST(MainLayout, RightInsetSteps) {
-    EXPECT_EQ(RightInset(699), 0);
-    EXPECT_EQ(RightInset(700), 46);
-    EXPECT_EQ(RightInset(1500), 100);
-    EXPECT_EQ(RightInset(0), 0);
+    EXPECT_EQ(rightInset(699), 0);
+    EXPECT_EQ(rightInset(700), 46);
+    EXPECT_EQ(rightInset(1500), 100);
+    EXPECT_EQ(rightInset(0), 0);
 }
 
 TEST(MainLayout, ControlsFollowTheEdges) {
-    const MainLayout layout = ComputeMainLayout(784, 601);
+    const MainLayout layout = computeMainLayout(784, 601);
     EXPECT_EQ(layout.rightInset, 52);
     EXPECT_EQ(layout.fieldColumn, 784 - 110 - 52);
     EXPECT_EQ(layout.panelLeft, 784 - 330 - 52);
@@ -59,100 +59,100 @@ TEST(MainLayout, ControlsFollowTheEdges) {
 
     // The list is 308 wide whatever the width.
     for (int width : {685, 699, 700, 1000, 1919}) {
-        const ControlRect list = rectOf(ComputeMainLayout(width, 600), IDC_MAIN_RESULTS);
+        const ControlRect list = rectOf(computeMainLayout(width, 600), IDC_MAIN_RESULTS);
         EXPECT_EQ(list.width, 308) << width;
         EXPECT_EQ(list.height, 201);
-        EXPECT_EQ(list.left, width - 330 - RightInset(width) + 6);
+        EXPECT_EQ(list.left, width - 330 - rightInset(width) + 6);
     }
 }
 
 TEST(WindowPlacement, StoredPlacementFitsTheScreen) {
     // A width beyond the screen: left edge 10, 20 pixels less than the metric.
-    WindowPlacement placement = FitStoredPlacement({300, 200, 5000, 640}, 1920, 1000);
+    WindowPlacement placement = fitStoredPlacement({300, 200, 5000, 640}, 1920, 1000);
     EXPECT_EQ(placement.left, 10);
     EXPECT_EQ(placement.width, 1900);
     EXPECT_EQ(placement.top, 200);
     EXPECT_EQ(placement.height, 640);
     // The height alike, independently of the width.
-    placement = FitStoredPlacement({300, 200, 800, 1200}, 1920, 1000);
+    placement = fitStoredPlacement({300, 200, 800, 1200}, 1920, 1000);
     EXPECT_EQ(placement.left, 300);
     EXPECT_EQ(placement.top, 10);
     EXPECT_EQ(placement.height, 980);
     // A position off the screen stays when the size fits; so does a size
     // below the dragging minimum, and a width equal to the metric.
-    placement = FitStoredPlacement({-3000, 5000, 400, 300}, 1920, 1000);
+    placement = fitStoredPlacement({-3000, 5000, 400, 300}, 1920, 1000);
     EXPECT_EQ(placement.left, -3000);
     EXPECT_EQ(placement.top, 5000);
     EXPECT_EQ(placement.width, 400);
     EXPECT_EQ(placement.height, 300);
-    EXPECT_EQ(FitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).width, 1920);
+    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).width, 1920);
 }
 
 TEST(WindowPlacement, MinimumTrackSize) {
-    TrackRect rect = HoldMinimumTrackSize({100, 50, 600, 400});
+    TrackRect rect = holdMinimumTrackSize({100, 50, 600, 400});
     EXPECT_EQ(rect.left, 100);
     EXPECT_EQ(rect.top, 50);
     EXPECT_EQ(rect.right, 785);
     EXPECT_EQ(rect.bottom, 650);
-    rect = HoldMinimumTrackSize({100, 50, 900, 700});
+    rect = holdMinimumTrackSize({100, 50, 900, 700});
     EXPECT_EQ(rect.right, 900);
     EXPECT_EQ(rect.bottom, 700);
     // An inverted rectangle is held too, without overflowing.
-    rect = HoldMinimumTrackSize(
+    rect = holdMinimumTrackSize(
         {std::numeric_limits<int>::max() - 10, 0, std::numeric_limits<int>::min(), 0});
     EXPECT_EQ(static_cast<long long>(rect.right) - rect.left, 685);
 }
 
 TEST(StoredInputs, HundredthsAreRoundedHalfAwayFromZero) {
-    EXPECT_EQ(StoredHundredths(110.5), 11050);
-    EXPECT_EQ(StoredHundredths(-25.25), -2525);
-    EXPECT_EQ(StoredHundredths(110), 11000);
-    EXPECT_EQ(StoredHundredths(0), 0);
+    EXPECT_EQ(storedHundredths(110.5), 11050);
+    EXPECT_EQ(storedHundredths(-25.25), -2525);
+    EXPECT_EQ(storedHundredths(110), 11000);
+    EXPECT_EQ(storedHundredths(0), 0);
     // Truncation stored these one hundredth low.
-    EXPECT_EQ(StoredHundredths(1.15), 115);
-    EXPECT_EQ(StoredHundredths(-1.15), -115);
-    EXPECT_EQ(StoredHundredths(375.336), 37534);
+    EXPECT_EQ(storedHundredths(1.15), 115);
+    EXPECT_EQ(storedHundredths(-1.15), -115);
+    EXPECT_EQ(storedHundredths(375.336), 37534);
     // The third decimal rounds the halves away from zero.
-    EXPECT_EQ(StoredHundredths(12.345), 1235);
-    EXPECT_EQ(StoredHundredths(-12.345), -1235);
-    EXPECT_EQ(StoredHundredths(12.344), 1234);
-    EXPECT_EQ(StoredHundredths(0.004), 0);
-    EXPECT_EQ(StoredHundredths(-0.004), 0);
+    EXPECT_EQ(storedHundredths(12.345), 1235);
+    EXPECT_EQ(storedHundredths(-12.345), -1235);
+    EXPECT_EQ(storedHundredths(12.344), 1234);
+    EXPECT_EQ(storedHundredths(0.004), 0);
+    EXPECT_EQ(storedHundredths(-0.004), 0);
     // What a field can hold but the store cannot is held at the 32-bit ends.
-    EXPECT_EQ(StoredHundredths(999999999.999), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(StoredHundredths(-999999999.999), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(StoredHundredths(std::numeric_limits<double>::infinity()),
+    EXPECT_EQ(storedHundredths(999999999.999), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(storedHundredths(-999999999.999), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(storedHundredths(std::numeric_limits<double>::infinity()),
               std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(StoredHundredths(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(StoredHundredths(21474836.47), 2147483647);
+    EXPECT_EQ(storedHundredths(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(storedHundredths(21474836.47), 2147483647);
 
-    EXPECT_DOUBLE_EQ(FromHundredths(11050), 110.5);
-    EXPECT_DOUBLE_EQ(FromHundredths(-2525), -25.25);
+    EXPECT_DOUBLE_EQ(fromHundredths(11050), 110.5);
+    EXPECT_DOUBLE_EQ(fromHundredths(-2525), -25.25);
 }
 
 TEST(StoredInputs, RefrigerantIndexIsClamped) {
-    EXPECT_EQ(ClampRefrigerantIndex(7, 5), 4);
-    EXPECT_EQ(ClampRefrigerantIndex(-3, 5), 0);
-    EXPECT_EQ(ClampRefrigerantIndex(2, 5), 2);
-    EXPECT_EQ(ClampRefrigerantIndex(4, 5), 4);
-    EXPECT_EQ(ClampRefrigerantIndex(std::numeric_limits<std::int32_t>::max(), 50), 49);
-    EXPECT_EQ(ClampRefrigerantIndex(std::numeric_limits<std::int32_t>::min(), 50), 0);
-    EXPECT_EQ(ClampRefrigerantIndex(3, 0), 0);
+    EXPECT_EQ(clampRefrigerantIndex(7, 5), 4);
+    EXPECT_EQ(clampRefrigerantIndex(-3, 5), 0);
+    EXPECT_EQ(clampRefrigerantIndex(2, 5), 2);
+    EXPECT_EQ(clampRefrigerantIndex(4, 5), 4);
+    EXPECT_EQ(clampRefrigerantIndex(std::numeric_limits<std::int32_t>::max(), 50), 49);
+    EXPECT_EQ(clampRefrigerantIndex(std::numeric_limits<std::int32_t>::min(), 50), 0);
+    EXPECT_EQ(clampRefrigerantIndex(3, 0), 0);
 }
 
 TEST(InputUnitConversion, OnlyChangedUnitsConvert) {
-    EXPECT_NEAR(ConvertHeatLoad(110, 1, 0), 375.3355793, 1e-7);
-    EXPECT_NEAR(ConvertHeatLoad(375.336, 0, 1), 110.0001, 1e-4);
-    EXPECT_EQ(ConvertHeatLoad(110, 1, 1), 110);
+    EXPECT_NEAR(convertHeatLoad(110, 1, 0), 375.3355793, 1e-7);
+    EXPECT_NEAR(convertHeatLoad(375.336, 0, 1), 110.0001, 1e-4);
+    EXPECT_EQ(convertHeatLoad(110, 1, 1), 110);
     // Values other than 0 and 1 mean the same unit as 1.
-    EXPECT_EQ(ConvertHeatLoad(110, 5, 1), 110);
-    EXPECT_DOUBLE_EQ(ConvertTemperature(-25, 0, 1), -13);
-    EXPECT_DOUBLE_EQ(ConvertTemperature(55, 0, 1), 131);
-    EXPECT_DOUBLE_EQ(ConvertTemperature(32, 0, 1), 89.6);
-    EXPECT_DOUBLE_EQ(ConvertTemperature(25, 0, 1), 77);
-    EXPECT_NEAR(ConvertTemperature(89.6, 1, 0), 32, 1e-12);
-    EXPECT_EQ(ConvertTemperature(-25, 0, 0), -25);
-    EXPECT_EQ(ConvertTemperature(-25, 1, -1), -25);
+    EXPECT_EQ(convertHeatLoad(110, 5, 1), 110);
+    EXPECT_DOUBLE_EQ(convertTemperature(-25, 0, 1), -13);
+    EXPECT_DOUBLE_EQ(convertTemperature(55, 0, 1), 131);
+    EXPECT_DOUBLE_EQ(convertTemperature(32, 0, 1), 89.6);
+    EXPECT_DOUBLE_EQ(convertTemperature(25, 0, 1), 77);
+    EXPECT_NEAR(convertTemperature(89.6, 1, 0), 32, 1e-12);
+    EXPECT_EQ(convertTemperature(-25, 0, 0), -25);
+    EXPECT_EQ(convertTemperature(-25, 1, -1), -25);
 }
 
 TEST(ResultListRows, NineRowsOrTheMessage) {
@@ -164,13 +164,13 @@ TEST(ResultListRows, NineRowsOrTheMessage) {
     result.message = "Heat load invalid";
     result.rangeText = "1 to 10000W";
 
-    ResultListContent content = ResultListContentFor(result, true);
+    ResultListContent content = resultListContentFor(result, true);
     ASSERT_EQ(content.rows.size(), 9u);
     EXPECT_EQ(content.rows[0].length, "L0");
     EXPECT_EQ(content.rows[8].diameter, "D8");
     EXPECT_EQ(content.selectedRow, 6);
 
-    content = ResultListContentFor(result, false);
+    content = resultListContentFor(result, false);
     ASSERT_EQ(content.rows.size(), 1u);
     EXPECT_EQ(content.rows[0].length, "Heat load invalid");
     EXPECT_EQ(content.rows[0].diameter, "1 to 10000W");

@@ -90,7 +90,7 @@ std::vector<RecordedCall> Texts(const RecordingReportDevice& device) {
 
 TEST(ReportContent, ValidCalculationPrintsThirtyLinesWithTheTable) {
     const std::vector<ReportLine> lines =
-        ReportLines(TypedInputs(), UnitSettings{}, WorkedResult());
+        reportLines(TypedInputs(), UnitSettings{}, WorkedResult());
     EXPECT_EQ(ColumnZeroLines(lines), 30);
     ExpectLines(lines, Concat(kInputPart, {
                                               {" ", 0},
@@ -129,13 +129,13 @@ TEST(ReportContent, ValidCalculationPrintsThirtyLinesWithTheTable) {
 
 TEST(ReportContent, FlowTextFollowsFlowAndPressureUnits) {
     UnitSettings units;
-    EXPECT_EQ(ReportFlowText(units, 2.394), "2.4 l/min (N2 at delta p 10 bar)");
+    EXPECT_EQ(reportFlowText(units, 2.394), "2.4 l/min (N2 at delta p 10 bar)");
     units.flowUnit = 0;
     units.pressureUnit = 1;
     // 2.394 l/min is 0.0845 CFM; 10 bar is 145.04 psi.
-    EXPECT_EQ(ReportFlowText(units, 2.394), "0.08 CFM (N2 at delta p 145 psi)");
+    EXPECT_EQ(reportFlowText(units, 2.394), "0.08 CFM (N2 at delta p 145 psi)");
     units.flowUnit = 1;
-    EXPECT_EQ(ReportFlowText(units, 12.26), "12.3 l/min (N2 at delta p 145 psi)");
+    EXPECT_EQ(reportFlowText(units, 12.26), "12.3 l/min (N2 at delta p 145 psi)");
 }
 
 TEST(ReportContent, AnyFailedCheckPrintsTheInputsAndTheNotice) {
@@ -150,7 +150,7 @@ TEST(ReportContent, AnyFailedCheckPrintsTheInputsAndTheNotice) {
         // none of them may be printed.
         SelectionResult result = WorkedResult();
         result.*flag = false;
-        const std::vector<ReportLine> lines = ReportLines(TypedInputs(), UnitSettings{}, result);
+        const std::vector<ReportLine> lines = reportLines(TypedInputs(), UnitSettings{}, result);
         EXPECT_EQ(ColumnZeroLines(lines), 13);
         ExpectLines(lines, invalid);
     }
@@ -161,7 +161,7 @@ TEST(ReportContent, FieldTextsArePrintedAsTypedWithTheirUnits) {
     units.energyUnit = 0;
     units.temperatureUnit = 1;
     ReportInputs inputs{"R134a", "", "-13.000", "0131", ""};
-    const std::vector<ReportLine> lines = ReportLines(inputs, units, WorkedResult());
+    const std::vector<ReportLine> lines = reportLines(inputs, units, WorkedResult());
     ASSERT_GE(lines.size(), 15u);
     EXPECT_EQ(lines[7].text, " Btu/hr"); // an empty field: a blank and the unit
     EXPECT_EQ(lines[9].text, "-13.000 \xBA"
@@ -175,28 +175,28 @@ TEST(ReportContent, FieldTextsArePrintedAsTypedWithTheirUnits) {
 TEST(ReportContent, OptimalSentenceUsesTheHighlightedRowAndStaysInsideTheTable) {
     SelectionResult result = WorkedResult();
     result.selectedRow = 8;
-    EXPECT_EQ(ReportLines(TypedInputs(), UnitSettings{}, result).back().text,
+    EXPECT_EQ(reportLines(TypedInputs(), UnitSettings{}, result).back().text,
               "A 17.71 m length of 0.90 mm diameter tubing.");
     result.selectedRow = 42; // never produced by the engine; must not read past the rows
-    EXPECT_EQ(ReportLines(TypedInputs(), UnitSettings{}, result).back().text,
+    EXPECT_EQ(reportLines(TypedInputs(), UnitSettings{}, result).back().text,
               "A 17.71 m length of 0.90 mm diameter tubing.");
     result.selectedRow = -1;
-    EXPECT_EQ(ReportLines(TypedInputs(), UnitSettings{}, result).back().text,
+    EXPECT_EQ(reportLines(TypedInputs(), UnitSettings{}, result).back().text,
               "A 0.94 m length of 0.50 mm diameter tubing.");
 }
 
 TEST(ReportContent, TitleIsDescriptionAndVersion) {
-    EXPECT_EQ(ReportTitle("Varnu Capillary Tube Selector", "1.0 "),
+    EXPECT_EQ(reportTitle("Varnu Capillary Tube Selector", "1.0 "),
               "Varnu Capillary Tube Selector v1.0 ");
-    EXPECT_EQ(ReportTitle(" ", "0.0"), "  v0.0");
+    EXPECT_EQ(reportTitle(" ", "0.0"), "  v0.0");
 }
 
 TEST(ReportPrinter, GeometryOnA600DpiPrinter) {
     DeviceGeometry geometry; // 600 x 600 dpi, 4800 x 6600 dots, lines of 50
     RecordingReportDevice device(geometry);
     const std::vector<ReportLine> lines =
-        ReportLines(TypedInputs(), UnitSettings{}, WorkedResult());
-    PrintReportDocument(device, "Varnu Capillary Tube Selector v1.0 ", "Varnu Olvane", lines);
+        reportLines(TypedInputs(), UnitSettings{}, WorkedResult());
+    printReportDocument(device, "Varnu Capillary Tube Selector v1.0 ", "Varnu Olvane", lines);
 
     // Font first, then the job, named after the program.
     const std::vector<RecordedCall>& calls = device.calls();
@@ -272,8 +272,8 @@ TEST(ReportPrinter, OverflowingLinesStartPagesWithTitleAndRule) {
     geometry.pageHeight = 1200;
     RecordingReportDevice device(geometry);
     const std::vector<ReportLine> lines =
-        ReportLines(TypedInputs(), UnitSettings{}, WorkedResult());
-    PrintReportDocument(device, "Title", "Doc", lines);
+        reportLines(TypedInputs(), UnitSettings{}, WorkedResult());
+    printReportDocument(device, "Title", "Doc", lines);
 
     const int pages = device.count(DeviceCall::StartPage);
     EXPECT_EQ(pages, 4); // 30 lines, 9 per page
@@ -324,8 +324,8 @@ TEST(ReportPrinter, SecondColumnStaysWithItsPartnerAcrossAPageBreak) {
     DeviceGeometry geometry;
     geometry.pageHeight = 1020;
     RecordingReportDevice device(geometry);
-    PrintReportDocument(device, "Title", "Doc",
-                        ReportLines(TypedInputs(), UnitSettings{}, WorkedResult()));
+    printReportDocument(device, "Title", "Doc",
+                        reportLines(TypedInputs(), UnitSettings{}, WorkedResult()));
 
     const std::vector<RecordedCall> texts = Texts(device);
     const RecordedCall* caption = nullptr;

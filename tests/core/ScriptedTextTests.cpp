@@ -10,7 +10,7 @@ namespace {
 // "P:abc" for a plain run, "^x" and "_x" for scripted characters.
 std::vector<std::string> Describe(const std::string& text) {
     std::vector<std::string> out;
-    for (const ScriptedRun& run : SplitScriptedText(text)) {
+    for (const ScriptedRun& run : splitScriptedText(text)) {
         switch (run.kind) {
         case ScriptKind::Plain:
             out.push_back("P:" + run.text);
@@ -63,17 +63,17 @@ TEST(ScriptedTextSplit, DoubledMarkersAndMarkerAtEnd) {
 }
 
 TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
-    const ScriptFontSize script = ScriptFontFor(0, 16);
+    const ScriptFontSize script = scriptFontFor(0, 16);
     EXPECT_EQ(script.width, 0);
     EXPECT_EQ(script.height, 10);
-    EXPECT_EQ(ScriptFontFor(9, 20).width, 4);
-    EXPECT_EQ(ScriptFontFor(9, 20).height, 12);
+    EXPECT_EQ(scriptFontFor(9, 20).width, 4);
+    EXPECT_EQ(scriptFontFor(9, 20).height, 12);
 
-    const std::vector<ScriptedRun> runs = SplitScriptedText("N_2 x^3");
+    const std::vector<ScriptedRun> runs = splitScriptedText("N_2 x^3");
     ASSERT_EQ(runs.size(), 4u);
     const std::vector<TextExtent> extents = {{12, 18}, {6, 11}, {10, 18}, {6, 11}};
     const ScriptRect rect{100, 272, 500, 293};
-    const ScriptedLayout layout = LayoutScriptedRuns(runs, extents, 0, 16, 18, rect, 0);
+    const ScriptedLayout layout = layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 0);
     EXPECT_EQ(layout.blockWidth, 12 + 6 + 10 + 6);
     EXPECT_EQ(layout.blockHeight, 18 + 2 * (16 / 6));
     EXPECT_EQ(layout.start.x, 100);
@@ -91,7 +91,7 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
     EXPECT_EQ(layout.positions[3].y, y - 5);
 
     // A base font with a width shifts scripted characters right by w / 2.
-    const ScriptedLayout wide = LayoutScriptedRuns(runs, extents, 8, 16, 18, rect, 0);
+    const ScriptedLayout wide = layoutScriptedRuns(runs, extents, 8, 16, 18, rect, 0);
     EXPECT_EQ(wide.blockWidth, 12 + 6 + 4 + 10 + 6 + 4);
     EXPECT_EQ(wide.positions[1].x, 100 + 12 + 4);
     EXPECT_EQ(wide.positions[2].x, 100 + 12 + 6 + 4);
@@ -99,16 +99,16 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
 }
 
 TEST(ScriptedTextLayout, AlignmentAndNoPlainRun) {
-    const std::vector<ScriptedRun> runs = SplitScriptedText("ab");
+    const std::vector<ScriptedRun> runs = splitScriptedText("ab");
     const std::vector<TextExtent> extents = {{40, 18}};
     const ScriptRect rect{10, 0, 110, 30};
-    EXPECT_EQ(LayoutScriptedRuns(runs, extents, 0, 16, 18, rect, 1).start.x, 10 + 50 - 20);
-    EXPECT_EQ(LayoutScriptedRuns(runs, extents, 0, 16, 18, rect, 2).start.x, 110 - 40);
-    EXPECT_EQ(LayoutScriptedRuns(runs, extents, 0, 16, 18, rect, 7).start.x, 10);
+    EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 1).start.x, 10 + 50 - 20);
+    EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 2).start.x, 110 - 40);
+    EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 7).start.x, 10);
 
     // Only a scripted character: the base font's cell height stands in.
-    const std::vector<ScriptedRun> alone = SplitScriptedText("^3");
-    const ScriptedLayout layout = LayoutScriptedRuns(alone, {{6, 11}}, 0, 16, 19, rect, 0);
+    const std::vector<ScriptedRun> alone = splitScriptedText("^3");
+    const ScriptedLayout layout = layoutScriptedRuns(alone, {{6, 11}}, 0, 16, 19, rect, 0);
     EXPECT_EQ(layout.blockHeight, 19 + 4);
     EXPECT_EQ(layout.positions[0].y, layout.start.y - 5);
 }

@@ -21,7 +21,7 @@ std::unique_ptr<RefrigerantDatabase> loadShippedDatabase() {
                                            std::istreambuf_iterator<char>());
     auto text = std::make_unique<DataFileText>();
     auto db = std::make_unique<RefrigerantDatabase>();
-    if (UnscrambleData(bytes.data(), bytes.size(), *text) == 0 || !ParseDatabase(*text, *db)) {
+    if (unscrambleData(bytes.data(), bytes.size(), *text) == 0 || !ParseDatabase(*text, *db)) {
         return nullptr;
     }
     return db;
@@ -59,7 +59,7 @@ int countFailuresOverEnvelope(const RefrigerantRecord& r, int steps,
 TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
     const auto db = loadShippedDatabase();
     ASSERT_NE(db, nullptr);
-    ASSERT_TRUE(IsDatabaseUsable(*db));
+    ASSERT_TRUE(isDatabaseUsable(*db));
     SelectionInputs in;
     in.heatLoad = 110;
     in.evapTemp = -25;
@@ -76,7 +76,7 @@ TEST(SelectionShippedData, DefaultsGiveARecommendationWhereverTheyAreInRange) {
             inRange += expected ? 1 : 0;
             SelectionResult result;
             EXPECT_EQ(RunSelection(in, i, units, *db, result), expected) << r.name;
-            EXPECT_EQ(HasRecommendation(result), expected) << r.name;
+            EXPECT_EQ(hasRecommendation(result), expected) << r.name;
         }
     }
     EXPECT_GT(inRange, 0);
@@ -94,8 +94,8 @@ TEST(SelectionShippedData, UsableFlowOverEveryEnvelope) {
         const int noFlow = countFailuresOverEnvelope(
             r, 21, {1, 2, 5, 10, 20, 50, 110, 200, 500, 1000, 2000, 5000, 10000},
             [&r](const SelectionInputs& in) {
-                return IsUsableFlow(
-                    FlowRate(r, in.heatLoad, in.evapTemp, in.condTemp, in.returnGasTemp));
+                return isUsableFlow(
+                    nitrogenFlowRate(r, in.heatLoad, in.evapTemp, in.condTemp, in.returnGasTemp));
             });
         EXPECT_EQ(noFlow, 0) << r.name;
         for (int list = 0; list < 2; ++list) {

@@ -27,7 +27,7 @@ SelectionInputs defaultInputs() {
 }
 
 int search(std::vector<double> lengths, double target) {
-    return FindOptimalTube(lengths.data(), static_cast<int>(lengths.size()), target);
+    return findOptimalTube(lengths.data(), static_cast<int>(lengths.size()), target);
 }
 
 } // namespace
@@ -35,22 +35,22 @@ int search(std::vector<double> lengths, double target) {
 TEST(FlowRate, WorkedExamples) {
     RefrigerantRecord r;
     setWorkedFlowCoefficients(r);
-    EXPECT_DOUBLE_EQ(HeatLoadDivisor(r, -25, 55, 32), 250);
-    EXPECT_NEAR(FlowRate(r, 110, -25, 55, 32), 2.394, 1e-12);
+    EXPECT_DOUBLE_EQ(heatLoadDivisor(r, -25, 55, 32), 250);
+    EXPECT_NEAR(nitrogenFlowRate(r, 110, -25, 55, 32), 2.394, 1e-12);
 
     r.divisorCoefficients[1] = 2;
     r.divisorCoefficients[2] = 0.01;
     r.divisorCoefficients[3] = 0.005;
-    EXPECT_NEAR(HeatLoadDivisor(r, -25, 55, 40), 266.2, 1e-12);
-    EXPECT_NEAR(FlowRate(r, 110, -25, 55, 40), 2.391322, 1e-6);
+    EXPECT_NEAR(heatLoadDivisor(r, -25, 55, 40), 266.2, 1e-12);
+    EXPECT_NEAR(nitrogenFlowRate(r, 110, -25, 55, 40), 2.391322, 1e-6);
     // At 32 ºC return gas the divisor is A0 whatever Te and Tc.
-    EXPECT_EQ(HeatLoadDivisor(r, -5, 20, 32), 250);
+    EXPECT_EQ(heatLoadDivisor(r, -5, 20, 32), 250);
     // The load is multiplied in before the division by H; 0.1 * (110 / 250)
     // would round differently.
     RefrigerantRecord order;
     order.flowCoefficients[5] = 0.1;
     order.divisorCoefficients[0] = 250;
-    EXPECT_EQ(FlowRate(order, 110, 0, 0, 32), 0.1 * 110 / 250);
+    EXPECT_EQ(nitrogenFlowRate(order, 110, 0, 0, 32), 0.1 * 110 / 250);
 
     // Every flow coefficient takes part.
     RefrigerantRecord all;
@@ -62,13 +62,13 @@ TEST(FlowRate, WorkedExamples) {
     const double te = -2, tc = 3, q = 8;
     const double expected = (1 + 2 * te + 3 * tc + 4 * te * tc + 5 * te * te) +
                             (6 + 7 * te + 8 * tc + 9 * te * tc + 10 * te * te) * q / 4;
-    EXPECT_DOUBLE_EQ(FlowRate(all, q, te, tc, 32), expected);
+    EXPECT_DOUBLE_EQ(nitrogenFlowRate(all, q, te, tc, 32), expected);
 
-    EXPECT_TRUE(IsUsableFlow(2.394));
-    EXPECT_FALSE(IsUsableFlow(0));
-    EXPECT_FALSE(IsUsableFlow(-1));
-    EXPECT_FALSE(IsUsableFlow(std::nan("")));
-    EXPECT_FALSE(IsUsableFlow(std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(isUsableFlow(2.394));
+    EXPECT_FALSE(isUsableFlow(0));
+    EXPECT_FALSE(isUsableFlow(-1));
+    EXPECT_FALSE(isUsableFlow(std::nan("")));
+    EXPECT_FALSE(isUsableFlow(std::numeric_limits<double>::infinity()));
 }
 
 TEST(TubeSearch, WidensUntilALengthEntersLowestIndexWins) {
@@ -105,15 +105,15 @@ TEST(TubeSearch, NineRowWindow) {
         int k, firstRow;
     } twenty[] = {{2, 0}, {10, 6}, {15, 11}, {17, 11}, {19, 11}, {0, 0}, {4, 0}, {5, 1}};
     for (const auto& c : twenty) {
-        EXPECT_EQ(FirstShownRow(c.k, 20), c.firstRow) << c.k;
+        EXPECT_EQ(firstShownRow(c.k, 20), c.firstRow) << c.k;
     }
     for (int k = 0; k < 9; ++k) {
-        EXPECT_EQ(FirstShownRow(k, 9), 0) << k;
+        EXPECT_EQ(firstShownRow(k, 9), 0) << k;
     }
     // Every list of 9 to 50 keeps the nine rows inside the list.
     for (int n = 9; n <= MAX_DIAMETERS; ++n) {
         for (int k = 0; k < n; ++k) {
-            const int first = FirstShownRow(k, n);
+            const int first = firstShownRow(k, n);
             ASSERT_GE(first, 0);
             ASSERT_LE(first + RESULT_ROWS, n);
             ASSERT_GE(k - first, 0);
@@ -126,7 +126,7 @@ TEST(RunSelection, WorkedTableExample) {
     auto db = makeTestDatabase();
     SelectionResult result;
     ASSERT_TRUE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result));
-    EXPECT_TRUE(HasRecommendation(result));
+    EXPECT_TRUE(hasRecommendation(result));
     EXPECT_EQ(result.flowRate, 5);
     EXPECT_NEAR(result.lengths[0], 0.9375, 1e-12);
     EXPECT_NEAR(result.lengths[1], 1.50985, 1e-5);
@@ -215,7 +215,7 @@ TEST(RunSelection, FailedRunKeepsTheLastResults) {
     UnitSettings inches; // other units must not reformat the kept rows
     inches.lengthUnit = inches.diameterUnit = 1;
     EXPECT_FALSE(RunSelection(bad, 0, inches, *db, result));
-    EXPECT_FALSE(HasRecommendation(result));
+    EXPECT_FALSE(hasRecommendation(result));
     EXPECT_EQ(result.message, "Heat load invalid");
     EXPECT_EQ(result.flowRate, good.flowRate);
     EXPECT_EQ(result.optimalIndex, good.optimalIndex);
@@ -255,7 +255,7 @@ TEST(RunSelection, NoUsableFlowIsAFailedRun) {
         EXPECT_TRUE(result.heatLoadValid && result.evapTempValid && result.condTempValid &&
                     result.returnGasValid);
         EXPECT_FALSE(result.flowValid);
-        EXPECT_FALSE(HasRecommendation(result));
+        EXPECT_FALSE(hasRecommendation(result));
         EXPECT_EQ(result.message, "No flow for these inputs");
         EXPECT_EQ(result.rangeText, "check refrigerant data");
         EXPECT_EQ(result.flowRate, goodFlow);
@@ -271,7 +271,7 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
         EXPECT_EQ(result.message, "No refrigerant data");
         EXPECT_EQ(result.rangeText, "check Olvane.tbx");
         EXPECT_TRUE(result.heatLoadValid);
-        EXPECT_FALSE(HasRecommendation(result));
+        EXPECT_FALSE(hasRecommendation(result));
     }
     // A corrupt count above the capacity is held to the table's size.
     db->refrigerantCount = 60;
@@ -284,7 +284,7 @@ TEST(RunSelection, StaysInsideTheTablesWhateverTheDatabase) {
         db->europeDiameters.count = count;
         EXPECT_FALSE(RunSelection(defaultInputs(), 0, UnitSettings(), *db, result)) << count;
         EXPECT_EQ(result.message, "Too few tube diameters");
-        EXPECT_FALSE(HasRecommendation(result));
+        EXPECT_FALSE(hasRecommendation(result));
     }
     // Input ranges are reported first.
     SelectionInputs cold = defaultInputs();
@@ -318,8 +318,8 @@ TEST(DatabaseUsability, NeedsARefrigerantAndNineDiametersInEachList) {
         db->refrigerantCount = c.refrigerants;
         db->europeDiameters.count = c.europe;
         db->northAmericaDiameters.count = c.northAmerica;
-        EXPECT_EQ(IsDatabaseUsable(*db), c.usable)
+        EXPECT_EQ(isDatabaseUsable(*db), c.usable)
             << c.refrigerants << " " << c.europe << " " << c.northAmerica;
     }
-    EXPECT_FALSE(IsDatabaseUsable(RefrigerantDatabase()));
+    EXPECT_FALSE(isDatabaseUsable(RefrigerantDatabase()));
 }

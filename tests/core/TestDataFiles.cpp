@@ -66,7 +66,7 @@ void setDataText(DataFileText& out, const std::string& text) {
 LoadedDatabase loadStoredBytes(const std::vector<unsigned char>& bytes, const char* presetVersion) {
     LoadedDatabase result;
     auto text = std::make_unique<DataFileText>();
-    result.textLength = UnscrambleData(bytes.data(), bytes.size(), *text);
+    result.textLength = unscrambleData(bytes.data(), bytes.size(), *text);
     result.db = std::make_unique<RefrigerantDatabase>();
     std::snprintf(result.db->databaseVersion, sizeof result.db->databaseVersion, "%s",
                   presetVersion);

@@ -41,18 +41,18 @@ std::string buildDataText(const DataTextParts& parts);
 // hold and returns what was packed.
 std::vector<unsigned char> scrambleForTest(const std::string& text);
 
-// Puts `text` straight into the loader's text buffer, as UnscrambleData
+// Puts `text` straight into the loader's text buffer, as unscrambleData
 // would leave it (cut at MAX_DATA_TEXT characters).
 void setDataText(DataFileText& out, const std::string& text);
 
 struct LoadedDatabase {
-    int textLength = 0; // what UnscrambleData returned
+    int textLength = 0; // what unscrambleData returned
     bool loaded = false;
     ParseFailure failure;
     std::unique_ptr<RefrigerantDatabase> db;
 };
 
-// Stored bytes through UnscrambleData and ParseDatabase, with the version
+// Stored bytes through unscrambleData and ParseDatabase, with the version
 // that start-up would have set before the load.
 LoadedDatabase loadStoredBytes(const std::vector<unsigned char>& bytes,
                                const char* presetVersion = "0.0.1");

@@ -112,17 +112,17 @@ TEST(FractionalInches, DefinedForAnyDouble) {
 TEST(DisplayFormats, ResultTexts) {
     const UnitSettings metric;
     const UnitSettings imperial = allImperial();
-    EXPECT_EQ(FormatFlowNumber(metric, 10.0), "10.0");
-    EXPECT_EQ(FormatFlowNumber(imperial, 10.0), "0.35");
-    EXPECT_EQ(FormatPressureDrop(metric), "10");
-    EXPECT_EQ(FormatPressureDrop(imperial), "145");
-    EXPECT_EQ(FormatLength(metric, 1.0), "1.00 m");
-    EXPECT_EQ(FormatLength(imperial, 1.0), "39 3/8 in.");
-    EXPECT_EQ(FormatLength(metric, 2.345678), "2.35 m");
-    EXPECT_EQ(FormatLength(imperial, 12.9 / 39.37), "13  in."); // the fraction's blank stays
-    EXPECT_EQ(FormatDiameter(metric, 0.6604), "0.66 mm");
-    EXPECT_EQ(FormatDiameter(imperial, 0.6604), "0.026 in.");
-    EXPECT_EQ(FormatDiameter(imperial, 0.8), "0.031 in.");
+    EXPECT_EQ(formatFlowNumber(metric, 10.0), "10.0");
+    EXPECT_EQ(formatFlowNumber(imperial, 10.0), "0.35");
+    EXPECT_EQ(formatPressureDrop(metric), "10");
+    EXPECT_EQ(formatPressureDrop(imperial), "145");
+    EXPECT_EQ(formatLength(metric, 1.0), "1.00 m");
+    EXPECT_EQ(formatLength(imperial, 1.0), "39 3/8 in.");
+    EXPECT_EQ(formatLength(metric, 2.345678), "2.35 m");
+    EXPECT_EQ(formatLength(imperial, 12.9 / 39.37), "13  in."); // the fraction's blank stays
+    EXPECT_EQ(formatDiameter(metric, 0.6604), "0.66 mm");
+    EXPECT_EQ(formatDiameter(imperial, 0.6604), "0.026 in.");
+    EXPECT_EQ(formatDiameter(imperial, 0.8), "0.031 in.");
     // Huge values grow the text instead of overrunning a buffer.
-    EXPECT_EQ(FormatLength(metric, 1e300).size(), 301u + 3u + 2u);
+    EXPECT_EQ(formatLength(metric, 1e300).size(), 301u + 3u + 2u);
 }

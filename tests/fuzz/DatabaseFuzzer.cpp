@@ -1,7 +1,7 @@
 // Fuzzes the data file loader and the selection engine behind it.
 //
 // An input whose first byte is 0x80 or above is taken as the stored bytes of
-// a data file (UnscrambleData, then ParseDatabase): a scrambled file starts
+// a data file (unscrambleData, then ParseDatabase): a scrambled file starts
 // that way, since "[" is stored as 0x90. Any other input is taken as plain
 // text, which the packer scrambles into a file first, so that mutations of
 // readable text reach the parser's line, header and record rules; the reader
@@ -142,7 +142,7 @@ void checkRun(const SelectionInputs& inputs, int index, const UnitSettings& unit
     const int optimalBefore = result.optimalIndex;
     const bool succeeded = RunSelection(inputs, index, units, db, result);
 
-    FUZZ_CHECK(succeeded == HasRecommendation(result));
+    FUZZ_CHECK(succeeded == hasRecommendation(result));
     if (!succeeded) {
         FUZZ_CHECK(!result.message.empty());
         // A failed run leaves the numbers of the last successful one.
@@ -150,7 +150,7 @@ void checkRun(const SelectionInputs& inputs, int index, const UnitSettings& unit
         FUZZ_CHECK(optimalBefore == result.optimalIndex);
         return;
     }
-    const DiameterList& list = ActiveDiameters(db, units.diameterList);
+    const DiameterList& list = activeDiameters(db, units.diameterList);
     FUZZ_CHECK(index >= 0 && index < db.refrigerantCount);
     FUZZ_CHECK(result.message.empty() && result.rangeText.empty());
     FUZZ_CHECK(std::isfinite(result.flowRate) && result.flowRate > 0);
@@ -211,7 +211,7 @@ void loadAndSelect(const DataFileText& loaded, const std::uint8_t* data, std::si
     }
 }
 
-// What UnscrambleData promises about its result: the count, and zeros from
+// What unscrambleData promises about its result: the count, and zeros from
 // the end of the text to the end of the buffer.
 void checkText(int length, std::size_t storedBytes) {
     FUZZ_CHECK(length == text.length);
@@ -235,7 +235,7 @@ void checkText(int length, std::size_t storedBytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 0 && data[0] >= 0x80) {
-        checkText(UnscrambleData(data, size, text), size);
+        checkText(unscrambleData(data, size, text), size);
         loadAndSelect(text, data, size);
         return 0;
     }
@@ -250,7 +250,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PackProblem problem;
     FUZZ_CHECK(scrambleText(plain.data(), plain.size(), stored, problem));
     FUZZ_CHECK(survivesTextModeRead(stored.data(), stored.size()));
-    const int length = UnscrambleData(stored.data(), stored.size(), text);
+    const int length = unscrambleData(stored.data(), stored.size(), text);
     checkText(length, stored.size());
     FUZZ_CHECK(length == static_cast<int>(plain.size()));
     FUZZ_CHECK(

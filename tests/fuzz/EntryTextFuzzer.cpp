@@ -104,7 +104,7 @@ public:
 
     void typed(unsigned char character) {
         const KeystrokeOutcome outcome =
-            NumericTypedCharacter(edit_.text, edit_.selection, character, false, format_);
+            numericTypedCharacter(edit_.text, edit_.selection, character, false, format_);
         switch (outcome.action) {
         case KeystrokeAction::Drop:
             return;
@@ -163,7 +163,7 @@ public:
         // line break.
         const std::string pasted = edit_.clipboard.substr(0, edit_.clipboard.find_first_of("\r\n"));
         edit_.replaceSelection(pasted, true);
-        const std::string valid = NumericValidText(edit_.text, format_);
+        const std::string valid = numericValidText(edit_.text, format_);
         if (valid != edit_.text) {
             setText(valid);
             edit_.select(before.start, before.end);
@@ -172,17 +172,17 @@ public:
 
     void setText(const std::string& newText) {
         edit_.setText(newText);
-        const std::string valid = NumericValidText(newText, format_);
+        const std::string valid = numericValidText(newText, format_);
         if (valid != newText) {
             edit_.setText(valid);
         }
     }
 
     void setValue(double value, bool trimZeros) {
-        setText(NumericValueText(value, trimZeros, format_));
+        setText(numericValueText(value, trimZeros, format_));
     }
 
-    double value() const { return NumericTextValue(edit_.text, format_); }
+    double value() const { return numericTextValue(edit_.text, format_); }
 
 private:
     void typedByEditControl(unsigned char character) {
@@ -216,7 +216,7 @@ private:
 
     void normalise() {
         const TextSelection kept = edit_.selection;
-        const std::string valid = NumericValidText(edit_.text, format_);
+        const std::string valid = numericValidText(edit_.text, format_);
         if (valid != edit_.text) {
             setText(valid);
         }
@@ -260,7 +260,7 @@ double referenceValue(const std::string& text, const NumericFieldFormat& format)
 
 void checkField(NumericFieldModel& field, const NumericFieldFormat& format) {
     EditControl& edit = field.edit();
-    FUZZ_CHECK(NumericValidText(edit.text, format) == edit.text);
+    FUZZ_CHECK(numericValidText(edit.text, format) == edit.text);
     checkShape(edit.text, format);
     FUZZ_CHECK(0 <= edit.selection.start && edit.selection.start <= edit.selection.end &&
                edit.selection.end <= edit.length());
@@ -307,8 +307,8 @@ void checkFilteredField(FuzzedDataProvider& input) {
     format.maxLength = input.ConsumeIntegralInRange<int>(0, 40);
     format.forbidden = "%'*\"+?><:\\";
     const std::string text = input.ConsumeRandomLengthString(200);
-    const std::string valid = FilteredValidText(text, format);
-    FUZZ_CHECK(FilteredValidText(valid, format) == valid);
+    const std::string valid = filteredValidText(text, format);
+    FUZZ_CHECK(filteredValidText(valid, format) == valid);
     FUZZ_CHECK(valid.find_first_of(format.forbidden) == std::string::npos);
     FUZZ_CHECK(format.maxLength == 0 || valid.size() <= static_cast<size_t>(format.maxLength));
 }

@@ -108,17 +108,17 @@ UnitSettings unitsFrom(FuzzedDataProvider& input) {
 }
 
 void checkDisplayTexts(const UnitSettings& units, double value) {
-    const std::string length = FormatLength(units, value);
+    const std::string length = formatLength(units, value);
     FUZZ_CHECK(length.size() < LONGEST_TEXT);
     FUZZ_CHECK(endsWith(length, std::string(" ") + UnitLabel(units, UNIT_LENGTH)));
-    const std::string diameter = FormatDiameter(units, value);
+    const std::string diameter = formatDiameter(units, value);
     FUZZ_CHECK(diameter.size() < LONGEST_TEXT);
     FUZZ_CHECK(endsWith(diameter, std::string(" ") + UnitLabel(units, UNIT_DIAMETER)));
-    const std::string flow = FormatFlowNumber(units, value);
+    const std::string flow = formatFlowNumber(units, value);
     FUZZ_CHECK(!flow.empty() && flow.size() < LONGEST_TEXT);
-    const std::string line = FlowLineText(units, value);
+    const std::string line = flowLineText(units, value);
     FUZZ_CHECK(line.compare(0, 11, "Flow Rate: ") == 0 && line.size() < 2 * LONGEST_TEXT);
-    FUZZ_CHECK(!FormatPressureDrop(units).empty());
+    FUZZ_CHECK(!formatPressureDrop(units).empty());
 }
 
 // The range texts of the input check, for ranges of any doubles.
@@ -131,7 +131,7 @@ void checkRangeTexts(FuzzedDataProvider& input, const UnitSettings& units) {
     record.returnGasMin = anyDouble(input);
     record.returnGasMax = anyDouble(input);
     SelectionResult result;
-    const bool valid = ValidateInputs(anyDouble(input), anyDouble(input), anyDouble(input),
+    const bool valid = validateInputs(anyDouble(input), anyDouble(input), anyDouble(input),
                                       anyDouble(input), record, units, result);
     FUZZ_CHECK(valid == (result.message.empty()));
     if (!valid) {
@@ -152,7 +152,7 @@ void checkRangeTexts(FuzzedDataProvider& input, const UnitSettings& units) {
 // NaN as 0; and whatever the store holds comes back as a value the entry
 // field shows as valid text.
 void checkStoredValues(double value, std::int32_t stored, int refrigerantCount) {
-    const std::int32_t hundredths = StoredHundredths(value);
+    const std::int32_t hundredths = storedHundredths(value);
     if (std::isnan(value)) {
         FUZZ_CHECK(hundredths == 0);
     } else if (std::fabs(value) < 2.1e7) {
@@ -162,16 +162,16 @@ void checkStoredValues(double value, std::int32_t stored, int refrigerantCount) 
         FUZZ_CHECK(hundredths == (value > 0 ? INT32_MAX : INT32_MIN));
     }
 
-    const double restored = FromHundredths(stored);
+    const double restored = fromHundredths(stored);
     FUZZ_CHECK(std::isfinite(restored));
     const NumericFieldFormat format;
-    const std::string text = NumericValidText(NumericValueText(restored, true, format), format);
-    const double shown = NumericTextValue(text, format);
+    const std::string text = numericValidText(numericValueText(restored, true, format), format);
+    const double shown = numericTextValue(text, format);
     FUZZ_CHECK(std::isfinite(shown));
     // 32-bit hundredths always fit the field's nine whole digits.
     FUZZ_CHECK(std::fabs(shown - restored) <= 0.0050001);
 
-    const int index = ClampRefrigerantIndex(stored, refrigerantCount);
+    const int index = clampRefrigerantIndex(stored, refrigerantCount);
     FUZZ_CHECK(index >= 0);
     FUZZ_CHECK(refrigerantCount <= 0 ? index == 0 : index < refrigerantCount);
     if (stored >= 0 && stored < refrigerantCount) {
@@ -183,11 +183,11 @@ void checkStoredValues(double value, std::int32_t stored, int refrigerantCount) 
 void checkValueText(double value) {
     const NumericFieldFormat format;
     for (const bool trim : {true, false}) {
-        const std::string text = NumericValueText(value, trim, format);
+        const std::string text = numericValueText(value, trim, format);
         FUZZ_CHECK(text.size() < LONGEST_TEXT);
-        const std::string valid = NumericValidText(text, format);
-        FUZZ_CHECK(NumericValidText(valid, format) == valid);
-        const double shown = NumericTextValue(valid, format);
+        const std::string valid = numericValidText(text, format);
+        FUZZ_CHECK(numericValidText(valid, format) == valid);
+        const double shown = numericTextValue(valid, format);
         FUZZ_CHECK(std::isfinite(shown) && std::fabs(shown) < 1e9);
         if (std::isfinite(value) && std::fabs(value) < 999999999.0) {
             FUZZ_CHECK(std::fabs(shown - value) <= 0.0010000001 + std::fabs(value) * 1e-15);

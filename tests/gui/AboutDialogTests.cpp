@@ -48,7 +48,7 @@ TEST(AboutDialog, FallbackVersionCloseBoxAndLongNames) {
     const ScriptedRun run = runScripted(dialog, script);
     EXPECT_EQ(run.result, IDCANCEL);
 
-    EXPECT_EQ(CAboutDlg::TitleText("Olvane", "1.0 "), "Olvane v1.0 ");
-    const std::string title = CAboutDlg::TitleText(std::string(150, 'P'), std::string(150, '9'));
+    EXPECT_EQ(CAboutDlg::titleText("Olvane", "1.0 "), "Olvane v1.0 ");
+    const std::string title = CAboutDlg::titleText(std::string(150, 'P'), std::string(150, '9'));
     EXPECT_EQ(title, std::string(150, 'P') + " v" + std::string(51, '9'));
 }

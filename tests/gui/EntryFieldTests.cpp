@@ -45,7 +45,7 @@ public:
         return {static_cast<int>(start), static_cast<int>(end)};
     }
     void set(const std::string& text, int start, int end) {
-        SetWindowTextW(edit_, Widen1252(text).c_str());
+        SetWindowTextW(edit_, widen1252(text).c_str());
         SetSelection(edit_, start, end);
         changes_ = 0;
     }

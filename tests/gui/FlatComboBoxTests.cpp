@@ -20,9 +20,9 @@ protected:
         dialog.onInit = [this, otherButton](TestDialog& d) {
             d.placeControl(kComboId, 30, 30, 80, 21);
             ASSERT_TRUE(d.bind(combo, kComboId));
-            combo.setBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, otherButton, IDB_COMBO_MIDDLE);
-            combo.setFocusColours(kBlue, RGB(255, 255, 255));
-            combo.setNormalColours(kLight, RGB(0, 0, 0));
+            combo.SetBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, otherButton, IDB_COMBO_MIDDLE);
+            combo.SetFocusColours(kBlue, RGB(255, 255, 255));
+            combo.SetNormalColours(kLight, RGB(0, 0, 0));
         };
         ASSERT_TRUE(dialog.create(
             {{L"COMBOBOX", L"",

@@ -40,7 +40,7 @@ Script& Script::waitForDialog(const std::wstring& caption, HWND& found) {
             *target = FindDialog(caption);
             return *target != nullptr;
         },
-        "the dialog \"" + Narrow1252(caption) + "\" to appear");
+        "the dialog \"" + narrow1252(caption) + "\" to appear");
 }
 
 bool Script::runStep() {
@@ -228,7 +228,7 @@ std::string WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const int got = GetWindowTextW(window, text.data(), length + 1);
     text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return Narrow1252(text);
+    return narrow1252(text);
 }
 
 HWND FindMessageBox(const std::wstring& caption) {
@@ -246,7 +246,7 @@ void PressMessageBoxButton(HWND box, int buttonId) {
 
 void TypeText(HWND field, const std::string& characters) {
     for (const char character : characters) {
-        SendMessageW(field, WM_CHAR, static_cast<WPARAM>(Widen1252(character)), 1);
+        SendMessageW(field, WM_CHAR, static_cast<WPARAM>(widen1252(character)), 1);
     }
 }
 
@@ -306,7 +306,7 @@ std::vector<std::pair<std::string, std::string>> ListRows(HWND list) {
             item.cchTextMax = 256;
             SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                          reinterpret_cast<LPARAM>(&item));
-            columns[column] = Narrow1252(text);
+            columns[column] = narrow1252(text);
         }
         rows.emplace_back(columns[0], columns[1]);
     }
@@ -380,7 +380,7 @@ std::wstring ClipboardText(HWND owner) {
 // ---- Settings store of the test program -----------------------------------
 
 std::wstring TestStorePath() {
-    return L"Software\\Varnu Olvane 3\\" + ApplicationName();
+    return L"Software\\Varnu Olvane 3\\" + programBaseName();
 }
 
 void ResetSettingsStore() {
@@ -388,7 +388,7 @@ void ResetSettingsStore() {
 }
 
 RegistrySettingsStore TestStore() {
-    return RegistrySettingsStore(L"Varnu Olvane 3", ApplicationName());
+    return RegistrySettingsStore(L"Varnu Olvane 3", programBaseName());
 }
 
 std::optional<std::int32_t> StoredValue(const char* section, const char* name) {
@@ -408,7 +408,7 @@ void StoreValue(const char* section, const char* name, std::int32_t value) {
 
 std::vector<std::string> StoredValueNames(const char* section) {
     std::vector<std::string> names;
-    const std::wstring path = TestStorePath() + L"\\" + Widen1252(section);
+    const std::wstring path = TestStorePath() + L"\\" + widen1252(section);
     HKEY opened = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
         ERROR_SUCCESS) {
@@ -422,13 +422,13 @@ std::vector<std::string> StoredValueNames(const char* section) {
             ERROR_SUCCESS) {
             break;
         }
-        names.push_back(Narrow1252(std::wstring(name, length)));
+        names.push_back(narrow1252(std::wstring(name, length)));
     }
     return names;
 }
 
 AppIdentity TestIdentity() {
-    return ReadAppIdentity();
+    return readAppIdentity();
 }
 
 // ---- Working directory and data files --------------------------------------
@@ -478,7 +478,7 @@ bool TempWorkingDirectory::writeDataFile(const std::string& plainText) {
 }
 
 bool TempWorkingDirectory::writeRawDataFile(const std::vector<unsigned char>& bytes) {
-    const bool written = writeBinaryFile(Narrow1252(path_) + "\\Olvane.tbx", bytes);
+    const bool written = writeBinaryFile(narrow1252(path_) + "\\Olvane.tbx", bytes);
     EXPECT_TRUE(written) << "cannot write the test data file";
     return written;
 }
@@ -573,7 +573,7 @@ void CaptureScreenIfAsked(const std::string& name, HWND window) {
     if (folder == nullptr || *folder == '\0') {
         return;
     }
-    const std::wstring path = Widen1252(std::string(folder) + "\\" + name + ".bmp");
+    const std::wstring path = widen1252(std::string(folder) + "\\" + name + ".bmp");
     if (!CaptureScreen(path, window)) {
         std::printf("could not capture %s\n", name.c_str());
     }

@@ -92,7 +92,7 @@ TEST(HelpDialog, ShowsTheBuiltInTextWhenTheDatabaseHasNoHelpLines) {
     Script script;
     WaitShown(script, dialog).then([&] {
         const std::string shown = WindowText(Item(dialog, IDC_HELP_TEXT));
-        EXPECT_EQ(shown, WithoutForbidden(BuiltInHelpText()));
+        EXPECT_EQ(shown, WithoutForbidden(builtInHelpText()));
         EXPECT_EQ(CountCrLf(shown), 62);
         EXPECT_NE(shown.find("\r\nIntroduction\r\n"), std::string::npos);
         EXPECT_EQ(shown.find(':'), std::string::npos);
@@ -116,7 +116,7 @@ TEST(HelpDialog, DisclaimerOpensAndClosesAnyNumberOfTimesOverTheOpenDialog) {
                        "the disclaimer box to appear")
             .then([&, round] {
                 HWND box = FindMessageBox(kCaption);
-                EXPECT_EQ(MessageBoxText(box), std::string(DisclaimerText())) << round;
+                EXPECT_EQ(MessageBoxText(box), std::string(disclaimerText())) << round;
                 // An information box with OK only, over the help dialog,
                 // which stays open and waits behind it.
                 EXPECT_NE(GetDlgItem(box, IDOK), nullptr);

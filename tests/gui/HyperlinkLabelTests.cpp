@@ -52,8 +52,8 @@ protected:
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kLinkId, 10, 20, 300, 21);
             ASSERT_TRUE(d.bind(link, kLinkId));
-            link.setTarget(MAKER_WEB_ADDRESS);
-            link.setColours(RGB(255, 255, 255), link.unvisitedColour(), link.visitedColour(),
+            link.SetTarget(MAKER_WEB_ADDRESS);
+            link.SetColours(RGB(255, 255, 255), link.unvisitedColour(), link.visitedColour(),
                             link.hoverColour());
             link.setOpener(&opener);
         };
@@ -185,14 +185,14 @@ TEST_F(HyperlinkLabelTest, FailuresReportTheFirstCodeAndStayUnvisited) {
     // nothing run, the ShellExecute code reported.
     opener.classesRoot[".htm"] = "htmlfile";
     opener.classesRoot["htmlfile\\shell\\open\\command"] = std::string(259, 'c');
-    link.setTarget(std::string(300, 't'));
+    link.SetTarget(std::string(300, 't'));
     click();
     EXPECT_TRUE(opener.commands.empty());
     ASSERT_EQ(opener.failures.size(), 2u);
     EXPECT_EQ(opener.failures[1], SE_ERR_FNF);
 
     // WinExec failing: its code is reported.
-    link.setTarget(MAKER_WEB_ADDRESS);
+    link.SetTarget(MAKER_WEB_ADDRESS);
     opener.runResult = ERROR_FILE_NOT_FOUND;
     click();
     ASSERT_EQ(opener.commands.size(), 1u);
@@ -210,7 +210,7 @@ TEST_F(HyperlinkLabelTest, FailuresReportTheFirstCodeAndStayUnvisited) {
 TEST(HyperlinkLabelCaption, EmptyCaptionShowsTheTarget) {
     TestDialog dialog;
     HyperlinkLabel link;
-    link.setTarget("https://www.varnu.com");
+    link.SetTarget("https://www.varnu.com");
     dialog.onInit = [&link](TestDialog& d) { ASSERT_TRUE(d.bind(link, kLinkId)); };
     ASSERT_TRUE(dialog.create({{L"STATIC", L"", SS_LEFT, kLinkId, 5, 5, 100, 10}}, 300, 80));
     wchar_t caption[64] = {};

@@ -29,7 +29,7 @@ std::string twoRefrigerants() {
 
 TEST(MainWindowEvents, TypingBetweenTicksGivesOneRecalculation) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
@@ -67,7 +67,7 @@ TEST(MainWindowEvents, RefrigerantChangeRecalculatesWithItsRanges) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(twoRefrigerants()));
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u);
@@ -99,7 +99,7 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(1)));
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     struct Case {
         int field;
         const char* text;
@@ -133,7 +133,7 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
             RowIs(ListRows(ResultsListWindow(window)), c.message, c.range);
             EXPECT_EQ(SelectedRow(ResultsListWindow(window)), -1) << c.message;
             EXPECT_FALSE(window.recalculationPending());
-            SetWindowTextW(Item(window, c.field), Widen1252(previous).c_str());
+            SetWindowTextW(Item(window, c.field), widen1252(previous).c_str());
             Tick(window.hwnd());
             EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u) << c.text;
         }
@@ -152,7 +152,7 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
 
 TEST(MainWindowEvents, ClickedRowReturnsToTheOptimalOneAtTheNextTick) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         HWND list = ResultsListWindow(window);
@@ -171,7 +171,7 @@ TEST(MainWindowEvents, ClickedRowReturnsToTheOptimalOneAtTheNextTick) {
 
 TEST(MainWindowEvents, EnterDoesNothingAndEscapeClosesAndSaves) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window)
         .then([&] {
@@ -197,7 +197,7 @@ TEST(MainWindowEvents, EnterDoesNothingAndEscapeClosesAndSaves) {
 TEST(MainWindowEvents, CloseStoresRoundedHundredthsThatReopenAsEntered) {
     MemorySettingsStore store;
     {
-        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        MainWindow window(store, readAppIdentity(), programBaseName());
         Script script;
         WaitShown(script, window).then([&] {
             ReplaceText(Item(window, IDC_MAIN_HEAT_LOAD), "110.5");
@@ -222,7 +222,7 @@ TEST(MainWindowEvents, CloseStoresRoundedHundredthsThatReopenAsEntered) {
     EXPECT_EQ(writes[1].name, "dHeatLoad");
     EXPECT_EQ(writes[5].name, "dAmbient");
 
-    MainWindow reopened(store, ReadAppIdentity(), ApplicationName());
+    MainWindow reopened(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, reopened).then([&] {
         EXPECT_EQ(FieldText(reopened, IDC_MAIN_HEAT_LOAD), "110.5");
@@ -248,7 +248,7 @@ TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
     store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, -100);
     store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, 0);
     store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, lowest);
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "21474836.47");

@@ -1,7 +1,6 @@
 #include "tests/gui/MainWindowLookSupport.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/rules/PicturePlacement.h"
-#include "win32/Drawing.h"
 #include "win32/OffscreenCanvas.h"
 
 #include <gtest/gtest.h>
@@ -93,7 +92,7 @@ std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, 
 }
 
 int TextWidth(const wchar_t* text, int height) {
-    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
+    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     SIZE size{};
@@ -104,7 +103,7 @@ int TextWidth(const wchar_t* text, int height) {
 }
 
 int Descent(int height) {
-    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
+    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     TEXTMETRICW metrics{};
@@ -160,19 +159,19 @@ void CheckPageAt(int width, int height, const char* name) {
 
     // Caption markers A to D, and the markers on the scaled picture.
     for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = CaptionMarkerPosition(i, W, R);
+        const MarkerPoint at = captionMarkerPosition(i, W, R);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
-    const double scale = PictureScale(1401, 1926, W, H, R, PICTURE_TOP);
+    const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
     EXPECT_DOUBLE_EQ(window.pictureScale(), scale);
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = PictureMarkerPosition(PICTURE_POINTS[i], scale);
+        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
         EXPECT_EQ(Describe(shot.at(at.x + 6, at.y + 5)), Describe(MARKER_FILL)) << "picture " << i;
     }
     // The picture fills its scaled rectangle: its drawing reaches near the
     // bottom-right corner of that rectangle and nothing is drawn beyond it.
-    const PictureSize size = ScaledPictureSize(1401, 1926, scale);
+    const PictureSize size = scaledPictureSize(1401, 1926, scale);
     const RECT picture{PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + size.width,
                        PICTURE_TOP + size.height};
     const int drawn = size.width * size.height - shot.count(picture, PAGE_WHITE) -
@@ -220,10 +219,10 @@ TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     const int P = 900 - 330 - 60;
     EXPECT_EQ(Describe(shot.at(P, 150)), Describe(PANEL_FRAME_LIGHT));
     EXPECT_EQ(Describe(shot.at(900 - 11 - 60, 150)), Describe(PANEL_FRAME_DARK));
-    const MarkerPoint a = CaptionMarkerPosition(0, 900, 60);
+    const MarkerPoint a = captionMarkerPosition(0, 900, 60);
     EXPECT_EQ(Describe(shot.at(a.x - 6, a.y)), Describe(MARKER_FILL));
     // The picture is limited to W - R - 350 in width here.
-    EXPECT_DOUBLE_EQ(window.pictureScale(), PictureScale(1401, 1926, 900, 650, 60, 70));
+    EXPECT_DOUBLE_EQ(window.pictureScale(), pictureScale(1401, 1926, 900, 650, 60, 70));
 }
 
 // Paint time of one whole page (steps 1 to 7 and the block transfer), median
@@ -242,7 +241,7 @@ TEST(MainWindowLookPainter, PaintTimeMedianOf50) {
             const auto start = std::chrono::steady_clock::now();
             {
                 OffscreenCanvas canvas(target, RECT{0, 0, size.first, size.second});
-                scale = PaintMainWindowContent(canvas.dc(), look);
+                scale = paintMainWindowContent(canvas.dc(), look);
             }
             times.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

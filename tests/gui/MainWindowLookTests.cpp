@@ -76,7 +76,7 @@ void CheckPage(HWND window) {
     const ClientSize client = ClientOf(window);
     const int W = client.width;
     const int H = client.height;
-    const int R = RightInset(W);
+    const int R = rightInset(W);
     const int P = W - 330 - R;
     Capture shot(window);
     SCOPED_TRACE(std::to_string(W) + " x " + std::to_string(H));
@@ -95,12 +95,12 @@ void CheckPage(HWND window) {
         EXPECT_EQ(Describe(shot.at(W - 16 - R, panel.second - 1)), Describe(PANEL_FRAME_DARK));
     }
     for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = CaptionMarkerPosition(i, W, R);
+        const MarkerPoint at = captionMarkerPosition(i, W, R);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
-    const double scale = PictureScale(1401, 1926, W, H, R, PICTURE_TOP);
+    const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = PictureMarkerPosition(PICTURE_POINTS[i], scale);
+        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
     }
     // The flow line has text; the hint under the list too.

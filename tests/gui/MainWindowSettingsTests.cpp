@@ -42,7 +42,7 @@ void changeSettings(Script& script, MainWindow& window, std::function<void(HWND)
 
 TEST(MainWindowSettings, EnergyUnitRoundTripReturnsToTheEnteredValue) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     int before = 0;
     Script script;
     WaitShown(script, window);
@@ -77,7 +77,7 @@ TEST(MainWindowSettings, EnergyUnitRoundTripReturnsToTheEnteredValue) {
 
 TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     int before = 0;
     Script script;
     WaitShown(script, window);
@@ -124,7 +124,7 @@ TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
 
 TEST(MainWindowSettings, CancelChangesNothingButStillRecalculates) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     int before = 0;
     Script script;
     WaitShown(script, window);
@@ -156,7 +156,7 @@ TEST(MainWindowSettings, OtherUnitValuesOpenAsOneAndAreStoredAsOne) {
     store.writeInt(SECTION_SETTINGS, VALUE_DIAMETER_LIST, -1);
     store.writeInt(SECTION_SETTINGS, VALUE_EVAP_TEMP, -1300);
     const size_t writesBefore = store.writes().size();
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     int before = 0;
     Script script;
     WaitShown(script, window);

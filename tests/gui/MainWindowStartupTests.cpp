@@ -31,7 +31,7 @@ RECT windowRect(const MainWindow& window) {
 TEST(MainWindowStartup, EmptyStoreGivesTheDefaultsAndWritesPlacementOnlyWhenMoved) {
     ResetSettingsStore();
     RegistrySettingsStore store = TestStore();
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window)
         .then([&] {
@@ -114,7 +114,7 @@ TEST(MainWindowStartup, StoredValuesComeBackIncludingNegativesAndTrailingBlankNa
     StoreValue(SECTION_SETTINGS, "UnitsFlow", 0);
 
     RegistrySettingsStore store = TestStore();
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         EXPECT_EQ(window.units().energyUnit, 0);
@@ -132,14 +132,14 @@ TEST(MainWindowStartup, StoredValuesComeBackIncludingNegativesAndTrailingBlankNa
 }
 
 TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
-    const AppIdentity identity = ReadAppIdentity();
+    const AppIdentity identity = readAppIdentity();
     EXPECT_EQ(identity.productName, "Olvane");
     EXPECT_EQ(identity.fileDescription, "Varnu Capillary Tube Selector");
     EXPECT_EQ(identity.programVersion, "1.0 ");
     EXPECT_EQ(identity.databaseVersion, "0.0.x");
-    EXPECT_EQ(ApplicationName(), L"gui_tests");
+    EXPECT_EQ(programBaseName(), L"gui_tests");
     // Without a readable resource: the fallbacks.
-    const AppIdentity fallback = ComposeAppIdentity(ReadVersionResource(L"C:\\no\\such.exe"));
+    const AppIdentity fallback = composeAppIdentity(readVersionResource(L"C:\\no\\such.exe"));
     EXPECT_EQ(fallback.productName, "Olvane");
     EXPECT_EQ(fallback.fileDescription, " ");
     EXPECT_EQ(fallback.programVersion, "0.0");
@@ -150,12 +150,12 @@ TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
     texts.fileVersionMS = (2u << 16) | 7u;
     texts.specialBuild = std::string(60, 'b');
     texts.productName = std::string(120, 'p');
-    const AppIdentity composed = ComposeAppIdentity(texts);
+    const AppIdentity composed = composeAppIdentity(texts);
     EXPECT_EQ(composed.programVersion, "2.7 " + std::string(48, 'b'));
     EXPECT_EQ(composed.productName.size(), 98u);
 
     MemorySettingsStore store;
-    MainWindow window(store, identity, ApplicationName());
+    MainWindow window(store, identity, programBaseName());
     Script script;
     WaitShown(script, window)
         .then([&] {
@@ -173,7 +173,7 @@ TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
             EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
             wchar_t text[32] = {};
             GetMenuStringW(menu, count - 1, text, 32, MF_BYPOSITION);
-            EXPECT_EQ(Narrow1252(text), "&About...");
+            EXPECT_EQ(narrow1252(text), "&About...");
             MENUITEMINFOW separator{};
             separator.cbSize = sizeof separator;
             separator.fMask = MIIM_FTYPE;
@@ -197,7 +197,7 @@ TEST(MainWindowStartup, StoredRefrigerantIsClampedToTheDatabase) {
          {std::pair<int, int>{7, 4}, {-3, 0}, {2, 2}, {std::numeric_limits<int>::min(), 0}}) {
         MemorySettingsStore store;
         store.writeInt(SECTION_SETTINGS, VALUE_REFRIGERANT, stored);
-        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        MainWindow window(store, readAppIdentity(), programBaseName());
         Script script;
         WaitShown(script, window).then([&, expected = expected] {
             HWND selector = Item(window, IDC_MAIN_REFRIGERANT);
@@ -235,7 +235,7 @@ TEST(MainWindowStartup, PlacementIsFittedToTheScreen) {
         store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, c.width);
         store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, c.height);
         const size_t writesBefore = store.writes().size();
-        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        MainWindow window(store, readAppIdentity(), programBaseName());
         Script script;
         WaitShown(script, window).then([&] {
             const RECT rect = windowRect(window);
@@ -253,7 +253,7 @@ TEST(MainWindowStartup, PlacementIsFittedToTheScreen) {
 
 TEST(MainWindowStartup, MinimisedOrMaximisedPlacementIsNotStored) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window)
         .then([&] { ShowWindow(window.hwnd(), SW_MINIMIZE); })
@@ -306,7 +306,7 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
             directory.writeRawDataFile(files[i]);
         }
         RegistrySettingsStore store = TestStore();
-        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        MainWindow window(store, readAppIdentity(), programBaseName());
         HWND box = nullptr;
         Script script;
         script.waitForDialog(L"gui_tests", box).then([&] {
@@ -328,7 +328,7 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
 
 TEST(MainWindowStartup, TemplateOrderTabStopsAndFieldStyles) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         const int order[] = {IDC_MAIN_REFRIGERANT, IDC_MAIN_HEAT_LOAD,       IDC_MAIN_EVAP_TEMP,

@@ -14,7 +14,7 @@ using namespace gui;
 
 TEST(MainWindowTiming, StartUpAndOneRecalculation) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     double shownAfter = -1;
     double firstPaintAfter = -1;
     double fastest = 1e9;
@@ -67,7 +67,7 @@ TEST(MainWindowTiming, StartUpAndOneRecalculation) {
 
 TEST(MainWindowPictures, StartUpInvalidInputAndSettings) {
     MemorySettingsStore store;
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     HWND settings = nullptr;
     Script script;
     WaitShown(script, window)

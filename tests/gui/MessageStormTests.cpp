@@ -107,7 +107,7 @@ NumericFieldFormat fieldFormat() {
 }
 
 void putOnClipboard(HWND owner, const std::string& text) {
-    PutOnClipboard(owner, Widen1252(text));
+    PutOnClipboard(owner, widen1252(text));
 }
 
 // Characters a user might type: mostly digits, the sign and the point, also
@@ -151,7 +151,7 @@ std::string stormText(StormRandom& random, const NumericFieldFormat& format, int
 std::wstring stormClipboardText(StormRandom& random, const NumericFieldFormat& format) {
     static const wchar_t* const foreign[] = {L"\x0416", L"\x4E2D", L"\xD83D\xDE00", L"\x00A0",
                                              L"\r\n",   L"\n",     L"\t",           L"\x2212"};
-    std::wstring text = Widen1252(stormText(random, format, 24));
+    std::wstring text = widen1252(stormText(random, format, 24));
     if (random.below(4) == 0) {
         const size_t at = static_cast<size_t>(random.below(static_cast<int>(text.size()) + 1));
         text.insert(at, foreign[random.below(8)]);
@@ -225,7 +225,7 @@ ActionKind stormAction(StormRandom& random, MainWindow& window, const NumericFie
         SendMessageW(field, EM_UNDO, 0, 0);
         break;
     case SET_TEXT:
-        SetWindowTextW(field, Widen1252(stormText(random, format, 20)).c_str());
+        SetWindowTextW(field, widen1252(stormText(random, format, 20)).c_str());
         break;
     case CHANGE_REFRIGERANT:
         SelectComboItem(window.hwnd(), IDC_MAIN_REFRIGERANT,
@@ -274,8 +274,8 @@ void checkWindow(MainWindow& window, const NumericFieldFormat& format, StormTall
 
     for (const int id : ALL_FIELDS) {
         const std::string text = WindowText(Item(window, id));
-        EXPECT_EQ(text, NumericValidText(text, format)) << "field " << id;
-        EXPECT_TRUE(std::isfinite(NumericTextValue(text, format))) << "field " << id;
+        EXPECT_EQ(text, numericValidText(text, format)) << "field " << id;
+        EXPECT_TRUE(std::isfinite(numericTextValue(text, format))) << "field " << id;
     }
 
     const int refrigerant = window.selectedRefrigerant();
@@ -334,7 +334,7 @@ TEST(MessageStorm, RandomInputKeepsFieldsListAndStoreSound) {
     int lastRefrigerant = -1;
     UnitSettings lastUnits;
     {
-        MainWindow window(store, ReadAppIdentity(), ApplicationName());
+        MainWindow window(store, readAppIdentity(), programBaseName());
         Script script;
         WaitShown(script, window);
         for (int burst = 0; burst < bursts; ++burst) {
@@ -382,17 +382,17 @@ TEST(MessageStorm, RandomInputKeepsFieldsListAndStoreSound) {
     // whole digits fit in a field) comes back at that limit.
     double storable[5] = {};
     for (int i = 0; i < 5; ++i) {
-        storable[i] = std::clamp(NumericTextValue(lastTexts[i], format), INT32_MIN / 100.0,
+        storable[i] = std::clamp(numericTextValue(lastTexts[i], format), INT32_MIN / 100.0,
                                  INT32_MAX / 100.0);
         const std::optional<std::int32_t> stored = StoredValue(SECTION_SETTINGS, STORED_INPUTS[i]);
         ASSERT_TRUE(stored.has_value()) << STORED_INPUTS[i];
-        EXPECT_NEAR(FromHundredths(*stored), storable[i], 0.0051)
+        EXPECT_NEAR(fromHundredths(*stored), storable[i], 0.0051)
             << STORED_INPUTS[i] << " from " << lastTexts[i];
     }
     EXPECT_EQ(StoredValue(SECTION_SETTINGS, VALUE_REFRIGERANT), lastRefrigerant);
 
     // A restart finds them.
-    MainWindow restarted(store, ReadAppIdentity(), ApplicationName());
+    MainWindow restarted(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, restarted).then([&] {
         EXPECT_EQ(restarted.selectedRefrigerant(), lastRefrigerant);
@@ -407,8 +407,8 @@ TEST(MessageStorm, RandomInputKeepsFieldsListAndStoreSound) {
         for (int i = 0; i < 5; ++i) {
             // Stored in hundredths: within half a hundredth of what was shown.
             const std::string text = FieldText(restarted, INPUT_FIELDS[i]);
-            EXPECT_EQ(text, NumericValidText(text, format));
-            EXPECT_NEAR(NumericTextValue(text, format), storable[i], 0.0051)
+            EXPECT_EQ(text, numericValidText(text, format));
+            EXPECT_NEAR(numericTextValue(text, format), storable[i], 0.0051)
                 << STORED_INPUTS[i] << ": " << lastTexts[i] << " came back as " << text;
         }
         EXPECT_EQ(ListRows(ResultsListWindow(restarted)), ExpectedRows(restarted));
@@ -423,7 +423,7 @@ static void
 onFreshWindow(const std::function<void(MainWindow&, const NumericFieldFormat&)>& check) {
     ResetSettingsStore();
     RegistrySettingsStore store = TestStore();
-    MainWindow window(store, ReadAppIdentity(), ApplicationName());
+    MainWindow window(store, readAppIdentity(), programBaseName());
     Script script;
     WaitShown(script, window).then([&] {
         check(window, fieldFormat());
@@ -438,13 +438,13 @@ TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
     onFreshWindow([](MainWindow& window, const NumericFieldFormat& format) {
         HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
         const std::string full = std::string("123456789") + format.decimalPoint + "123";
-        SetWindowTextW(field, Widen1252(full).c_str());
+        SetWindowTextW(field, widen1252(full).c_str());
         SetSelection(field, 9, 10);
         SendMessageW(field, WM_CUT, 0, 0);
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "123456789");
 
         // The minus and one digit cut from the front of a negative number.
-        SetWindowTextW(field, Widen1252(std::string(1, format.negativeSign) + "5").c_str());
+        SetWindowTextW(field, widen1252(std::string(1, format.negativeSign) + "5").c_str());
         SetSelection(field, 1, 2);
         SendMessageW(field, WM_CUT, 0, 0);
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), std::string(1, format.negativeSign));
@@ -460,7 +460,7 @@ TEST(MessageStorm, CharactersTheFieldDropsNeverReachTheControl) {
         const std::string minus(1, format.negativeSign);
         const std::string point(1, format.decimalPoint);
         HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
-        SetWindowTextW(field, Widen1252(minus + "789831249").c_str());
+        SetWindowTextW(field, widen1252(minus + "789831249").c_str());
         SetSelection(field, 10, 10);
         putOnClipboard(window.hwnd(), "\x98\xE9"
                                       "7" +
@@ -470,9 +470,9 @@ TEST(MessageStorm, CharactersTheFieldDropsNeverReachTheControl) {
         SendMessageW(field, WM_PASTE, 0, 0);
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), minus + "789831249" + point + "720");
 
-        SetWindowTextW(Item(window, IDC_MAIN_EVAP_TEMP), Widen1252("\x98").c_str());
+        SetWindowTextW(Item(window, IDC_MAIN_EVAP_TEMP), widen1252("\x98").c_str());
         EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "");
-        SetWindowTextW(Item(window, IDC_MAIN_COND_TEMP), Widen1252("4\x98"
+        SetWindowTextW(Item(window, IDC_MAIN_COND_TEMP), widen1252("4\x98"
                                                                    "5")
                                                              .c_str());
         EXPECT_EQ(FieldText(window, IDC_MAIN_COND_TEMP), "45");
@@ -484,14 +484,14 @@ namespace {
 // Writes `name` in `section` of the test program's key as an edited
 // registry might hold it: any type, any size, any 32-bit value, or nothing.
 void storeAnything(StormRandom& random, const char* section, const char* name) {
-    const std::wstring path = TestStorePath() + L"\\" + Widen1252(section);
+    const std::wstring path = TestStorePath() + L"\\" + widen1252(section);
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         ADD_FAILURE() << "cannot open " << section;
         return;
     }
-    const std::wstring value = Widen1252(name);
+    const std::wstring value = widen1252(name);
     static const std::int32_t extremes[] = {INT32_MIN, INT32_MAX, -1, 0, 1, 2, 5, 32767, -32768};
     const std::uint64_t bits = random.next();
     std::int32_t number = static_cast<std::int32_t>(bits >> 32);
@@ -550,7 +550,7 @@ TEST(MessageStorm, EditedRegistryNeverBreaksStartUp) {
         std::vector<std::string> shown(5);
         int refrigerant = -1;
         {
-            MainWindow window(store, ReadAppIdentity(), ApplicationName());
+            MainWindow window(store, readAppIdentity(), programBaseName());
             Script script;
             WaitShown(script, window).then([&] {
                 StormTally tally;
@@ -567,7 +567,7 @@ TEST(MessageStorm, EditedRegistryNeverBreaksStartUp) {
             const std::optional<std::int32_t> stored =
                 StoredValue(SECTION_SETTINGS, STORED_INPUTS[i]);
             ASSERT_TRUE(stored.has_value()) << STORED_INPUTS[i];
-            EXPECT_NEAR(FromHundredths(*stored), NumericTextValue(shown[i], fieldFormat()), 0.0051)
+            EXPECT_NEAR(fromHundredths(*stored), numericTextValue(shown[i], fieldFormat()), 0.0051)
                 << STORED_INPUTS[i] << " shown as " << shown[i];
         }
         EXPECT_EQ(StoredValue(SECTION_SETTINGS, VALUE_REFRIGERANT), refrigerant);

@@ -77,7 +77,7 @@ std::string ExpectedReport(const MainWindow& window) {
                  reinterpret_cast<LPARAM>(name));
     const UnitSettings& units = window.units();
     line("Input Data:");
-    line("Refrigerant", Narrow1252(name));
+    line("Refrigerant", narrow1252(name));
     line("Heat load of the system",
          FieldText(window, IDC_MAIN_HEAT_LOAD) + " " + UnitLabel(units, UNIT_ENERGY));
     line("Evaporating temperature",
@@ -87,7 +87,7 @@ std::string ExpectedReport(const MainWindow& window) {
     line("Return gas temperature",
          FieldText(window, IDC_MAIN_RETURN_GAS_TEMP) + " " + UnitLabel(units, UNIT_TEMPERATURE));
     line("Capillary Tube Recommendation:");
-    line("Flow Rate", ReportFlowText(units, window.result().flowRate));
+    line("Flow Rate", reportFlowText(units, window.result().flowRate));
     line("Length", "Diameter");
     HWND list = Item(window, IDC_MAIN_RESULTS);
     const auto rows = ListRows(list);
@@ -159,7 +159,7 @@ TEST(PrintToPdf, PrintButtonPrintsTheReport) {
     Script script;
     WaitShown(script, window)
         .then([&] {
-            ASSERT_TRUE(HasRecommendation(window.result()));
+            ASSERT_TRUE(hasRecommendation(window.result()));
             PostClick(window.hwnd(), IDC_MAIN_PRINT);
         })
         .waitForDialog(L"Print", printDialog)

@@ -26,7 +26,7 @@ protected:
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kButtonId, kLeft, kTop, kWidth, kHeight);
             ASSERT_TRUE(d.bind(button, kButtonId));
-            button.setTooltipText("Print current calculation");
+            button.SetTooltipText("Print current calculation");
             button.setFaceFont("Arial", 16, 400, false, false);
             button.setTextColour(BUTTON_TEXT);
             button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE, SELECTOR_BLUE);
@@ -172,7 +172,7 @@ TEST_F(StyledButtonTest, TooltipIs300PixelsWideWithItsText) {
     tool.lpszText = text;
     SendMessageW(button.tooltip(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, L"Print current calculation");
-    button.setTooltipText("Specify unit options");
+    button.SetTooltipText("Specify unit options");
     SendMessageW(button.tooltip(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, L"Specify unit options");
     EXPECT_EQ(SendMessageW(button.tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);

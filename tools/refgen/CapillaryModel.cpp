@@ -38,7 +38,7 @@ FlowPoint solveEnergy(const Fluid& fluid, const SaturatedState& sat, double g2,
         point.enthalpy = sat.liquidEnthalpy + y;
         point.quality = x;
         point.volume = vl + beta * y;
-        point.viscosity = MixtureViscosity(model, x, vl, sat.vapourVolume, sat.liquidViscosity,
+        point.viscosity = mixtureViscosity(model, x, vl, sat.vapourVolume, sat.liquidViscosity,
                                            sat.vapourViscosity);
         return point;
     }
@@ -69,7 +69,7 @@ double removedUpTo(const HeatExchangeSection& hx, double z) {
 double friction(const FlowPoint& p, double massFlux, double diameter,
                 const CapillaryOptions& options) {
     const double reynolds = massFlux * diameter / p.viscosity;
-    return ChurchillFriction(reynolds, options.roughness / diameter);
+    return churchillFriction(reynolds, options.roughness / diameter);
 }
 
 // Solves f(u) = 0 for an increasing f of u = ln(x), x within [lo, hi]: a
@@ -150,7 +150,7 @@ bool solveLogarithmic(F f, double guess, double slope, double lo, double hi, dou
 
 } // namespace
 
-double MixtureViscosity(TwoPhaseViscosity model, double x, double liquidVolume, double vapourVolume,
+double mixtureViscosity(TwoPhaseViscosity model, double x, double liquidVolume, double vapourVolume,
                         double liquidViscosity, double vapourViscosity) {
     switch (model) {
     case TwoPhaseViscosity::McAdams:
@@ -166,7 +166,7 @@ double MixtureViscosity(TwoPhaseViscosity model, double x, double liquidVolume, 
     }
 }
 
-TubeFlowResult IntegrateTube(const Fluid& fluid, double diameter, double massFlux,
+TubeFlowResult integrateTube(const Fluid& fluid, double diameter, double massFlux,
                              const TubeConditions& conditions, const HeatExchangeSection& exchange,
                              const CapillaryOptions& options) {
     TubeFlowResult result;
@@ -259,14 +259,14 @@ TubeFlowResult IntegrateTube(const Fluid& fluid, double diameter, double massFlu
     return result;
 }
 
-bool SolveMassFlow(const Fluid& fluid, double diameter, double length,
+bool solveMassFlow(const Fluid& fluid, double diameter, double length,
                    const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                    const CapillaryOptions& options, double& massFlow) {
     const double area = 0.25 * PI * diameter * diameter;
     const HeatExchangeSection section = exchange.forLength(length);
     auto f = [&](double u, double& value) {
         const TubeFlowResult r =
-            IntegrateTube(fluid, diameter, std::exp(u), conditions, section, options);
+            integrateTube(fluid, diameter, std::exp(u), conditions, section, options);
         if (!r.valid || r.length <= 0.0) {
             value = 50.0; // a flux so high the inlet loss alone exceeds the span: far too short
             return r.valid;
@@ -291,14 +291,14 @@ bool SolveMassFlow(const Fluid& fluid, double diameter, double length,
     return true;
 }
 
-bool SolveDiameter(const Fluid& fluid, double massFlow, double length,
+bool solveDiameter(const Fluid& fluid, double massFlow, double length,
                    const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                    const CapillaryOptions& options, double& diameter) {
     const HeatExchangeSection section = exchange.forLength(length);
     auto f = [&](double u, double& value) {
         const double d = std::exp(u);
         const double flux = massFlow / (0.25 * PI * d * d);
-        const TubeFlowResult r = IntegrateTube(fluid, d, flux, conditions, section, options);
+        const TubeFlowResult r = integrateTube(fluid, d, flux, conditions, section, options);
         if (!r.valid) {
             return false;
         }
@@ -313,14 +313,14 @@ bool SolveDiameter(const Fluid& fluid, double massFlow, double length,
     return solveLogarithmic(f, 0.8e-3, 4.7, 0.05e-3, 10e-3, 1e-7, diameter);
 }
 
-bool SolveLength(const Fluid& fluid, double massFlow, double diameter,
+bool solveLength(const Fluid& fluid, double massFlow, double diameter,
                  const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                  const CapillaryOptions& options, double& length) {
     const double flux = massFlow / (0.25 * PI * diameter * diameter);
     double guess = 0.0;
     {
         const TubeFlowResult r =
-            IntegrateTube(fluid, diameter, flux, conditions, HeatExchangeSection{}, options);
+            integrateTube(fluid, diameter, flux, conditions, HeatExchangeSection{}, options);
         if (!r.valid) {
             return false;
         }
@@ -338,7 +338,7 @@ bool SolveLength(const Fluid& fluid, double massFlow, double diameter,
     auto f = [&](double u, double& value) {
         const double l = std::exp(u);
         const TubeFlowResult r =
-            IntegrateTube(fluid, diameter, flux, conditions, exchange.forLength(l), options);
+            integrateTube(fluid, diameter, flux, conditions, exchange.forLength(l), options);
         if (!r.valid || r.length <= 0.0) {
             return false;
         }

@@ -59,27 +59,27 @@ struct TubeFlowResult {
 };
 
 // Integrates a tube of diameter d (m) at mass flux G (kg/(m² s)).
-TubeFlowResult IntegrateTube(const Fluid& fluid, double diameter, double massFlux,
+TubeFlowResult integrateTube(const Fluid& fluid, double diameter, double massFlux,
                              const TubeConditions& conditions, const HeatExchangeSection& exchange,
                              const CapillaryOptions& options);
 
 // Mass flow (kg/s) through a tube of the given diameter and length (m).
 // Returns false when no flow matches the length.
-bool SolveMassFlow(const Fluid& fluid, double diameter, double length,
+bool solveMassFlow(const Fluid& fluid, double diameter, double length,
                    const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                    const CapillaryOptions& options, double& massFlow);
 
 // Inner diameter (m) of a tube of the given length that passes `massFlow`.
-bool SolveDiameter(const Fluid& fluid, double massFlow, double length,
+bool solveDiameter(const Fluid& fluid, double massFlow, double length,
                    const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                    const CapillaryOptions& options, double& diameter);
 
 // Length (m) of a tube of the given diameter that passes `massFlow`, with the
 // heat exchanger laid out along that length.
-bool SolveLength(const Fluid& fluid, double massFlow, double diameter,
+bool solveLength(const Fluid& fluid, double massFlow, double diameter,
                  const TubeConditions& conditions, const HeatExchangeLayout& exchange,
                  const CapillaryOptions& options, double& length);
 
 // Two-phase viscosity (Pa·s) at quality x.
-double MixtureViscosity(TwoPhaseViscosity model, double x, double liquidVolume, double vapourVolume,
+double mixtureViscosity(TwoPhaseViscosity model, double x, double liquidVolume, double vapourVolume,
                         double liquidViscosity, double vapourViscosity);

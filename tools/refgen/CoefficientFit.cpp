@@ -19,7 +19,7 @@ void basis(double te, double tc, double g[5]) {
 }
 
 double relativeError(const FlowCoefficients& c, const FitSample& s) {
-    return (CorrelationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
+    return (correlationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
            s.flow;
 }
 
@@ -40,7 +40,7 @@ bool fitFlowCoefficients(const std::vector<FitSample>& samples, FlowCoefficients
         double g[5];
         basis(s.evaporating, s.condensing, g);
         const double load =
-            s.heatLoad / CorrelationDivisor(c, s.evaporating, s.condensing, s.returnGas);
+            s.heatLoad / correlationDivisor(c, s.evaporating, s.condensing, s.returnGas);
         const double w = 1.0 / s.flow;
         for (int k = 0; k < 5; ++k) {
             a(static_cast<int>(i), k) = g[k] * w;
@@ -49,7 +49,7 @@ bool fitFlowCoefficients(const std::vector<FitSample>& samples, FlowCoefficients
         b[i] = 1.0;
     }
     std::vector<double> x;
-    if (!SolveLeastSquares(a, b, x)) {
+    if (!solveLeastSquares(a, b, x)) {
         return false;
     }
     for (int k = 0; k < 10; ++k) {
@@ -99,7 +99,7 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
             double g[5];
             basis(s.evaporating, s.condensing, g);
             const double dt = s.returnGas - REFERENCE_RETURN_GAS;
-            const double h = CorrelationDivisor(cc, s.evaporating, s.condensing, s.returnGas);
+            const double h = correlationDivisor(cc, s.evaporating, s.condensing, s.returnGas);
             double slope = 0.0;
             for (int k = 0; k < 5; ++k) {
                 slope += p[5 + k] * g[k];
@@ -129,7 +129,7 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
                 jj(m + k, k) = std::sqrt(lambda * columnNorm[k]);
             }
             std::vector<double> step;
-            if (!SolveLeastSquares(jj, rhs, step)) {
+            if (!solveLeastSquares(jj, rhs, step)) {
                 lambda *= 10;
                 continue;
             }
@@ -164,25 +164,25 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
 
 } // namespace
 
-double CorrelationDivisor(const FlowCoefficients& c, double te, double tc, double trg) {
+double correlationDivisor(const FlowCoefficients& c, double te, double tc, double trg) {
     const double dt = trg - REFERENCE_RETURN_GAS;
     return c.a[0] + c.a[1] * dt + c.a[2] * dt * te + c.a[3] * dt * tc;
 }
 
-double CorrelationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg) {
-    const double h = CorrelationDivisor(c, te, tc, trg);
+double correlationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg) {
+    const double h = correlationDivisor(c, te, tc, trg);
     const double* b = c.b;
     return (b[0] + b[1] * te + b[2] * tc + b[3] * te * tc + b[4] * te * te) +
            (b[5] + b[6] * te + b[7] * tc + b[8] * te * tc + b[9] * te * te) * q / h;
 }
 
-FitQuality MeasureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples) {
+FitQuality measureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples) {
     FitQuality q;
     double sum = 0.0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const FitSample& s = samples[i];
         const double r =
-            (CorrelationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
+            (correlationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
             s.flow;
         sum += r * r;
         if (std::fabs(r) > q.maxRelative) {
@@ -194,7 +194,7 @@ FitQuality MeasureFit(const FlowCoefficients& c, const std::vector<FitSample>& s
     return q;
 }
 
-bool FitCorrelation(const std::vector<FitSample>& samples,
+bool fitCorrelation(const std::vector<FitSample>& samples,
                     const std::function<double(double, double, double)>& refrigeratingEffect,
                     double teMid, double tcMid, const std::vector<std::vector<double>>& divisorGrid,
                     FlowCoefficients& result, FitReport& report, std::string& error) {
@@ -223,7 +223,7 @@ bool FitCorrelation(const std::vector<FitSample>& samples,
         b[i] = ratio - 1.0;
     }
     std::vector<double> slopes;
-    if (!SolveLeastSquares(a, b, slopes)) {
+    if (!solveLeastSquares(a, b, slopes)) {
         error = "the divisor fit is singular";
         return false;
     }
@@ -236,7 +236,7 @@ bool FitCorrelation(const std::vector<FitSample>& samples,
         error = "the flow fit is singular";
         return false;
     }
-    report.physicalDivisor = MeasureFit(result, samples);
+    report.physicalDivisor = measureFit(result, samples);
     // 4. Joint refinement in the p-norm of the relative error, p = 2, 4, 8, 16;
     // kept is the one furthest inside the goals (3 % RMS, 8 % largest).
     auto score = [](const FitQuality& q) {
@@ -251,13 +251,13 @@ bool FitCorrelation(const std::vector<FitSample>& samples,
             continue;
         }
         report.iterations += used;
-        const FitQuality q = MeasureFit(refined, samples);
+        const FitQuality q = measureFit(refined, samples);
         if (score(q) < best) {
             best = score(q);
             result = refined;
             report.power = power;
         }
     }
-    report.refined = MeasureFit(result, samples);
+    report.refined = measureFit(result, samples);
     return true;
 }

@@ -35,8 +35,8 @@ struct FlowCoefficients {
 };
 
 // The correlation exactly as the program evaluates it.
-double CorrelationDivisor(const FlowCoefficients& c, double te, double tc, double trg);
-double CorrelationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg);
+double correlationDivisor(const FlowCoefficients& c, double te, double tc, double trg);
+double correlationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg);
 
 struct FitQuality {
     double rmsRelative = 0.0;
@@ -44,7 +44,7 @@ struct FitQuality {
     int worstSample = -1;
 };
 
-FitQuality MeasureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples);
+FitQuality measureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples);
 
 struct FitReport {
     FitQuality physicalDivisor; // after step 3
@@ -55,7 +55,7 @@ struct FitReport {
 
 // `refrigeratingEffect(te, tc, trg)` gives Δh in J/kg; `teMid`, `tcMid` the
 // envelope's middle; `divisorGrid` the (te, tc, trg) points for step 2.
-bool FitCorrelation(const std::vector<FitSample>& samples,
+bool fitCorrelation(const std::vector<FitSample>& samples,
                     const std::function<double(double, double, double)>& refrigeratingEffect,
                     double teMid, double tcMid, const std::vector<std::vector<double>>& divisorGrid,
                     FlowCoefficients& result, FitReport& report, std::string& error);

@@ -62,7 +62,7 @@ double CsvTable::number(std::size_t row, int col) const {
     return value;
 }
 
-bool ReadCsv(const std::string& path, CsvTable& table, std::string& error) {
+bool readCsv(const std::string& path, CsvTable& table, std::string& error) {
     table = CsvTable{};
     std::ifstream in(path);
     if (!in) {
@@ -84,7 +84,7 @@ bool ReadCsv(const std::string& path, CsvTable& table, std::string& error) {
     return true;
 }
 
-bool NumericColumn(const CsvTable& table, const std::string& name, std::vector<double>& values,
+bool numericColumn(const CsvTable& table, const std::string& name, std::vector<double>& values,
                    std::string& error) {
     const int col = table.column(name);
     if (col < 0) {

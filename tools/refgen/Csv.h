@@ -18,10 +18,10 @@ struct CsvTable {
 
 // Reads `path` into `table`. Returns false (with `error` set) when the file
 // cannot be opened or has no header line.
-bool ReadCsv(const std::string& path, CsvTable& table, std::string& error);
+bool readCsv(const std::string& path, CsvTable& table, std::string& error);
 
 // Copies the named numeric column of `table` into `values`. Returns false
 // (with `error` set) when the column is absent or a non-empty cell is not a
 // number; empty cells become NaN.
-bool NumericColumn(const CsvTable& table, const std::string& name, std::vector<double>& values,
+bool numericColumn(const CsvTable& table, const std::string& name, std::vector<double>& values,
                    std::string& error);

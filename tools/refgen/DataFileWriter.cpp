@@ -23,14 +23,14 @@ std::string format(const char* pattern, double value) {
 
 } // namespace
 
-std::string DataFileNumber(double value) {
+std::string dataFileNumber(double value) {
     if (value == 0.0) {
         return "0";
     }
     return format("%.10g", value);
 }
 
-std::string DiameterLine(const std::vector<double>& values, bool inches) {
+std::string diameterLine(const std::vector<double>& values, bool inches) {
     std::string line;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0) {
@@ -45,7 +45,7 @@ std::string DiameterLine(const std::vector<double>& values, bool inches) {
     return line;
 }
 
-bool WriteDataFileText(const DataFileHeader& header, const std::vector<RefrigerantData>& records,
+bool writeDataFileText(const DataFileHeader& header, const std::vector<RefrigerantData>& records,
                        std::string& text, std::string& error) {
     text.clear();
     if (header.helpLines.size() > MAX_HELP_LINES) {
@@ -75,8 +75,8 @@ bool WriteDataFileText(const DataFileHeader& header, const std::vector<Refrigera
     text += header.title + CRLF;
     text += header.version + CRLF;
     text += format("%.2f", header.targetLength) + CRLF;
-    const std::string europe = DiameterLine(header.europeDiameters, false);
-    const std::string america = DiameterLine(header.northAmericaDiameters, true);
+    const std::string europe = diameterLine(header.europeDiameters, false);
+    const std::string america = diameterLine(header.northAmericaDiameters, true);
     if (europe.size() > MAX_PACKED_LINE || america.size() > MAX_PACKED_LINE) {
         error = "diameter line too long";
         return false;
@@ -107,7 +107,7 @@ bool WriteDataFileText(const DataFileHeader& header, const std::vector<Refrigera
         }
         std::string line = r.entry.name;
         for (double value : fields) {
-            const std::string field = DataFileNumber(value);
+            const std::string field = dataFileNumber(value);
             if (field.size() > MAX_FIELD || !std::isfinite(value)) {
                 error = r.entry.name + ": unusable number " + field;
                 return false;

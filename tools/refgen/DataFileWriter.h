@@ -20,15 +20,15 @@ struct DataFileHeader {
 
 // One number as the data file writes it: at most 10 significant digits, no
 // trailing zeros, "-0" written as "0".
-std::string DataFileNumber(double value);
+std::string dataFileNumber(double value);
 
 // The diameter list as written on its line: "0.50, 0.55, ..." (mm) or
 // ".026, .028, ..." (inches).
-std::string DiameterLine(const std::vector<double>& values, bool inches);
+std::string diameterLine(const std::vector<double>& values, bool inches);
 
 // The whole text. Returns false (with `error`) when a line would break the
 // loader's limits: a help line over 100 characters, a title or version of 20
 // or more (version: 16 or more), a name over 20 characters, a number field
 // over 31 characters, more than 50 records or 99 help lines.
-bool WriteDataFileText(const DataFileHeader& header, const std::vector<RefrigerantData>& records,
+bool writeDataFileText(const DataFileHeader& header, const std::vector<RefrigerantData>& records,
                        std::string& text, std::string& error);

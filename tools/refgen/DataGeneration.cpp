@@ -4,7 +4,7 @@
 #include <cmath>
 #include <thread>
 
-std::vector<double> FitHeatLoads(double minimum, double maximum) {
+std::vector<double> fitHeatLoads(double minimum, double maximum) {
     std::vector<double> loads;
     const int n = 7;
     for (int i = 0; i < n; ++i) {
@@ -13,7 +13,7 @@ std::vector<double> FitHeatLoads(double minimum, double maximum) {
     return loads;
 }
 
-std::vector<double> GridSteps(double minimum, double maximum, double step) {
+std::vector<double> gridSteps(double minimum, double maximum, double step) {
     const int n = std::max(1, static_cast<int>(std::lround((maximum - minimum) / step)));
     std::vector<double> values;
     for (int i = 0; i <= n; ++i) {
@@ -22,12 +22,12 @@ std::vector<double> GridSteps(double minimum, double maximum, double step) {
     return values;
 }
 
-bool LoadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fluid>>& fluids,
+bool loadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fluid>>& fluids,
                        std::string& error) {
     fluids.clear();
-    for (const CatalogEntry& entry : RefrigerantCatalog()) {
+    for (const CatalogEntry& entry : refrigerantCatalog()) {
         auto fluid = std::make_shared<Fluid>();
-        if (!LoadFluid(folder, entry.name, *fluid, error)) {
+        if (!loadFluid(folder, entry.name, *fluid, error)) {
             return false;
         }
         if (!fluid->saturation.hasViscosity()) {
@@ -36,8 +36,8 @@ bool LoadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fl
                 return false;
             }
             Fluid reference;
-            if (!LoadFluid(folder, entry.viscosityReference, reference, error) ||
-                !FillViscosityByCorrespondingStates(*fluid, reference, error)) {
+            if (!loadFluid(folder, entry.viscosityReference, reference, error) ||
+                !fillViscosityByCorrespondingStates(*fluid, reference, error)) {
                 return false;
             }
         }
@@ -46,14 +46,14 @@ bool LoadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fl
     return true;
 }
 
-void GenerateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid,
+void generateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid,
                          const SizingAssumptions& assumptions, RefrigerantData& data) {
     data = RefrigerantData{};
     data.entry = entry;
     data.fluid = fluid;
-    const std::vector<double> te = GridSteps(entry.evapMin, entry.evapMax, 5.0);
-    const std::vector<double> tc = GridSteps(entry.condMin, entry.condMax, 5.0);
-    std::vector<double> trg = GridSteps(entry.returnGasMin, entry.returnGasMax, 15.0);
+    const std::vector<double> te = gridSteps(entry.evapMin, entry.evapMax, 5.0);
+    const std::vector<double> tc = gridSteps(entry.condMin, entry.condMax, 5.0);
+    std::vector<double> trg = gridSteps(entry.returnGasMin, entry.returnGasMax, 15.0);
     std::vector<std::vector<double>> divisorGrid;
     for (double e : te) {
         for (double c : tc) {
@@ -62,10 +62,10 @@ void GenerateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid
                     continue;
                 }
                 divisorGrid.push_back({e, c, r});
-                for (double q : FitHeatLoads(entry.loadMin, entry.loadMax)) {
+                for (double q : fitHeatLoads(entry.loadMin, entry.loadMax)) {
                     SizingResult sized;
                     const OperatingPoint point{q, e, c, r};
-                    if (!SizeCapillary(*fluid, point, assumptions, sized)) {
+                    if (!sizeCapillary(*fluid, point, assumptions, sized)) {
                         data.error = entry.name + ": no tube found at Q " + std::to_string(q) +
                                      " W, Te " + std::to_string(e) + ", Tc " + std::to_string(c) +
                                      ", Trg " + std::to_string(r);
@@ -78,12 +78,12 @@ void GenerateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid
     }
     auto effect = [&](double e, double c, double r) {
         SizingResult state;
-        OperatingState(*fluid, OperatingPoint{1.0, e, c, r}, assumptions, state);
+        operatingState(*fluid, OperatingPoint{1.0, e, c, r}, assumptions, state);
         return state.refrigeratingEffect;
     };
     const double teMid = std::round(0.5 * (entry.evapMin + entry.evapMax));
     const double tcMid = std::round(0.5 * (entry.condMin + entry.condMax));
-    if (!FitCorrelation(data.samples, effect, teMid, tcMid, divisorGrid, data.coefficients,
+    if (!fitCorrelation(data.samples, effect, teMid, tcMid, divisorGrid, data.coefficients,
                         data.fit, data.error)) {
         data.error = entry.name + ": " + data.error;
         return;
@@ -91,14 +91,14 @@ void GenerateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid
     data.ok = true;
 }
 
-std::vector<RefrigerantData> GenerateAll(const std::vector<std::shared_ptr<Fluid>>& fluids,
+std::vector<RefrigerantData> generateAll(const std::vector<std::shared_ptr<Fluid>>& fluids,
                                          const SizingAssumptions& assumptions, int threads) {
-    const std::vector<CatalogEntry>& catalog = RefrigerantCatalog();
+    const std::vector<CatalogEntry>& catalog = refrigerantCatalog();
     std::vector<RefrigerantData> results(catalog.size());
     std::atomic<std::size_t> next{0};
     auto work = [&]() {
         for (std::size_t i = next++; i < catalog.size(); i = next++) {
-            GenerateRefrigerant(catalog[i], fluids[i], assumptions, results[i]);
+            generateRefrigerant(catalog[i], fluids[i], assumptions, results[i]);
         }
     };
     std::vector<std::thread> pool;

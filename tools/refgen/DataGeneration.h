@@ -11,10 +11,10 @@
 #include <vector>
 
 // Seven heat loads of the fit grid (W), logarithmically spaced.
-std::vector<double> FitHeatLoads(double minimum, double maximum);
+std::vector<double> fitHeatLoads(double minimum, double maximum);
 
 // Values from minimum to maximum in steps of about `step`, both ends included.
-std::vector<double> GridSteps(double minimum, double maximum, double step);
+std::vector<double> gridSteps(double minimum, double maximum, double step);
 
 struct RefrigerantData {
     CatalogEntry entry;
@@ -28,13 +28,13 @@ struct RefrigerantData {
 
 // Loads `fluids` (all of the catalog, in order, with the viscosity
 // references resolved) from the table folder.
-bool LoadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fluid>>& fluids,
+bool loadCatalogFluids(const std::string& folder, std::vector<std::shared_ptr<Fluid>>& fluids,
                        std::string& error);
 
 // Sizes the grid and fits the correlation for one refrigerant.
-void GenerateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid,
+void generateRefrigerant(const CatalogEntry& entry, std::shared_ptr<Fluid> fluid,
                          const SizingAssumptions& assumptions, RefrigerantData& data);
 
 // All refrigerants, on up to `threads` threads (the result does not depend on it).
-std::vector<RefrigerantData> GenerateAll(const std::vector<std::shared_ptr<Fluid>>& fluids,
+std::vector<RefrigerantData> generateAll(const std::vector<std::shared_ptr<Fluid>>& fluids,
                                          const SizingAssumptions& assumptions, int threads);

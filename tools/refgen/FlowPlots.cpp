@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-std::string PlotFileName(const std::string& refrigerant) {
+std::string plotFileName(const std::string& refrigerant) {
     std::string name;
     for (char c : refrigerant) {
         if (std::isalnum(static_cast<unsigned char>(c))) {
@@ -16,18 +16,18 @@ std::string PlotFileName(const std::string& refrigerant) {
     return name + ".svg";
 }
 
-double PlotCondensing(const CatalogEntry& entry) {
+double plotCondensing(const CatalogEntry& entry) {
     return std::fmin(55.0, entry.condMax);
 }
 
-double PlotReturnGas(const CatalogEntry& entry) {
+double plotReturnGas(const CatalogEntry& entry) {
     return std::fmax(entry.returnGasMin, std::fmin(32.0, entry.returnGasMax));
 }
 
-std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& assumptions) {
+std::string flowPlotSvg(const RefrigerantData& data, const SizingAssumptions& assumptions) {
     const CatalogEntry& e = data.entry;
-    const double tc = PlotCondensing(e);
-    const double trg = PlotReturnGas(e);
+    const double tc = plotCondensing(e);
+    const double trg = plotReturnGas(e);
     const double evaporating[3] = {e.evapMin, std::round(0.5 * (e.evapMin + e.evapMax)), e.evapMax};
     const char* colours[3] = {"#1f5fa8", "#d9781f", "#2e9a48"};
     std::vector<PlotSeries> series;
@@ -40,9 +40,9 @@ std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
                       evaporating[i]);
         s.label = label;
         s.colour = colours[i];
-        for (double q : FitHeatLoads(e.loadMin, e.loadMax)) {
+        for (double q : fitHeatLoads(e.loadMin, e.loadMax)) {
             SizingResult sized;
-            if (SizeCapillary(*data.fluid, OperatingPoint{q, evaporating[i], tc, trg}, assumptions,
+            if (sizeCapillary(*data.fluid, OperatingPoint{q, evaporating[i], tc, trg}, assumptions,
                               sized)) {
                 s.points.push_back({q, sized.nitrogenFlow});
             }
@@ -50,7 +50,7 @@ std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
         const int steps = 40;
         for (int k = 0; k <= steps; ++k) {
             const double q = e.loadMax * k / steps;
-            s.curve.push_back({q, CorrelationFlow(data.coefficients, q, evaporating[i], tc, trg)});
+            s.curve.push_back({q, correlationFlow(data.coefficients, q, evaporating[i], tc, trg)});
         }
         series.push_back(s);
     }
@@ -67,5 +67,5 @@ std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
     axes.note = note;
     axes.xLabel = "heat load Q (W)";
     axes.yLabel = "N2 flow F at 10 bar (l/min)";
-    return LineChartSvg(axes, series);
+    return lineChartSvg(axes, series);
 }

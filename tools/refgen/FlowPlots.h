@@ -8,10 +8,10 @@
 
 // File name of the refrigerant's plot, letters and digits of its name only:
 // "R1234ze(E)" gives "R1234zeE.svg".
-std::string PlotFileName(const std::string& refrigerant);
+std::string plotFileName(const std::string& refrigerant);
 
 // The condensing and return gas temperatures the plot holds fixed.
-double PlotCondensing(const CatalogEntry& entry);
-double PlotReturnGas(const CatalogEntry& entry);
+double plotCondensing(const CatalogEntry& entry);
+double plotReturnGas(const CatalogEntry& entry);
 
-std::string FlowPlotSvg(const RefrigerantData& data, const SizingAssumptions& assumptions);
+std::string flowPlotSvg(const RefrigerantData& data, const SizingAssumptions& assumptions);

@@ -10,7 +10,7 @@ constexpr double JOULE_PER_KILOJOULE = 1e3;
 bool fileExists(const std::string& path) {
     CsvTable t;
     std::string e;
-    return ReadCsv(path, t, e);
+    return readCsv(path, t, e);
 }
 
 // Builds a table indexed by a row key (column rowName) and an offset from it
@@ -20,9 +20,9 @@ bool buildOffsetTable(const CsvTable& table, const std::string& rowName,
                       const std::string& valueName, double scale, UniformTable2D& out,
                       std::string& error) {
     std::vector<double> rowKey, columnKey, value;
-    if (!NumericColumn(table, rowName, rowKey, error) ||
-        !NumericColumn(table, columnName, columnKey, error) ||
-        !NumericColumn(table, valueName, value, error)) {
+    if (!numericColumn(table, rowName, rowKey, error) ||
+        !numericColumn(table, columnName, columnKey, error) ||
+        !numericColumn(table, valueName, value, error)) {
         return false;
     }
     if (rowKey.empty()) {
@@ -87,11 +87,11 @@ bool Fluid::buildLiquid(const CsvTable& table, std::string& error) {
                             error);
 }
 
-bool LoadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
+bool loadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
                std::string& error) {
     fluid = Fluid{};
     CsvTable fluids;
-    if (!ReadCsv(folder + "/fluids.csv", fluids, error)) {
+    if (!readCsv(folder + "/fluids.csv", fluids, error)) {
         return false;
     }
     const int nameColumn = fluids.column("name");
@@ -112,13 +112,13 @@ bool LoadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
     }
     CsvTable saturation, vapour, liquid, estimate;
     const std::string satPath = folder + "/saturation/" + name + ".csv";
-    if (!ReadCsv(satPath, saturation, error) ||
-        !ReadCsv(folder + "/vapour/" + name + ".csv", vapour, error) ||
-        !ReadCsv(folder + "/liquid/" + name + ".csv", liquid, error)) {
+    if (!readCsv(satPath, saturation, error) ||
+        !readCsv(folder + "/vapour/" + name + ".csv", vapour, error) ||
+        !readCsv(folder + "/liquid/" + name + ".csv", liquid, error)) {
         return false;
     }
     const std::string estimatePath = folder + "/estimates/saturation/" + name + ".csv";
-    const bool hasEstimate = fileExists(estimatePath) && ReadCsv(estimatePath, estimate, error);
+    const bool hasEstimate = fileExists(estimatePath) && readCsv(estimatePath, estimate, error);
     if (!fluid.saturation.build(saturation, hasEstimate ? &estimate : nullptr, error)) {
         error = satPath + ": " + error;
         return false;
@@ -133,7 +133,7 @@ bool LoadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
     return true;
 }
 
-bool FillViscosityByCorrespondingStates(Fluid& fluid, const Fluid& reference, std::string& error) {
+bool fillViscosityByCorrespondingStates(Fluid& fluid, const Fluid& reference, std::string& error) {
     if (!reference.saturation.hasViscosity()) {
         error = reference.info.name + " has no viscosity to scale from";
         return false;

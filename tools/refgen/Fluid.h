@@ -45,12 +45,12 @@ private:
 // Reads `name` from the table folder `folder` (fluids.csv, saturation/,
 // vapour/, liquid/, estimates/). A blend without any viscosity in the tables
 // gets a corresponding-states estimate from `viscosityReference` when given
-// (see FillViscosityByCorrespondingStates). Returns false with `error` set
+// (see fillViscosityByCorrespondingStates). Returns false with `error` set
 // when a file is missing or malformed.
-bool LoadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
+bool loadFluid(const std::string& folder, const std::string& name, Fluid& fluid,
                std::string& error);
 
 // Viscosity of `fluid` along its saturation line from `reference` at the same
 // reduced temperature, scaled by the corresponding-states viscosity
 // parameter xi = Tc^(1/6) / (M^(1/2) pc^(2/3)).
-bool FillViscosityByCorrespondingStates(Fluid& fluid, const Fluid& reference, std::string& error);
+bool fillViscosityByCorrespondingStates(Fluid& fluid, const Fluid& reference, std::string& error);

@@ -7,37 +7,37 @@
 #include "tools/refgen/ReportWriter.h"
 #include "tools/refgen/ShippedSettings.h"
 
-bool GenerateOutputs(const std::string& root, int threads, std::vector<OutputFile>& files,
+bool generateOutputs(const std::string& root, int threads, std::vector<OutputFile>& files,
                      std::string& error) {
     files.clear();
     const std::string tables = root + "/data/refprops";
     std::vector<std::shared_ptr<Fluid>> fluids;
-    if (!LoadCatalogFluids(tables, fluids, error)) {
+    if (!loadCatalogFluids(tables, fluids, error)) {
         return false;
     }
     NitrogenTable nitrogen;
-    if (!LoadNitrogen(tables, nitrogen, error)) {
+    if (!loadNitrogen(tables, nitrogen, error)) {
         return false;
     }
-    const SizingAssumptions assumptions = ShippedAssumptions();
-    const std::vector<RefrigerantData> records = GenerateAll(fluids, assumptions, threads);
+    const SizingAssumptions assumptions = shippedAssumptions();
+    const std::vector<RefrigerantData> records = generateAll(fluids, assumptions, threads);
     for (const RefrigerantData& r : records) {
         if (!r.ok) {
             error = r.error;
             return false;
         }
     }
-    const DataFileHeader header = ShippedHeader();
+    const DataFileHeader header = shippedHeader();
     std::string text;
-    if (!WriteDataFileText(header, records, text, error)) {
+    if (!writeDataFileText(header, records, text, error)) {
         return false;
     }
     files.push_back({"data/Olvane.txt", text});
     for (const RefrigerantData& r : records) {
-        files.push_back({"docs/plots/" + PlotFileName(r.entry.name), FlowPlotSvg(r, assumptions)});
+        files.push_back({"docs/plots/" + plotFileName(r.entry.name), flowPlotSvg(r, assumptions)});
     }
     std::string report;
-    if (!WriteReport(ReportInputs{records, header, assumptions, nitrogen, tables, fluids}, report,
+    if (!writeReport(ReportInputs{records, header, assumptions, nitrogen, tables, fluids}, report,
                      error)) {
         return false;
     }

@@ -12,5 +12,5 @@ struct OutputFile {
 
 // Reads the tables from <root>/data/refprops and builds every output.
 // `threads` only changes the speed. Returns false with `error` set.
-bool GenerateOutputs(const std::string& root, int threads, std::vector<OutputFile>& files,
+bool generateOutputs(const std::string& root, int threads, std::vector<OutputFile>& files,
                      std::string& error);

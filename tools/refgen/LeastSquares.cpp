@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-bool SolveLeastSquares(const DenseMatrix& a, const std::vector<double>& b, std::vector<double>& x) {
+bool solveLeastSquares(const DenseMatrix& a, const std::vector<double>& b, std::vector<double>& x) {
     const int m = a.rows;
     const int n = a.columns;
     if (m < n || n == 0 || static_cast<int>(b.size()) != m) {

@@ -21,4 +21,4 @@ struct DenseMatrix {
 // Solves min |A x - b|. Returns false when A has fewer rows than columns, a
 // zero column, or is numerically rank deficient (a diagonal element of R
 // below 1e-12 of the largest).
-bool SolveLeastSquares(const DenseMatrix& a, const std::vector<double>& b, std::vector<double>& x);
+bool solveLeastSquares(const DenseMatrix& a, const std::vector<double>& b, std::vector<double>& x);

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-int OptimalTubeIndex(const std::vector<double>& diameters, double flow, double targetLength) {
+int optimalTubeIndex(const std::vector<double>& diameters, double flow, double targetLength) {
     std::vector<double> lengths;
     for (double d : diameters) {
-        lengths.push_back(RatedLength(d, flow));
+        lengths.push_back(ratedLength(d, flow));
     }
     double lo = targetLength, hi = targetLength;
     for (;;) {
@@ -22,20 +22,20 @@ int OptimalTubeIndex(const std::vector<double>& diameters, double flow, double t
     }
 }
 
-bool NeighbourLengths(const Fluid& fluid, const OperatingPoint& point,
+bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
                       const SizingAssumptions& assumptions, const std::vector<double>& diameters,
                       std::vector<NeighbourLength>& rows) {
     rows.clear();
     SizingResult sized;
-    if (!SizeCapillary(fluid, point, assumptions, sized)) {
+    if (!sizeCapillary(fluid, point, assumptions, sized)) {
         return false;
     }
     for (double d : diameters) {
         NeighbourLength row;
         row.diameter = d;
-        row.ruleLength = RatedLength(d, sized.nitrogenFlow);
-        if (!SolveLength(fluid, sized.massFlow, d * 1e-3, sized.tube,
-                         ExchangeLayout(assumptions, sized), assumptions.capillary,
+        row.ruleLength = ratedLength(d, sized.nitrogenFlow);
+        if (!solveLength(fluid, sized.massFlow, d * 1e-3, sized.tube,
+                         exchangeLayout(assumptions, sized), assumptions.capillary,
                          row.modelLength)) {
             return false;
         }
@@ -44,7 +44,7 @@ bool NeighbourLengths(const Fluid& fluid, const OperatingPoint& point,
     return true;
 }
 
-const std::vector<ReferencePoint>& ReferencePoints() {
+const std::vector<ReferencePoint>& referencePoints() {
     static const std::vector<ReferencePoint> points = {
         {"ASHRAE Handbook - Refrigeration (2014), ch. 11, capillary tube example, as "
          "reproduced in the EES component library (CapTube1_CL)",
@@ -55,7 +55,7 @@ const std::vector<ReferencePoint>& ReferencePoints() {
     return points;
 }
 
-bool ModelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,
+bool modelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,
                    double& kilogramsPerHour, bool& choked) {
     const SaturationTable& sat = fluid.saturation;
     const double pIn =
@@ -68,13 +68,13 @@ bool ModelMassFlow(const Fluid& fluid, const ReferencePoint& point, const Capill
     }
     const TubeConditions tube{pIn, hIn, sat.dewPressure(point.outletEvaporating)};
     double massFlow = 0.0;
-    if (!SolveMassFlow(fluid, point.diameter * 1e-3, point.length, tube, HeatExchangeLayout{},
+    if (!solveMassFlow(fluid, point.diameter * 1e-3, point.length, tube, HeatExchangeLayout{},
                        options, massFlow)) {
         return false;
     }
     const double flux =
         massFlow / (0.25 * 3.14159265358979323846 * std::pow(point.diameter * 1e-3, 2));
-    choked = IntegrateTube(fluid, point.diameter * 1e-3, flux, tube, HeatExchangeSection{}, options)
+    choked = integrateTube(fluid, point.diameter * 1e-3, flux, tube, HeatExchangeSection{}, options)
                  .choked;
     kilogramsPerHour = massFlow * 3600.0;
     return true;

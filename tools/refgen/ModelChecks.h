@@ -11,7 +11,7 @@
 // The program's choice of tube: for each diameter L = 750 d^5 / F², the
 // optimal one found by the widening window of 0.01 m steps around the target
 // length (lowest index first), as the selection engine does it.
-int OptimalTubeIndex(const std::vector<double>& diametersMillimetres, double flow,
+int optimalTubeIndex(const std::vector<double>& diametersMillimetres, double flow,
                      double targetLength);
 
 struct NeighbourLength {
@@ -22,7 +22,7 @@ struct NeighbourLength {
 
 // Around the model's tube for `point`: the rule's and the model's lengths
 // for the given list diameters.
-bool NeighbourLengths(const Fluid& fluid, const OperatingPoint& point,
+bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
                       const SizingAssumptions& assumptions,
                       const std::vector<double>& diametersMillimetres,
                       std::vector<NeighbourLength>& rows);
@@ -44,8 +44,8 @@ struct ReferencePoint {
     std::string note;
 };
 
-const std::vector<ReferencePoint>& ReferencePoints();
+const std::vector<ReferencePoint>& referencePoints();
 
 // The model's mass flow (kg/h) for a reference point, with `options`.
-bool ModelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,
+bool modelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,
                    double& kilogramsPerHour, bool& choked);

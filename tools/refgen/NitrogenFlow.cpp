@@ -12,8 +12,8 @@ constexpr double PI = 3.14159265358979323846;
 bool buildGrid(const CsvTable& table, const char* valueName, UniformTable2D& out,
                std::string& error) {
     std::vector<double> t, p, v;
-    if (!NumericColumn(table, "T_C", t, error) || !NumericColumn(table, "p_bar", p, error) ||
-        !NumericColumn(table, valueName, v, error) || t.empty()) {
+    if (!numericColumn(table, "T_C", t, error) || !numericColumn(table, "p_bar", p, error) ||
+        !numericColumn(table, valueName, v, error) || t.empty()) {
         return false;
     }
     double tMin = t[0], tMax = t[0], pMin = p[0], pMax = p[0];
@@ -60,7 +60,7 @@ double lengthAt(const NitrogenTable& table, double diameter, double massFlux,
             return test.fixedFriction;
         }
         const double re = massFlux * diameter / table.viscosity(pressure, t);
-        return ChurchillFriction(re, test.roughness / diameter);
+        return churchillFriction(re, test.roughness / diameter);
     };
     double f = friction(p, rho);
     double z = 0.0;
@@ -109,12 +109,12 @@ double NitrogenTable::viscosity(double pressure, double temperature) const {
     return viscosity_.bilinear(temperature, pressure / 1e5) * 1e-6;
 }
 
-bool LoadNitrogen(const std::string& folder, NitrogenTable& table, std::string& error) {
+bool loadNitrogen(const std::string& folder, NitrogenTable& table, std::string& error) {
     CsvTable csv;
-    return ReadCsv(folder + "/nitrogen.csv", csv, error) && table.build(csv, error);
+    return readCsv(folder + "/nitrogen.csv", csv, error) && table.build(csv, error);
 }
 
-NitrogenFlowResult NitrogenFlowThrough(const NitrogenTable& table, double diameter, double length,
+NitrogenFlowResult nitrogenFlowThrough(const NitrogenTable& table, double diameter, double length,
                                        const NitrogenTest& test) {
     NitrogenFlowResult result;
     // The length falls with the mass flux; bisect in log(G).
@@ -146,14 +146,14 @@ NitrogenFlowResult NitrogenFlowThrough(const NitrogenTable& table, double diamet
     return result;
 }
 
-double ImpliedFriction(const NitrogenTable& table, double diameter, double length,
+double impliedFriction(const NitrogenTable& table, double diameter, double length,
                        double litresPerMinute, const NitrogenTest& test) {
     // The flow falls with the friction factor; bisect in log(f).
     double lo = std::log(1e-4), hi = std::log(1.0);
     NitrogenTest fixed = test;
     auto flowAt = [&](double u) {
         fixed.fixedFriction = std::exp(u);
-        return NitrogenFlowThrough(table, diameter, length, fixed).litresPerMinute;
+        return nitrogenFlowThrough(table, diameter, length, fixed).litresPerMinute;
     };
     if (flowAt(lo) < litresPerMinute || flowAt(hi) > litresPerMinute) {
         return 0.0;

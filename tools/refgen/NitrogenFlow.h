@@ -26,7 +26,7 @@ private:
     UniformTable2D viscosity_; // µPa·s
 };
 
-bool LoadNitrogen(const std::string& folder, NitrogenTable& table, std::string& error);
+bool loadNitrogen(const std::string& folder, NitrogenTable& table, std::string& error);
 
 struct NitrogenTest {
     double inletPressure = 11.01325e5;   // Pa absolute: 10 bar above the atmosphere
@@ -50,10 +50,10 @@ struct NitrogenFlowResult {
 };
 
 // Flow through a tube of diameter d (m) and length L (m).
-NitrogenFlowResult NitrogenFlowThrough(const NitrogenTable& table, double diameter, double length,
+NitrogenFlowResult nitrogenFlowThrough(const NitrogenTable& table, double diameter, double length,
                                        const NitrogenTest& test);
 
 // The fixed Darcy friction factor with which the same calculation passes
 // `litresPerMinute` through the tube; 0 when none does.
-double ImpliedFriction(const NitrogenTable& table, double diameter, double length,
+double impliedFriction(const NitrogenTable& table, double diameter, double length,
                        double litresPerMinute, const NitrogenTest& test);

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const int threads = hardware >= 2 ? 2 : 1;
     std::vector<OutputFile> files;
     std::string error;
-    if (!GenerateOutputs(root, threads, files, error)) {
+    if (!generateOutputs(root, threads, files, error)) {
         std::fprintf(stderr, "refgen: %s\n", error.c_str());
         return 2;
     }

@@ -1,6 +1,6 @@
 #include "tools/refgen/RefrigerantCatalog.h"
 
-const std::vector<ApplicationClass>& ApplicationClasses() {
+const std::vector<ApplicationClass>& applicationClasses() {
     static const std::vector<ApplicationClass> classes = {
         {"LBP", -40.0, -10.0, "Te -25, Tc 55, return gas 32"},
         {"MBP", -25.0, 0.0, "Te -10, Tc 45, return gas 32"},
@@ -9,7 +9,7 @@ const std::vector<ApplicationClass>& ApplicationClasses() {
     return classes;
 }
 
-const std::vector<CatalogEntry>& RefrigerantCatalog() {
+const std::vector<CatalogEntry>& refrigerantCatalog() {
     // name, classes, use, Te min/max, Tc min/max, Trg min/max, loads min/max, viscosity reference.
     // Condensing maxima stay at least 15 K below the critical temperature
     // (the blends of R125 and R143a, critical near 70 °C, end at 55 °C).

@@ -19,7 +19,7 @@ struct CatalogEntry {
     std::string viscosityReference; // fluid to scale the viscosity from when the tables have none
 };
 
-const std::vector<CatalogEntry>& RefrigerantCatalog();
+const std::vector<CatalogEntry>& refrigerantCatalog();
 
 // Evaporating temperature ranges of the compressor classes (°C), as the
 // program's envelopes use them.
@@ -28,4 +28,4 @@ struct ApplicationClass {
     double evapMin, evapMax;
     const char* rating; // the EN 12900 / CECOMAF rating point of the class
 };
-const std::vector<ApplicationClass>& ApplicationClasses();
+const std::vector<ApplicationClass>& applicationClasses();

@@ -68,7 +68,7 @@ void section(std::string& r, const std::string& title) {
 
 } // namespace
 
-bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
+bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
     const SizingAssumptions& a = in.assumptions;
     const DataFileHeader& h = in.header;
     r.clear();
@@ -101,7 +101,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             "| %.0f \xE2\x80\xA6 %.0f | %.2f %% | %.2f %% | [svg](plots/%s) |\n",
             e.name.c_str(), e.classes.c_str(), e.evapMin, e.evapMax, e.condMin, e.condMax,
             e.returnGasMin, e.returnGasMax, e.loadMin, e.loadMax, 100 * d.fit.refined.rmsRelative,
-            100 * d.fit.refined.maxRelative, PlotFileName(e.name).c_str());
+            100 * d.fit.refined.maxRelative, plotFileName(e.name).c_str());
     }
 
     // ------------------------------------------------------------ reference data
@@ -228,7 +228,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             SizingAssumptions b = a;
             b.exchangeShare = shares[i];
             SizingResult s;
-            if (!SizeCapillary(*d->fluid, p, b, s)) {
+            if (!sizeCapillary(*d->fluid, p, b, s)) {
                 error = "sizing failed for the exchanger bounds of " + d->entry.name;
                 return false;
             }
@@ -274,7 +274,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
                 b.capillary.viscosity = v.model;
                 b.capillary.roughness = v.roughness;
                 SizingResult s;
-                if (SizeCapillary(*d->fluid, DEFAULTS, b, s)) {
+                if (sizeCapillary(*d->fluid, DEFAULTS, b, s)) {
                     r += f("| %s | %.3f | %.2f |\n", v.label, s.diameter * 1e3, s.nitrogenFlow);
                 }
             }
@@ -308,9 +308,9 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
     double kMin = 1e9, kMax = 0, fMin = 1, fMax = 0;
     for (double d : {0.5, 0.6, 0.8, 1.0, 1.2, 1.5}) {
         for (double l : {1.0, 3.0}) {
-            const NitrogenFlowResult n = NitrogenFlowThrough(in.nitrogen, d * 1e-3, l, test);
-            const double rule = RatedNitrogenFlow(d, l);
-            const double implied = ImpliedFriction(in.nitrogen, d * 1e-3, l, rule, test);
+            const NitrogenFlowResult n = nitrogenFlowThrough(in.nitrogen, d * 1e-3, l, test);
+            const double rule = ratedNitrogenFlow(d, l);
+            const double implied = impliedFriction(in.nitrogen, d * 1e-3, l, rule, test);
             const double k = n.litresPerMinute * n.litresPerMinute * l / std::pow(d, 5);
             kMin = std::fmin(kMin, k);
             kMax = std::fmax(kMax, k);
@@ -340,15 +340,15 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
     for (const char* name : {"R600a", "R134a"}) {
         const RefrigerantData* d = find(in, name);
         SizingResult s;
-        if (d == nullptr || !SizeCapillary(*d->fluid, DEFAULTS, a, s)) {
+        if (d == nullptr || !sizeCapillary(*d->fluid, DEFAULTS, a, s)) {
             continue;
         }
         double n[2] = {0, 0};
         for (int k = 0; k < 2; ++k) {
-            const HeatExchangeLayout hx = k == 0 ? HeatExchangeLayout{} : ExchangeLayout(a, s);
+            const HeatExchangeLayout hx = k == 0 ? HeatExchangeLayout{} : exchangeLayout(a, s);
             double l1 = 0, l2 = 0;
-            if (SolveLength(*d->fluid, s.massFlow, 0.9 * s.diameter, s.tube, hx, a.capillary, l1) &&
-                SolveLength(*d->fluid, s.massFlow, 1.1 * s.diameter, s.tube, hx, a.capillary, l2)) {
+            if (solveLength(*d->fluid, s.massFlow, 0.9 * s.diameter, s.tube, hx, a.capillary, l1) &&
+                solveLength(*d->fluid, s.massFlow, 1.1 * s.diameter, s.tube, hx, a.capillary, l2)) {
                 n[k] = std::log(l2 / l1) / std::log(1.1 / 0.9);
             }
         }
@@ -368,8 +368,8 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             continue;
         }
         SizingResult s;
-        SizeCapillary(*d->fluid, DEFAULTS, a, s);
-        const int k = OptimalTubeIndex(h.europeDiameters, s.nitrogenFlow, h.targetLength);
+        sizeCapillary(*d->fluid, DEFAULTS, a, s);
+        const int k = optimalTubeIndex(h.europeDiameters, s.nitrogenFlow, h.targetLength);
         std::vector<double> ds;
         for (int i = k - 3; i <= k + 3; ++i) {
             if (i >= 0 && i < static_cast<int>(h.europeDiameters.size())) {
@@ -377,7 +377,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             }
         }
         std::vector<NeighbourLength> rows;
-        if (!NeighbourLengths(*d->fluid, DEFAULTS, a, ds, rows)) {
+        if (!neighbourLengths(*d->fluid, DEFAULTS, a, ds, rows)) {
             error = "neighbour lengths failed for " + d->entry.name;
             return false;
         }
@@ -397,7 +397,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
     for (const RefrigerantData& d : in.records) {
         const OperatingPoint p = referencePoint(d.entry);
         SizingResult s;
-        if (!SizeCapillary(*d.fluid, p, a, s)) {
+        if (!sizeCapillary(*d.fluid, p, a, s)) {
             continue;
         }
         const double dm = s.diameter * 1e3;
@@ -408,7 +408,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             }
         }
         std::vector<NeighbourLength> rows;
-        if (!NeighbourLengths(*d.fluid, p, a, ds, rows)) {
+        if (!neighbourLengths(*d.fluid, p, a, ds, rows)) {
             continue;
         }
         double smallLo = 9, smallHi = 0, largeLo = 9, largeHi = 0;
@@ -464,7 +464,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
          "C | typical rating "
          "point \xC2\xB0"
          "C |\n|---|---|---|\n";
-    for (const ApplicationClass& c : ApplicationClasses()) {
+    for (const ApplicationClass& c : applicationClasses()) {
         r += f("| %s | %.0f \xE2\x80\xA6 %.0f | %s |\n", c.name, c.evapMin, c.evapMax, c.rating);
     }
     r += "\nCondensing temperatures run from 35 \xC2\xB0"
@@ -541,7 +541,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
          "C (or the nearest end): "
          "circles are the capillary model, lines the fitted correlation.\n\n";
     for (const RefrigerantData& d : in.records) {
-        r += "![" + d.entry.name + "](plots/" + PlotFileName(d.entry.name) + ")\n";
+        r += "![" + d.entry.name + "](plots/" + plotFileName(d.entry.name) + ")\n";
     }
 
     // ------------------------------------------------------------ measurements
@@ -550,14 +550,14 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
          "(no heat exchanger):\n\n| source | kind | refrigerant | d mm | L m | inlet | "
          "subcooling K | published kg/h | model kg/h | deviation | choked |\n"
          "|---|---|---|---|---|---|---|---|---|---|---|\n";
-    for (const ReferencePoint& p : ReferencePoints()) {
+    for (const ReferencePoint& p : referencePoints()) {
         const RefrigerantData* d = find(in, p.refrigerant);
         if (d == nullptr) {
             continue;
         }
         double model = 0.0;
         bool choked = false;
-        if (!ModelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
+        if (!modelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
             error = "model failed for a reference point of " + p.refrigerant;
             return false;
         }
@@ -572,15 +572,15 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
     }
     {
         const RefrigerantData* d = find(in, "R134a");
-        if (d != nullptr && !ReferencePoints().empty()) {
-            ReferencePoint p = ReferencePoints()[0];
+        if (d != nullptr && !referencePoints().empty()) {
+            ReferencePoint p = referencePoints()[0];
             r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
                  "hardly matters. With the outlet at the saturation pressure of";
             for (double te : {-30.0, -10.0, 0.0}) {
                 p.outletEvaporating = te;
                 double model = 0.0;
                 bool choked = false;
-                if (ModelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
+                if (modelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
                     r += f(" outlet at the saturation pressure of %+.0f \xC2\xB0"
                            "C gives %.2f "
                            "kg/h%s;",
@@ -612,7 +612,7 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
          "measurements (https://koreascience.kr/article/JAKO200311921890351.page): abstract "
          "only.\n\n"
          "None are invented here; the table grows as points with full conditions are found "
-         "(they go into `ReferencePoints()` in `tools/refgen/ModelChecks.cpp`). The goal of "
+         "(they go into `referencePoints()` in `tools/refgen/ModelChecks.cpp`). The goal of "
          "\xC2\xB1"
          "10 % is met for the one point there is; whether it holds over the "
          "envelope is open.\n";
@@ -630,16 +630,16 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             continue;
         }
         SizingResult s;
-        SizeCapillary(*d->fluid, DEFAULTS, a, s);
+        sizeCapillary(*d->fluid, DEFAULTS, a, s);
         const double flow =
-            CorrelationFlow(d->coefficients, DEFAULTS.heatLoad, DEFAULTS.evaporating,
+            correlationFlow(d->coefficients, DEFAULTS.heatLoad, DEFAULTS.evaporating,
                             DEFAULTS.condensing, DEFAULTS.returnGas);
         std::vector<double> america;
         for (double v : h.northAmericaDiameters) {
             america.push_back(v * 25.4);
         }
-        const int ke = OptimalTubeIndex(h.europeDiameters, flow, h.targetLength);
-        const int ka = OptimalTubeIndex(america, flow, h.targetLength);
+        const int ke = optimalTubeIndex(h.europeDiameters, flow, h.targetLength);
+        const int ka = optimalTubeIndex(america, flow, h.targetLength);
         if (std::string(name) == "R600a" || std::string(name) == "R134a") {
             householdBoth = householdBoth && h.europeDiameters[ke] >= 0.6 - 1e-9 &&
                             h.europeDiameters[ke] <= 0.8 + 1e-9;
@@ -647,8 +647,8 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
         r += f("| %s | %.3f mm | %.2f | %.2f | %.2f mm \xC3\x97 %.2f m | .%03.0f in \xC3\x97 %.2f "
                "m |\n",
                name, s.diameter * 1e3, s.nitrogenFlow, flow, h.europeDiameters[ke],
-               RatedLength(h.europeDiameters[ke], flow), h.northAmericaDiameters[ka] * 1000,
-               RatedLength(america[ka], flow));
+               ratedLength(h.europeDiameters[ke], flow), h.northAmericaDiameters[ka] * 1000,
+               ratedLength(america[ka], flow));
     }
     r += householdBoth ? "\nBoth R600a and R134a land on household tubes (0.6 to 0.8 mm) in the "
                          "Europe list. The smallest inch size is .026 in (0.66 mm), so in the "
@@ -690,10 +690,10 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
                 SizingAssumptions b = a;
                 b.exchangeShare = shares[i];
                 SizingResult s;
-                OperatingState(*d->fluid, p, b, s);
+                operatingState(*d->fluid, p, b, s);
                 double m = 0.0;
-                SolveMassFlow(*d->fluid, c.inches * 25.4e-3, c.feet * 0.3048, s.tube,
-                              ExchangeLayout(b, s), b.capillary, m);
+                solveMassFlow(*d->fluid, c.inches * 25.4e-3, c.feet * 0.3048, s.tube,
+                              exchangeLayout(b, s), b.capillary, m);
                 q[i] = m * s.refrigeratingEffect;
             }
             r += f("| %s | .%03.0f in \xC3\x97 %.0f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f | "
@@ -729,12 +729,12 @@ bool WriteReport(const ReportInputs& in, std::string& r, std::string& error) {
             for (int i = 0; i < 2; ++i) {
                 const RefrigerantData* d = find(in, names[i]);
                 SizingResult s;
-                if (d == nullptr || !OperatingState(*d->fluid, DEFAULTS, a, s)) {
+                if (d == nullptr || !operatingState(*d->fluid, DEFAULTS, a, s)) {
                     continue;
                 }
                 double m = 0.0;
-                if (SolveMassFlow(*d->fluid, row.inches * 25.4e-3, row.feet * 0.3048, s.tube,
-                                  ExchangeLayout(a, s), a.capillary, m)) {
+                if (solveMassFlow(*d->fluid, row.inches * 25.4e-3, row.feet * 0.3048, s.tube,
+                                  exchangeLayout(a, s), a.capillary, m)) {
                     q[i] = m * s.refrigeratingEffect;
                 }
             }

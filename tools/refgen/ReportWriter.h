@@ -18,4 +18,4 @@ struct ReportInputs {
     const std::vector<std::shared_ptr<Fluid>>& fluids;
 };
 
-bool WriteReport(const ReportInputs& in, std::string& report, std::string& error);
+bool writeReport(const ReportInputs& in, std::string& report, std::string& error);

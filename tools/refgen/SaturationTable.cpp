@@ -36,16 +36,16 @@ bool allFinite(const std::vector<double>& v) {
 
 bool SaturationTable::build(const CsvTable& table, const CsvTable* estimate, std::string& error) {
     std::vector<double> t, pb, pd, rl, rv, hl, hv, ml, mv, td;
-    if (!NumericColumn(table, "T_C", t, error) ||
-        !NumericColumn(table, "p_bubble_bar", pb, error) ||
-        !NumericColumn(table, "p_dew_bar", pd, error) ||
-        !NumericColumn(table, "rho_liq_kg_m3", rl, error) ||
-        !NumericColumn(table, "rho_vap_kg_m3", rv, error) ||
-        !NumericColumn(table, "h_liq_kJ_kg", hl, error) ||
-        !NumericColumn(table, "h_vap_kJ_kg", hv, error) ||
-        !NumericColumn(table, "mu_liq_uPa_s", ml, error) ||
-        !NumericColumn(table, "mu_vap_uPa_s", mv, error) ||
-        !NumericColumn(table, "T_dew_C", td, error)) {
+    if (!numericColumn(table, "T_C", t, error) ||
+        !numericColumn(table, "p_bubble_bar", pb, error) ||
+        !numericColumn(table, "p_dew_bar", pd, error) ||
+        !numericColumn(table, "rho_liq_kg_m3", rl, error) ||
+        !numericColumn(table, "rho_vap_kg_m3", rv, error) ||
+        !numericColumn(table, "h_liq_kJ_kg", hl, error) ||
+        !numericColumn(table, "h_vap_kJ_kg", hv, error) ||
+        !numericColumn(table, "mu_liq_uPa_s", ml, error) ||
+        !numericColumn(table, "mu_vap_uPa_s", mv, error) ||
+        !numericColumn(table, "T_dew_C", td, error)) {
         return false;
     }
     if (!uniformGrid(t, error)) {
@@ -58,8 +58,8 @@ bool SaturationTable::build(const CsvTable& table, const CsvTable* estimate, std
     }
     if (estimate != nullptr && (!allFinite(ml) || !allFinite(mv))) {
         std::vector<double> el, ev;
-        if (!NumericColumn(*estimate, "mu_liq_est_uPa_s", el, error) ||
-            !NumericColumn(*estimate, "mu_vap_est_uPa_s", ev, error)) {
+        if (!numericColumn(*estimate, "mu_liq_est_uPa_s", el, error) ||
+            !numericColumn(*estimate, "mu_vap_est_uPa_s", ev, error)) {
             return false;
         }
         if (el.size() != t.size() || ev.size() != t.size()) {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-SizingAssumptions ShippedAssumptions() {
+SizingAssumptions shippedAssumptions() {
     SizingAssumptions a;
     a.targetLength = 3.0;
     a.capillary.roughness = 0.75e-6;
@@ -15,11 +15,11 @@ SizingAssumptions ShippedAssumptions() {
     return a;
 }
 
-DataFileHeader ShippedHeader() {
+DataFileHeader shippedHeader() {
     DataFileHeader h;
     h.title = "Varnu Olvane data";
     h.version = "1.1.0";
-    h.targetLength = ShippedAssumptions().targetLength;
+    h.targetLength = shippedAssumptions().targetLength;
     h.europeDiameters = {0.50, 0.55, 0.60, 0.65, 0.70, 0.75, 0.80, 0.85, 0.90,
                          1.00, 1.10, 1.20, 1.30, 1.40, 1.50, 1.60, 1.80, 2.00};
     h.northAmericaDiameters = {0.026, 0.028, 0.031, 0.036, 0.040, 0.042, 0.049, 0.054,

@@ -4,5 +4,5 @@
 #include "tools/refgen/DataFileWriter.h"
 #include "tools/refgen/Sizing.h"
 
-SizingAssumptions ShippedAssumptions();
-DataFileHeader ShippedHeader();
+SizingAssumptions shippedAssumptions();
+DataFileHeader shippedHeader();

@@ -2,17 +2,17 @@
 
 #include <cmath>
 
-double RatedNitrogenFlow(double diameterMillimetres, double lengthMetres) {
+double ratedNitrogenFlow(double diameterMillimetres, double lengthMetres) {
     const double d = diameterMillimetres;
     return std::sqrt(750.0 * d * (d * d) * (d * d) / lengthMetres);
 }
 
-double RatedLength(double diameterMillimetres, double nitrogenFlow) {
+double ratedLength(double diameterMillimetres, double nitrogenFlow) {
     const double d = diameterMillimetres;
     return 750.0 * d * (d * d) * (d * d) / (nitrogenFlow * nitrogenFlow);
 }
 
-bool OperatingState(const Fluid& fluid, const OperatingPoint& point,
+bool operatingState(const Fluid& fluid, const OperatingPoint& point,
                     const SizingAssumptions& assumptions, SizingResult& result) {
     const SaturationTable& sat = fluid.saturation;
     if (point.evaporating < sat.minTemperature() || point.condensing > sat.maxTemperature() ||
@@ -44,21 +44,21 @@ bool OperatingState(const Fluid& fluid, const OperatingPoint& point,
     return result.refrigeratingEffect > 0.0;
 }
 
-HeatExchangeLayout ExchangeLayout(const SizingAssumptions& assumptions, const SizingResult& state) {
+HeatExchangeLayout exchangeLayout(const SizingAssumptions& assumptions, const SizingResult& state) {
     return {assumptions.exchangeStart, assumptions.exchangeEnd, state.exchangeHeat};
 }
 
-bool SizeCapillary(const Fluid& fluid, const OperatingPoint& point,
+bool sizeCapillary(const Fluid& fluid, const OperatingPoint& point,
                    const SizingAssumptions& assumptions, SizingResult& result) {
-    if (!OperatingState(fluid, point, assumptions, result)) {
+    if (!operatingState(fluid, point, assumptions, result)) {
         return false;
     }
     double d = 0.0;
-    if (!SolveDiameter(fluid, result.massFlow, assumptions.targetLength, result.tube,
-                       ExchangeLayout(assumptions, result), assumptions.capillary, d)) {
+    if (!solveDiameter(fluid, result.massFlow, assumptions.targetLength, result.tube,
+                       exchangeLayout(assumptions, result), assumptions.capillary, d)) {
         return false;
     }
     result.diameter = d;
-    result.nitrogenFlow = RatedNitrogenFlow(d * 1e3, assumptions.targetLength);
+    result.nitrogenFlow = ratedNitrogenFlow(d * 1e3, assumptions.targetLength);
     return true;
 }

@@ -38,18 +38,18 @@ struct SizingResult {
 };
 
 // The program's rating of a tube: F = sqrt(750 d^5 / L), d in mm, L in m, F in l/min.
-double RatedNitrogenFlow(double diameterMillimetres, double lengthMetres);
+double ratedNitrogenFlow(double diameterMillimetres, double lengthMetres);
 // The inverse: the length of a tube of diameter d that the program gives for F.
-double RatedLength(double diameterMillimetres, double nitrogenFlow);
+double ratedLength(double diameterMillimetres, double nitrogenFlow);
 
 // Refrigerating effect, mass flow and tube conditions of an operating point;
 // false when it lies outside the property tables.
-bool OperatingState(const Fluid& fluid, const OperatingPoint& point,
+bool operatingState(const Fluid& fluid, const OperatingPoint& point,
                     const SizingAssumptions& assumptions, SizingResult& result);
 
 // The complete sizing: operating state, then the tube of the target length.
-bool SizeCapillary(const Fluid& fluid, const OperatingPoint& point,
+bool sizeCapillary(const Fluid& fluid, const OperatingPoint& point,
                    const SizingAssumptions& assumptions, SizingResult& result);
 
 // The heat exchanger of an operating point as laid out along the tube.
-HeatExchangeLayout ExchangeLayout(const SizingAssumptions& assumptions, const SizingResult& state);
+HeatExchangeLayout exchangeLayout(const SizingAssumptions& assumptions, const SizingResult& state);

@@ -43,7 +43,7 @@ std::string escape(const std::string& s) {
 
 } // namespace
 
-double NiceTickStep(double span, int count) {
+double niceTickStep(double span, int count) {
     const double raw = span / count;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     const double m = raw / power;
@@ -51,7 +51,7 @@ double NiceTickStep(double span, int count) {
     return nice * power;
 }
 
-std::string LineChartSvg(const PlotAxes& axes, const std::vector<PlotSeries>& series) {
+std::string lineChartSvg(const PlotAxes& axes, const std::vector<PlotSeries>& series) {
     double xMax = 0, yMax = 0;
     for (const PlotSeries& s : series) {
         for (const auto& p : s.points) {
@@ -63,8 +63,8 @@ std::string LineChartSvg(const PlotAxes& axes, const std::vector<PlotSeries>& se
             yMax = std::fmax(yMax, p.second);
         }
     }
-    const double xStep = NiceTickStep(xMax, 5);
-    const double yStep = NiceTickStep(yMax, 6);
+    const double xStep = niceTickStep(xMax, 5);
+    const double yStep = niceTickStep(yMax, 6);
     xMax = std::ceil(xMax / xStep - 1e-9) * xStep;
     yMax = std::ceil(yMax / yStep - 1e-9) * yStep;
     const double plotW = WIDTH - LEFT - RIGHT;

@@ -21,7 +21,7 @@ struct PlotAxes {
     std::string note; // small text under the title
 };
 
-std::string LineChartSvg(const PlotAxes& axes, const std::vector<PlotSeries>& series);
+std::string lineChartSvg(const PlotAxes& axes, const std::vector<PlotSeries>& series);
 
 // Tick spacing of 1, 2 or 5 times a power of ten giving about `count` ticks over span.
-double NiceTickStep(double span, int count);
+double niceTickStep(double span, int count);

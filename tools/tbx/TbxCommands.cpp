@@ -52,7 +52,7 @@ bool writeWholeFile(const char* path, const unsigned char* bytes, std::size_t co
 }
 
 // Reads the data file the way the program does: the stored bytes through
-// UnscrambleData.
+// unscrambleData.
 bool readDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
     std::vector<unsigned char> bytes;
     if (!readWholeFile(tbxPath, bytes, err)) {
@@ -62,7 +62,7 @@ bool readDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
         std::fprintf(err, "tbx: warning: %s has %zu bytes; the program reads only the first %d\n",
                      tbxPath, bytes.size(), MAX_DATA_FILE_BYTES);
     }
-    if (UnscrambleData(bytes.data(), bytes.size(), text) == 0) {
+    if (unscrambleData(bytes.data(), bytes.size(), text) == 0) {
         std::fprintf(err, "tbx: %s gives no text (fewer than two bytes before the end of data)\n",
                      tbxPath);
         return false;

@@ -15,12 +15,12 @@ void EntryField::SetBackgroundColour(COLORREF colour) {
 }
 
 std::string EntryField::text() const {
-    return Narrow1252(windowText(hwnd()));
+    return narrow1252(windowText(hwnd()));
 }
 
 void EntryField::setText(const std::string& text) {
     if (hwnd() != nullptr) {
-        SetWindowTextW(hwnd(), Widen1252(text).c_str());
+        SetWindowTextW(hwnd(), widen1252(text).c_str());
     }
 }
 
@@ -44,7 +44,7 @@ void EntryField::select(TextSelection selection) {
 }
 
 void EntryField::replaceSelection(const std::string& replacement, bool undoable) {
-    const std::wstring wide = Widen1252(replacement);
+    const std::wstring wide = widen1252(replacement);
     SendMessageW(hwnd(), EM_REPLACESEL, undoable ? TRUE : FALSE,
                  reinterpret_cast<LPARAM>(wide.c_str()));
 }
@@ -92,7 +92,7 @@ LRESULT EntryField::onChar(WPARAM wParam, LPARAM lParam) {
     const auto wide = static_cast<wchar_t>(wParam);
     const unsigned char typed = wide < 0x20 || wide == 0x7F
                                     ? static_cast<unsigned char>(wide)
-                                    : static_cast<unsigned char>(Narrow1252(wide));
+                                    : static_cast<unsigned char>(narrow1252(wide));
     const KeystrokeOutcome outcome = typedCharacter(text(), selection(), typed);
     switch (outcome.action) {
     case KeystrokeAction::Drop:
@@ -195,7 +195,7 @@ LRESULT EntryField::onPaste(WPARAM wParam, LPARAM lParam) {
     const bool singleLine = (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_MULTILINE) == 0;
     if (singleLine && !isReadOnly() && clipboardText(hwnd(), clipboard)) {
         const int limit = static_cast<int>(SendMessageW(hwnd(), EM_GETLIMITTEXT, 0, 0));
-        const std::string pasted = PastedText(text(), before, Narrow1252(clipboard), limit);
+        const std::string pasted = pastedText(text(), before, narrow1252(clipboard), limit);
         const std::string valid = validText(pasted);
         if (valid == pasted) {
             return defaultHandling(WM_PASTE, wParam, lParam);
@@ -220,11 +220,11 @@ LRESULT EntryField::onPaste(WPARAM wParam, LPARAM lParam) {
 // followed by the corrected one.
 LRESULT EntryField::onSetText(WPARAM wParam, LPARAM lParam) {
     const auto* wide = reinterpret_cast<const wchar_t*>(lParam);
-    const std::string given = Narrow1252(wide != nullptr ? wide : L"");
+    const std::string given = narrow1252(wide != nullptr ? wide : L"");
     const std::string valid = validText(given);
     if (valid == given) {
         return defaultHandling(WM_SETTEXT, wParam, lParam);
     }
-    const std::wstring corrected = Widen1252(valid);
+    const std::wstring corrected = widen1252(valid);
     return defaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(corrected.c_str()));
 }

@@ -8,10 +8,10 @@ FilteredTextField::FilteredTextField(int maxLength, std::string forbidden) {
 }
 
 std::string FilteredTextField::validText(const std::string& text) const {
-    return FilteredValidText(text, format_);
+    return filteredValidText(text, format_);
 }
 
 KeystrokeOutcome FilteredTextField::typedCharacter(const std::string&, TextSelection,
                                                    unsigned char typed) const {
-    return FilteredTypedCharacter(typed, isReadOnly(), format_);
+    return filteredTypedCharacter(typed, isReadOnly(), format_);
 }

@@ -28,19 +28,19 @@ void drawText(HDC dc, const std::wstring& text, RECT rect, COLORREF colour) {
 
 } // namespace
 
-void FlatComboBox::setBitmaps(int left, int button, int otherButton, int middle) {
+void FlatComboBox::SetBitmaps(int left, int button, int otherButton, int middle) {
     left_ = left;
     button_ = button;
     otherButton_ = otherButton;
     middle_ = middle;
 }
 
-void FlatComboBox::setFocusColours(COLORREF fill, COLORREF text) {
+void FlatComboBox::SetFocusColours(COLORREF fill, COLORREF text) {
     focusFill_ = fill;
     focusText_ = text;
 }
 
-void FlatComboBox::setNormalColours(COLORREF fill, COLORREF text) {
+void FlatComboBox::SetNormalColours(COLORREF fill, COLORREF text) {
     normalFill_ = fill;
     normalText_ = text;
 }

@@ -16,9 +16,9 @@ public:
     // Bitmap resource IDs, 0 for none: the left edge (drawn 1:1), the
     // drop-down button (1:1 at the right edge), the button shown while the
     // list is open, and the middle (stretched in between).
-    void setBitmaps(int left, int button, int otherButton, int middle);
-    void setFocusColours(COLORREF fill, COLORREF text);
-    void setNormalColours(COLORREF fill, COLORREF text);
+    void SetBitmaps(int left, int button, int otherButton, int middle);
+    void SetFocusColours(COLORREF fill, COLORREF text);
+    void SetNormalColours(COLORREF fill, COLORREF text);
 
     int buttonBitmap() const noexcept { return button_; }
     int otherButtonBitmap() const noexcept { return otherButton_; }

@@ -36,10 +36,10 @@ void HyperlinkLabel::onAttached() {
 
     const std::wstring text = caption();
     if (target_.empty()) {
-        target_ = Narrow1252(text);
+        target_ = narrow1252(text);
     }
     if (text.empty()) {
-        SetWindowTextW(hwnd(), Widen1252(target_).c_str());
+        SetWindowTextW(hwnd(), widen1252(target_).c_str());
     }
 
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
@@ -60,19 +60,19 @@ void HyperlinkLabel::onAttached() {
     createTooltip();
 }
 
-void HyperlinkLabel::setTarget(const std::string& target) {
+void HyperlinkLabel::SetTarget(const std::string& target) {
     target_ = target;
     if (hwnd() == nullptr) {
         return;
     }
     resizeToText();
     if (tooltip_ != nullptr) {
-        tooltipText_ = Widen1252(target_);
-        SetControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
+        tooltipText_ = widen1252(target_);
+        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
     }
 }
 
-void HyperlinkLabel::setColours(COLORREF background, COLORREF unvisited, COLORREF visited,
+void HyperlinkLabel::SetColours(COLORREF background, COLORREF unvisited, COLORREF visited,
                                 COLORREF hover) {
     background_ = background;
     unvisited_ = unvisited;
@@ -129,12 +129,12 @@ void HyperlinkLabel::loadLinkCursor() {
 }
 
 void HyperlinkLabel::createTooltip() {
-    tooltipText_ = Widen1252(target_);
-    tooltip_ = CreateControlTooltip(hwnd(), kToolId, tooltipText_.data());
+    tooltipText_ = widen1252(target_);
+    tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
 }
 
 void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    RelayToTooltip(tooltip_, hwnd(), message, wParam, lParam);
+    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
 }
 
 bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -161,8 +161,8 @@ bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam,
 
 void HyperlinkLabel::onClicked() {
     hovering_ = false;
-    HyperlinkOpener& opener = opener_ != nullptr ? *opener_ : DefaultHyperlinkOpener();
-    const int result = OpenHyperlinkTarget(opener, target_, SW_SHOW);
+    HyperlinkOpener& opener = opener_ != nullptr ? *opener_ : defaultHyperlinkOpener();
+    const int result = openHyperlinkTarget(opener, target_, SW_SHOW);
     if (result > 32) {
         visitedOnce_ = true;
         InvalidateRect(hwnd(), nullptr, TRUE);

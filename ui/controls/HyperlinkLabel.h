@@ -21,11 +21,11 @@ public:
     ~HyperlinkLabel() override;
 
     // Windows-1252 target; also the tooltip text. The caption is not changed.
-    void setTarget(const std::string& target);
+    void SetTarget(const std::string& target);
     const std::string& target() const noexcept { return target_; }
 
     // A hover colour of -1 (0xFFFFFFFF) means the system's highlight colour.
-    void setColours(COLORREF background, COLORREF unvisited, COLORREF visited, COLORREF hover);
+    void SetColours(COLORREF background, COLORREF unvisited, COLORREF visited, COLORREF hover);
     COLORREF unvisitedColour() const noexcept { return unvisited_; }
     COLORREF visitedColour() const noexcept { return visited_; }
     COLORREF hoverColour() const noexcept { return hover_; }

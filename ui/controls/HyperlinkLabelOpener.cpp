@@ -15,7 +15,7 @@ constexpr std::size_t kRegistryValueCapacity = 260;
 } // namespace
 
 int HyperlinkOpener::shellOpen(const std::string& target, int showCommand) {
-    const std::wstring wide = Widen1252(target);
+    const std::wstring wide = widen1252(target);
     const HINSTANCE result =
         ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, showCommand);
     return static_cast<int>(reinterpret_cast<INT_PTR>(result));
@@ -50,17 +50,17 @@ int HyperlinkOpener::runCommand(const char* commandLine, int showCommand) {
 
 void HyperlinkOpener::reportFailure(HWND owner, int code) {
     MessageBeep(MB_ICONEXCLAMATION);
-    const std::wstring text = Widen1252(HyperlinkErrorText(code));
-    const std::wstring caption = ApplicationName();
+    const std::wstring text = widen1252(hyperlinkErrorText(code));
+    const std::wstring caption = programBaseName();
     MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
 
-HyperlinkOpener& DefaultHyperlinkOpener() {
+HyperlinkOpener& defaultHyperlinkOpener() {
     static HyperlinkOpener opener;
     return opener;
 }
 
-int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand) {
+int openHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand) {
     const int shellResult = opener.shellOpen(target, showCommand);
     if (shellResult > 32) {
         return shellResult;
@@ -75,7 +75,7 @@ int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int 
         return shellResult;
     }
     char commandLine[BROWSER_COMMAND_CAPACITY];
-    if (!BuildBrowserCommand(registered, target.c_str(), commandLine, sizeof commandLine)) {
+    if (!buildBrowserCommand(registered, target.c_str(), commandLine, sizeof commandLine)) {
         return shellResult; // refused rather than run cut short
     }
     return opener.runCommand(commandLine, showCommand);

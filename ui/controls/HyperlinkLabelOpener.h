@@ -23,10 +23,10 @@ public:
 };
 
 // The opener the labels use unless given another one.
-HyperlinkOpener& DefaultHyperlinkOpener();
+HyperlinkOpener& defaultHyperlinkOpener();
 
 // Opens the target: the ShellExecute result when it is above 32, otherwise
 // the fallback through the registered ".htm" browser, whose WinExec result is
 // returned. When the registry has no usable command, or the command line
 // would not fit its 520-character store, the ShellExecute result is returned.
-int OpenHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand);
+int openHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int showCommand);

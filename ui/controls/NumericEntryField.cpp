@@ -27,18 +27,18 @@ NumericEntryField::NumericEntryField(int maxWholeDigits, int maxDecimalPlaces) {
 }
 
 void NumericEntryField::SetValue(double value, bool trimTrailingZeros) {
-    setText(NumericValueText(value, trimTrailingZeros, format_));
+    setText(numericValueText(value, trimTrailingZeros, format_));
 }
 
 double NumericEntryField::GetValue() const {
-    return NumericTextValue(text(), format_);
+    return numericTextValue(text(), format_);
 }
 
 std::string NumericEntryField::validText(const std::string& text) const {
-    return NumericValidText(text, format_);
+    return numericValidText(text, format_);
 }
 
 KeystrokeOutcome NumericEntryField::typedCharacter(const std::string& text, TextSelection selection,
                                                    unsigned char typed) const {
-    return NumericTypedCharacter(text, selection, typed, isReadOnly(), format_);
+    return numericTypedCharacter(text, selection, typed, isReadOnly(), format_);
 }

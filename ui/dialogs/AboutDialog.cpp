@@ -10,9 +10,9 @@ CAboutDlg::CAboutDlg(std::string productName, std::string programVersion)
     : Dialog(IDD_ABOUT), productName_(std::move(productName)),
       programVersion_(std::move(programVersion)) {}
 
-std::string CAboutDlg::TitleText(const std::string& productName,
+std::string CAboutDlg::titleText(const std::string& productName,
                                  const std::string& programVersion) {
-    std::string title = FormatText("%s v%s", productName.c_str(), programVersion.c_str());
+    std::string title = formatText("%s v%s", productName.c_str(), programVersion.c_str());
     if (title.size() > kMaxTitle) {
         title.resize(kMaxTitle);
     }
@@ -21,6 +21,6 @@ std::string CAboutDlg::TitleText(const std::string& productName,
 
 bool CAboutDlg::onInitDialog() {
     SetDlgItemTextW(hwnd(), IDC_ABOUT_TITLE,
-                    Widen1252(TitleText(productName_, programVersion_)).c_str());
+                    widen1252(titleText(productName_, programVersion_)).c_str());
     return true; // the system sets the focus
 }

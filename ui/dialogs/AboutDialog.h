@@ -14,7 +14,7 @@ public:
 
     // "%s v%s" of the product name and the program version, at most 203
     // characters: "Olvane v1.0 " with the program's own version resource.
-    static std::string TitleText(const std::string& productName, const std::string& programVersion);
+    static std::string titleText(const std::string& productName, const std::string& programVersion);
 
 protected:
     bool onInitDialog() override;

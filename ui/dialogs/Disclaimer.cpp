@@ -3,7 +3,7 @@
 #include "ui/dialogs/rules/DisclaimerText.h"
 #include "win32/Text1252.h"
 
-void ShowDisclaimer(HWND owner, const std::wstring& applicationName) {
-    MessageBoxW(owner, Widen1252(DisclaimerText()).c_str(), applicationName.c_str(),
+void showDisclaimer(HWND owner, const std::wstring& applicationName) {
+    MessageBoxW(owner, widen1252(disclaimerText()).c_str(), applicationName.c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }

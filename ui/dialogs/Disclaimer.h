@@ -5,4 +5,4 @@
 #include <string>
 #include <windows.h>
 
-void ShowDisclaimer(HWND owner, const std::wstring& applicationName);
+void showDisclaimer(HWND owner, const std::wstring& applicationName);

@@ -14,8 +14,8 @@ CHelpDlg::CHelpDlg(const RefrigerantDatabase& db, std::wstring applicationName)
 bool CHelpDlg::onInitDialog() {
     bindControl(link_, IDC_HELP_LINK); // takes its caption as target until told otherwise
     bindControl(text_, IDC_HELP_TEXT);
-    link_.setTarget(MAKER_WEB_ADDRESS); // caption and default colours stay
-    text_.setText(HelpTextFor(db_));    // the box drops its forbidden characters
+    link_.SetTarget(MAKER_WEB_ADDRESS); // caption and default colours stay
+    text_.setText(helpTextFor(db_));    // the box drops its forbidden characters
     text_.SetBackgroundColour(kTextBackground);
     return true; // the system sets the focus (OK, the first tab stop)
 }
@@ -28,5 +28,5 @@ bool CHelpDlg::onCommand(int controlId, UINT code, HWND) {
 }
 
 void CHelpDlg::onDisclaimer() {
-    ShowDisclaimer(hwnd(), applicationName_);
+    showDisclaimer(hwnd(), applicationName_);
 }

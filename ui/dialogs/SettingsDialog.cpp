@@ -51,6 +51,6 @@ void CSettingsDlg::onOK() {
     chosen.diameterList = static_cast<std::int32_t>(
         SendMessageW(item(IDC_SETTINGS_DIAMETER_LIST), CB_GETCURSEL, 0, 0));
     units_ = chosen;
-    WriteUnitSettings(store_, units_);
+    writeUnitSettings(store_, units_);
     endDialog(IDOK);
 }

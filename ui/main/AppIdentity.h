@@ -1,6 +1,6 @@
 #pragma once
 // The four identity texts the windows and the report show. Windows-1252.
-// Header only (the windows use it); ReadAppIdentity fills it at start-up.
+// Header only (the windows use it); readAppIdentity fills it at start-up.
 #include <string>
 
 constexpr std::size_t MAX_PRODUCT_NAME = 98;

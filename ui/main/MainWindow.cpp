@@ -101,17 +101,17 @@ bool MainWindow::onInitDialog() {
         return true;
     }
     addAboutCommand();
-    SetWindowTextW(hwnd(), Widen1252(identity_.fileDescription).c_str());
+    SetWindowTextW(hwnd(), widen1252(identity_.fileDescription).c_str());
     // The homepage link: "Homepage: " and the maker's address, on white.
     SetWindowTextW(homepageLink_.hwnd(),
-                   Widen1252(std::string("Homepage: ") + MAKER_WEB_ADDRESS).c_str());
-    homepageLink_.setTarget(MAKER_WEB_ADDRESS);
-    homepageLink_.setColours(PAGE_WHITE, homepageLink_.unvisitedColour(),
+                   widen1252(std::string("Homepage: ") + MAKER_WEB_ADDRESS).c_str());
+    homepageLink_.SetTarget(MAKER_WEB_ADDRESS);
+    homepageLink_.SetColours(PAGE_WHITE, homepageLink_.unvisitedColour(),
                              homepageLink_.visitedColour(), homepageLink_.hoverColour());
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : icon_));
-    units_ = ReadUnitSettings(store_);
+    units_ = readUnitSettings(store_);
     restorePlacement();
     InitialiseControls();
     isInitialised = true;
@@ -129,7 +129,7 @@ bool MainWindow::loadDatabase() {
     }
     // A file that parses but cannot serve the selection (no refrigerant, a
     // diameter list shorter than the nine shown rows) is refused the same way.
-    if (!ParseDatabase(*text, db) || !IsDatabaseUsable(db)) {
+    if (!ParseDatabase(*text, db) || !isDatabaseUsable(db)) {
         return false;
     }
     identity_.databaseVersion = db.databaseVersion;
@@ -150,27 +150,27 @@ void MainWindow::addAboutCommand() {
 
 void MainWindow::restorePlacement() {
     const WindowPlacement placement =
-        FitStoredPlacement(readPlacement(store_), GetSystemMetrics(SM_CXFULLSCREEN),
+        fitStoredPlacement(readPlacement(store_), GetSystemMetrics(SM_CXFULLSCREEN),
                            GetSystemMetrics(SM_CYFULLSCREEN));
     SetWindowPos(hwnd(), HWND_TOP, placement.left, placement.top, placement.width, placement.height,
                  SWP_SHOWWINDOW);
 }
 
 void MainWindow::InitialiseControls() {
-    CaptionFont = createFont({L"Arial", 14, 0, 400, 1});
-    ListFont = createFont({L"Arial", 20, 0, 400, 1});
+    CaptionFont = MakeFont(0, 14, L"Arial", 400, 1);
+    ListFont = MakeFont(0, 20, L"Arial", 400, 1);
 
     HWND selector = refrigerantSelector_.hwnd();
     for (int i = 0; i < database_->refrigerantCount; ++i) {
         SendMessageW(selector, CB_INSERTSTRING, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(Widen1252(database_->refrigerants[i].name).c_str()));
+                     reinterpret_cast<LPARAM>(widen1252(database_->refrigerants[i].name).c_str()));
     }
     currentRefrigerant = readRefrigerant(store_, database_->refrigerantCount);
     SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
-    refrigerantSelector_.setBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
+    refrigerantSelector_.SetBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
                                     IDB_COMBO_MIDDLE);
-    refrigerantSelector_.setFocusColours(SELECTOR_BLUE, BUTTON_TEXT);
-    refrigerantSelector_.setNormalColours(FIELD_BACKGROUND, RGB(0, 0, 0));
+    refrigerantSelector_.SetFocusColours(SELECTOR_BLUE, BUTTON_TEXT);
+    refrigerantSelector_.SetNormalColours(FIELD_BACKGROUND, RGB(0, 0, 0));
 
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
@@ -198,7 +198,7 @@ void MainWindow::InitialiseControls() {
                                    {printButton_, "Print current calculation"},
                                    {helpButton_, "Display help information"}};
     for (const ButtonSetUp& setUp : buttons) {
-        setUp.button.setTooltipText(setUp.tooltip);
+        setUp.button.SetTooltipText(setUp.tooltip);
         setUp.button.setFaceFont("Arial", 16, 400, false, false);
         setUp.button.setTextColour(BUTTON_TEXT);
         setUp.button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE,

@@ -73,12 +73,12 @@ void MainWindow::onSettings() {
 
     // Converted only when the unit itself changed: a stored 5 that the
     // dialog writes back as 1 is the same unit.
-    if (UnitChanged(before.energyUnit, units_.energyUnit)) {
+    if (unitChanged(before.energyUnit, units_.energyUnit)) {
         const double heatLoad = heatLoadField_.GetValue();
-        heatLoadField_.SetValue(ConvertHeatLoad(heatLoad, before.energyUnit, units_.energyUnit),
+        heatLoadField_.SetValue(convertHeatLoad(heatLoad, before.energyUnit, units_.energyUnit),
                                 true);
     }
-    if (UnitChanged(before.temperatureUnit, units_.temperatureUnit)) {
+    if (unitChanged(before.temperatureUnit, units_.temperatureUnit)) {
         NumericEntryField* const fields[] = {&evapTempField_, &condTempField_, &returnGasTempField_,
                                              &ambientTempField_};
         double values[4] = {};
@@ -87,7 +87,7 @@ void MainWindow::onSettings() {
         }
         for (int i = 0; i < 4; ++i) {
             fields[i]->SetValue(
-                ConvertTemperature(values[i], before.temperatureUnit, units_.temperatureUnit),
+                convertTemperature(values[i], before.temperatureUnit, units_.temperatureUnit),
                 true);
         }
     }
@@ -113,8 +113,8 @@ void MainWindow::onPrint() {
     inputs.evapTempText = evapTempField_.text();
     inputs.condTempText = condTempField_.text();
     inputs.returnGasTempText = returnGasTempField_.text();
-    PrintReport(hwnd(), ReportTitle(identity_.fileDescription, identity_.programVersion),
-                Narrow1252(applicationName_), ReportLines(inputs, units_, result_));
+    PrintReport(hwnd(), reportTitle(identity_.fileDescription, identity_.programVersion),
+                narrow1252(applicationName_), reportLines(inputs, units_, result_));
 }
 
 void MainWindow::onHelp() {

@@ -25,7 +25,7 @@ void MainWindow::LayoutControls() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     const MainLayout layout =
-        ComputeMainLayout(client.right - client.left, client.bottom - client.top);
+        computeMainLayout(client.right - client.left, client.bottom - client.top);
     rightInset = layout.rightInset;
     for (const ControlRect& rect : layout.controls) {
         HWND control = item(rect.controlId);
@@ -64,6 +64,6 @@ void MainWindow::onMove(int x, int y) {
 
 void MainWindow::onSizing(RECT& proposed) {
     const TrackRect held =
-        HoldMinimumTrackSize({proposed.left, proposed.top, proposed.right, proposed.bottom});
+        holdMinimumTrackSize({proposed.left, proposed.top, proposed.right, proposed.bottom});
     proposed = RECT{held.left, held.top, held.right, held.bottom};
 }

@@ -20,7 +20,7 @@ constexpr int kFontWeight = 400;
 constexpr int kFontPitch = 1;
 
 UniqueFont pageFont(int height) {
-    return createFont({L"Arial", height, 0, kFontWeight, kFontPitch});
+    return MakeFont(0, height, L"Arial", kFontWeight, kFontPitch);
 }
 
 void drawPanelFrame(HDC dc, RECT frame) {
@@ -40,8 +40,12 @@ TextExtent measure(HDC dc, const std::wstring& text) {
 
 } // namespace
 
+UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily) {
+    return createFont({face, height, width, weight, pitchAndFamily});
+}
+
 int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
-    const std::wstring wide = Widen1252(text);
+    const std::wstring wide = widen1252(text);
     UniqueFont font = pageFont(height);
     SelectGuard selected(dc, font.get());
     const int oldMode = SetBkMode(dc, OPAQUE);
@@ -52,7 +56,7 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
 }
 
 void DrawLetterMarker(HDC dc, int x, int y, int diameter, int index) {
-    const MarkerGeometry geometry = LetterMarkerGeometry(x, y, diameter);
+    const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
     UniqueBrush brush(CreateSolidBrush(MARKER_FILL));
     const HGDIOBJ oldBrush = SelectObject(dc, brush.get());
     SetBkColor(dc, MARKER_FILL);
@@ -81,8 +85,8 @@ double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const Mai
         return 1.0;
     }
     const double scale =
-        PictureScale(size.x, size.y, look.clientWidth, look.clientHeight, look.rightInset, y);
-    const PictureSize drawn = ScaledPictureSize(size.x, size.y, scale);
+        pictureScale(size.x, size.y, look.clientWidth, look.clientHeight, look.rightInset, y);
+    const PictureSize drawn = scaledPictureSize(size.x, size.y, scale);
     StretchBlt(dc, x, y, drawn.width, drawn.height, memory.get(), 0, 0, size.x, size.y, SRCCOPY);
     return scale;
 }
@@ -93,7 +97,7 @@ void DrawScriptedText(HDC dc, const std::string& text, const RECT& rect, int ali
     GetObjectW(baseFont.get(), sizeof logical, &logical);
     const int w = logical.lfWidth;
     const int h = logical.lfHeight;
-    const ScriptFontSize scriptSize = ScriptFontFor(w, h);
+    const ScriptFontSize scriptSize = scriptFontFor(w, h);
     LOGFONTW scriptLogical = logical;
     scriptLogical.lfWidth = scriptSize.width;
     scriptLogical.lfHeight = scriptSize.height;
@@ -105,19 +109,19 @@ void DrawScriptedText(HDC dc, const std::string& text, const RECT& rect, int ali
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
 
-    const std::vector<ScriptedRun> runs = SplitScriptedText(text);
+    const std::vector<ScriptedRun> runs = splitScriptedText(text);
     std::vector<std::wstring> wideRuns;
     std::vector<TextExtent> extents;
     wideRuns.reserve(runs.size());
     extents.reserve(runs.size());
     for (const ScriptedRun& run : runs) {
-        wideRuns.push_back(Widen1252(run.text));
+        wideRuns.push_back(widen1252(run.text));
         SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont.get() : scriptFont.get());
         extents.push_back(measure(dc, wideRuns.back()));
     }
     const ScriptRect box{rect.left, rect.top, rect.right, rect.bottom};
     const ScriptedLayout layout =
-        LayoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
+        layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont.get() : scriptFont.get());
         ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &rect,
@@ -148,7 +152,7 @@ void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale) {
     DrawLabel(dc, "Capillary Tube Recommendation", P, 255, 20);
 
     const RECT flowRect{P + 6, 272, W - 30 - R, 293};
-    DrawScriptedText(dc, FlowLineText(look.units, look.flowRate), flowRect, 0);
+    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), flowRect, 0);
 
     DrawLabel(dc, "Optimal selection is highlighted in yellow.", P + 6, 505, 14);
 
@@ -165,16 +169,16 @@ void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale) {
 
     SetTextColor(dc, MARKER_LETTER);
     for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = CaptionMarkerPosition(i, W, R);
+        const MarkerPoint at = captionMarkerPosition(i, W, R);
         DrawLetterMarker(dc, at.x, at.y, MARKER_DIAMETER, i);
     }
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = PictureMarkerPosition(PICTURE_POINTS[i], pictureScale);
+        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], pictureScale);
         DrawLetterMarker(dc, at.x, at.y, MARKER_DIAMETER, i);
     }
 }
 
-double PaintMainWindowContent(HDC dc, const MainWindowLook& look) {
+double paintMainWindowContent(HDC dc, const MainWindowLook& look) {
     const int W = look.clientWidth;
     const int H = look.clientHeight;
     const int R = look.rightInset;
@@ -217,7 +221,7 @@ double PaintMainWindow(HWND window, const MainWindowLook& look) {
     }
     PaintScope paint(window);
     OffscreenCanvas canvas(paint.dc(), RECT{0, 0, look.clientWidth, look.clientHeight});
-    const double pictureScale = PaintMainWindowContent(canvas.dc(), look);
+    const double pictureScale = paintMainWindowContent(canvas.dc(), look);
     DefWindowProcW(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
     canvas.release();
     return pictureScale;

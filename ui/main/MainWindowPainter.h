@@ -40,6 +40,10 @@ constexpr COLORREF SELECTOR_BLUE = RGB(0, 130, 197);
 constexpr COLORREF BUTTON_BLEND = RGB(6, 79, 190);
 constexpr COLORREF BUTTON_TEXT = RGB(255, 255, 255);
 
+// The main window's fonts: a logical font with the five given fields set and
+// every other field 0 (ANSI character set, default precision and quality).
+UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily);
+
 // WM_PAINT of the main window. Minimised: the icon, centred. Otherwise the
 // whole client area is built on an off-screen canvas and copied in one block
 // transfer. Returns the picture scale of this paint (0 when minimised).
@@ -48,7 +52,7 @@ double PaintMainWindow(HWND window, const MainWindowLook& look);
 // Steps 1 to 7 of a paint onto any device context whose origin is the
 // client's top-left: page, band, frames, logo, picture, texts and markers.
 // Returns the picture scale.
-double PaintMainWindowContent(HDC dc, const MainWindowLook& look);
+double paintMainWindowContent(HDC dc, const MainWindowLook& look);
 
 // The texts and markers, with the picture scale of the same paint.
 void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale);

@@ -10,7 +10,7 @@
 namespace {
 
 void setItemText(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = Widen1252(text);
+    std::wstring wide = widen1252(text);
     LVITEMW item{};
     item.iSubItem = column;
     item.pszText = wide.data();
@@ -18,7 +18,7 @@ void setItemText(HWND list, int row, int column, const std::string& text) {
 }
 
 void insertRow(HWND list, int row, const ResultListRow& texts) {
-    std::wstring first = Widen1252(texts.length);
+    std::wstring first = widen1252(texts.length);
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = row;
@@ -38,7 +38,7 @@ void MainWindow::Recalculate() {
     const SelectionInputs inputs = enteredInputs();
     const bool succeeded = RunSelection(inputs, currentRefrigerant, units_, *database_, result_);
 
-    const ResultListContent content = ResultListContentFor(result_, succeeded);
+    const ResultListContent content = resultListContentFor(result_, succeeded);
     for (size_t row = 0; row < content.rows.size(); ++row) {
         insertRow(list, static_cast<int>(row), content.rows[row]);
     }

@@ -1,6 +1,7 @@
 #include "ui/main/ResultsList.h"
 
 #include "resources/ResourceIds.h"
+#include "ui/main/MainWindowPainter.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 #include "win32/OffscreenCanvas.h"
@@ -156,7 +157,7 @@ void ResultsList::Header::paint() {
         }
         copyBitmap(dc, memory.get(), rightEdge.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
 
-        UniqueFont font = createFont({L"Arial", 14});
+        UniqueFont font = MakeFont(0, 14, L"Arial", 0, 0);
         SelectGuard selectedFont(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(255, 255, 255));

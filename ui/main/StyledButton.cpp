@@ -92,26 +92,26 @@ void StyledButton::onAttached() {
                       (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
 }
 
-void StyledButton::setTooltipText(const std::string& text) {
-    tooltipText_ = Widen1252(text);
+void StyledButton::SetTooltipText(const std::string& text) {
+    tooltipText_ = widen1252(text);
     if (hwnd() == nullptr) {
         return;
     }
     if (tooltip_ == nullptr) {
-        tooltip_ = CreateControlTooltip(hwnd(), kToolId, tooltipText_.data());
+        tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
         if (tooltip_ == nullptr) {
             return;
         }
         SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
     } else {
-        SetControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
+        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
     }
 }
 
 void StyledButton::setFaceFont(const char* faceName, int height, int weight, bool italic,
                                bool underline) {
-    const std::wstring face = Widen1252(faceName != nullptr ? faceName : "");
+    const std::wstring face = widen1252(faceName != nullptr ? faceName : "");
     font_ = createFont({face.c_str(), height, 0, weight, 0, italic, underline});
 }
 
@@ -146,7 +146,7 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     parameters.left = toShade(colourLeft);
     parameters.middle = toShade(colourMiddle);
     parameters.right = toShade(colourRight);
-    const ShadeFaces faces = MakeShadeFaces(parameters, width, [] { return std::rand(); });
+    const ShadeFaces faces = makeShadeFaces(parameters, width, [] { return std::rand(); });
 
     WindowDC reference(hwnd());
     auto image = [&](const ShadePalette& palette, const std::vector<std::uint8_t>& row, int w,
@@ -164,12 +164,12 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     faceHover_ = image(faces.hoverPalette, faces.columnIndices, width, height);
     facePressed_ = image(faces.hoverPalette, faces.columnIndices, width, height);
 
-    const int lengthH = FocusStripLengthH(width, focusInset_);
-    const int lengthV = FocusStripLengthV(height, focusInset_);
-    focusStripH_ = image(faces.facePalette, FocusStripIndices(lengthH), lengthH, 1);
+    const int lengthH = focusStripLengthH(width, focusInset_);
+    const int lengthV = focusStripLengthV(height, focusInset_);
+    focusStripH_ = image(faces.facePalette, focusStripIndices(lengthH), lengthH, 1);
     // A vertical strip: one column, the dotted pattern down its rows.
     {
-        const std::vector<std::uint8_t> dots = FocusStripIndices(lengthV);
+        const std::vector<std::uint8_t> dots = focusStripIndices(lengthV);
         Image strip;
         strip.bitmap = makePaletteImage(reference.get(), faces.facePalette, {0}, 1, lengthV);
         if (strip.bitmap) {
@@ -318,7 +318,7 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
 }
 
 void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    RelayToTooltip(tooltip_, hwnd(), message, wParam, lParam);
+    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
 }
 
 LRESULT StyledButton::onMouseMove(WPARAM wParam, LPARAM lParam) {

@@ -18,7 +18,7 @@ public:
 
     // The first call makes the tooltip (whole button, 300 pixels wide);
     // later calls change its text. Windows-1252 text.
-    void setTooltipText(const std::string& text);
+    void SetTooltipText(const std::string& text);
     void setFaceFont(const char* faceName, int height, int weight, bool italic, bool underline);
     COLORREF setTextColour(COLORREF colour); // returns the previous colour
     // Rebuilds the face images from the button's current size. Only style 3

@@ -16,7 +16,7 @@ const Fluid& r134a() {
     static Fluid f = [] {
         Fluid fluid;
         std::string error;
-        EXPECT_TRUE(LoadFluid(REFGEN_TABLES, "R134a", fluid, error)) << error;
+        EXPECT_TRUE(loadFluid(REFGEN_TABLES, "R134a", fluid, error)) << error;
         return fluid;
     }();
     return f;
@@ -37,17 +37,17 @@ TEST(CapillaryModel, HandbookExampleWithinThreePercent) {
     // friction and Dukler viscosity is expected within its own +-10 % scatter;
     // the shipped choices give it within 3 %.
     double m = 0.0;
-    ASSERT_TRUE(SolveMassFlow(r134a(), 1.1e-3, 3.0, handbookConditions(-20.0), HeatExchangeLayout{},
-                              ShippedAssumptions().capillary, m));
+    ASSERT_TRUE(solveMassFlow(r134a(), 1.1e-3, 3.0, handbookConditions(-20.0), HeatExchangeLayout{},
+                              shippedAssumptions().capillary, m));
     EXPECT_NEAR(m * 3600.0, 15.12, 0.03 * 15.12);
     // The flow chokes, so the outlet pressure hardly matters.
     double m2 = 0.0;
-    ASSERT_TRUE(SolveMassFlow(r134a(), 1.1e-3, 3.0, handbookConditions(-5.0), HeatExchangeLayout{},
-                              ShippedAssumptions().capillary, m2));
+    ASSERT_TRUE(solveMassFlow(r134a(), 1.1e-3, 3.0, handbookConditions(-5.0), HeatExchangeLayout{},
+                              shippedAssumptions().capillary, m2));
     EXPECT_NEAR(m2 / m, 1.0, 0.01);
     const TubeFlowResult r =
-        IntegrateTube(r134a(), 1.1e-3, m / (0.25 * PI * 1.21e-6), handbookConditions(-20.0),
-                      HeatExchangeSection{}, ShippedAssumptions().capillary);
+        integrateTube(r134a(), 1.1e-3, m / (0.25 * PI * 1.21e-6), handbookConditions(-20.0),
+                      HeatExchangeSection{}, shippedAssumptions().capillary);
     EXPECT_TRUE(r.choked);
     EXPECT_NEAR(r.length, 3.0, 1e-3);
     // Subcooled inlet: a liquid part before the flashing point.
@@ -56,12 +56,12 @@ TEST(CapillaryModel, HandbookExampleWithinThreePercent) {
 }
 
 TEST(CapillaryModel, FlowFallsWithLengthAndRisesWithDiameterAndSubcooling) {
-    const CapillaryOptions o = ShippedAssumptions().capillary;
+    const CapillaryOptions o = shippedAssumptions().capillary;
     const TubeConditions c = handbookConditions(-20.0);
     double shortTube = 0, longTube = 0, wideTube = 0;
-    ASSERT_TRUE(SolveMassFlow(r134a(), 0.8e-3, 2.0, c, {}, o, shortTube));
-    ASSERT_TRUE(SolveMassFlow(r134a(), 0.8e-3, 4.0, c, {}, o, longTube));
-    ASSERT_TRUE(SolveMassFlow(r134a(), 0.9e-3, 2.0, c, {}, o, wideTube));
+    ASSERT_TRUE(solveMassFlow(r134a(), 0.8e-3, 2.0, c, {}, o, shortTube));
+    ASSERT_TRUE(solveMassFlow(r134a(), 0.8e-3, 4.0, c, {}, o, longTube));
+    ASSERT_TRUE(solveMassFlow(r134a(), 0.9e-3, 2.0, c, {}, o, wideTube));
     EXPECT_GT(shortTube, longTube);
     EXPECT_GT(wideTube, shortTube);
     // Flow roughly as d^2.5 .. d^3 at a fixed length.
@@ -71,47 +71,47 @@ TEST(CapillaryModel, FlowFallsWithLengthAndRisesWithDiameterAndSubcooling) {
     TubeConditions saturated = c;
     saturated.inletEnthalpy = r134a().saturation.atPressure(c.inletPressure).liquidEnthalpy;
     double fromSaturated = 0;
-    ASSERT_TRUE(SolveMassFlow(r134a(), 0.8e-3, 2.0, saturated, {}, o, fromSaturated));
+    ASSERT_TRUE(solveMassFlow(r134a(), 0.8e-3, 2.0, saturated, {}, o, fromSaturated));
     EXPECT_LT(fromSaturated, shortTube);
 }
 
 TEST(CapillaryModel, DiameterLengthAndFlowSolversAgree) {
-    const CapillaryOptions o = ShippedAssumptions().capillary;
+    const CapillaryOptions o = shippedAssumptions().capillary;
     const TubeConditions c = handbookConditions(-25.0);
     const HeatExchangeLayout hx{0.15, 0.85, 30e3};
     double m = 0.0, d = 0.0, l = 0.0;
-    ASSERT_TRUE(SolveMassFlow(r134a(), 0.7e-3, 3.0, c, hx, o, m));
-    ASSERT_TRUE(SolveDiameter(r134a(), m, 3.0, c, hx, o, d));
+    ASSERT_TRUE(solveMassFlow(r134a(), 0.7e-3, 3.0, c, hx, o, m));
+    ASSERT_TRUE(solveDiameter(r134a(), m, 3.0, c, hx, o, d));
     EXPECT_NEAR(d, 0.7e-3, 1e-8);
-    ASSERT_TRUE(SolveLength(r134a(), m, 0.7e-3, c, hx, o, l));
+    ASSERT_TRUE(solveLength(r134a(), m, 0.7e-3, c, hx, o, l));
     EXPECT_NEAR(l, 3.0, 1e-4);
 }
 
 TEST(CapillaryModel, SuctionLineExchangeRaisesTheFlowOfATube) {
-    const CapillaryOptions o = ShippedAssumptions().capillary;
+    const CapillaryOptions o = shippedAssumptions().capillary;
     const Fluid& f = r134a();
     const TubeConditions c{f.saturation.dewPressure(55.0),
                            f.saturation.atBubbleTemperature(55.0).liquidEnthalpy,
                            f.saturation.dewPressure(-25.0)};
     double adiabatic = 0, some = 0, more = 0;
-    ASSERT_TRUE(SolveMassFlow(f, 0.6e-3, 3.0, c, {}, o, adiabatic));
-    ASSERT_TRUE(SolveMassFlow(f, 0.6e-3, 3.0, c, {0.15, 0.85, 20e3}, o, some));
-    ASSERT_TRUE(SolveMassFlow(f, 0.6e-3, 3.0, c, {0.15, 0.85, 45e3}, o, more));
+    ASSERT_TRUE(solveMassFlow(f, 0.6e-3, 3.0, c, {}, o, adiabatic));
+    ASSERT_TRUE(solveMassFlow(f, 0.6e-3, 3.0, c, {0.15, 0.85, 20e3}, o, some));
+    ASSERT_TRUE(solveMassFlow(f, 0.6e-3, 3.0, c, {0.15, 0.85, 45e3}, o, more));
     EXPECT_GT(some, adiabatic * 1.05);
     EXPECT_GT(more, some * 1.05);
 }
 
 TEST(Sizing, DefaultsLandOnHouseholdTubes) {
-    const SizingAssumptions a = ShippedAssumptions();
+    const SizingAssumptions a = shippedAssumptions();
     for (const char* name : {"R600a", "R134a"}) {
         Fluid f;
         std::string error;
-        ASSERT_TRUE(LoadFluid(REFGEN_TABLES, name, f, error)) << error;
+        ASSERT_TRUE(loadFluid(REFGEN_TABLES, name, f, error)) << error;
         SizingResult s;
-        ASSERT_TRUE(SizeCapillary(f, OperatingPoint{110, -25, 55, 32}, a, s)) << name;
+        ASSERT_TRUE(sizeCapillary(f, OperatingPoint{110, -25, 55, 32}, a, s)) << name;
         EXPECT_GT(s.diameter, 0.58e-3) << name;
         EXPECT_LT(s.diameter, 0.80e-3) << name;
-        EXPECT_NEAR(s.nitrogenFlow, RatedNitrogenFlow(s.diameter * 1e3, a.targetLength), 1e-12);
+        EXPECT_NEAR(s.nitrogenFlow, ratedNitrogenFlow(s.diameter * 1e3, a.targetLength), 1e-12);
         // The refrigerating effect runs from saturated liquid at 55 °C to vapour at 32 °C.
         EXPECT_NEAR(s.refrigeratingEffect,
                     f.vapourEnthalpy(-25, 32) - f.saturation.atBubbleTemperature(55).liquidEnthalpy,
@@ -125,14 +125,14 @@ TEST(Sizing, DefaultsLandOnHouseholdTubes) {
 TEST(Sizing, ExchangeHeatIsBoundedByTheCapillaryInletTemperature) {
     Fluid f;
     std::string error;
-    ASSERT_TRUE(LoadFluid(REFGEN_TABLES, "R134a", f, error)) << error;
-    SizingAssumptions a = ShippedAssumptions();
+    ASSERT_TRUE(loadFluid(REFGEN_TABLES, "R134a", f, error)) << error;
+    SizingAssumptions a = shippedAssumptions();
     a.exchangeShare = 1.0;
     SizingResult s;
     // Return gas 45 °C, liquid at 35 °C: the gas can take at most the heat up to 35 °C.
-    ASSERT_TRUE(OperatingState(f, OperatingPoint{100, -20, 35, 45}, a, s));
+    ASSERT_TRUE(operatingState(f, OperatingPoint{100, -20, 35, 45}, a, s));
     EXPECT_NEAR(s.exchangeHeat, f.vapourEnthalpy(-20, 35) - f.vapourEnthalpy(-20, -20), 50.0);
-    EXPECT_FALSE(OperatingState(f, OperatingPoint{100, 10, 55, 5}, a, s)); // Trg below Te
+    EXPECT_FALSE(operatingState(f, OperatingPoint{100, 10, 55, 5}, a, s)); // Trg below Te
 }
 
 TEST(Selection, OptimalTubeFollowsTheWideningWindow) {
@@ -141,7 +141,7 @@ TEST(Selection, OptimalTubeFollowsTheWideningWindow) {
     for (int i = 0; i < 12; ++i) {
         d.push_back(0.50 + 0.05 * i);
     }
-    EXPECT_EQ(OptimalTubeIndex(d, 5.0, 2.5), 2);
-    EXPECT_EQ(OptimalTubeIndex(d, 5.0, 0.005), 0);
-    EXPECT_NEAR(RatedLength(0.6, 5.0), 2.3328, 1e-9);
+    EXPECT_EQ(optimalTubeIndex(d, 5.0, 2.5), 2);
+    EXPECT_EQ(optimalTubeIndex(d, 5.0, 0.005), 0);
+    EXPECT_NEAR(ratedLength(0.6, 5.0), 2.3328, 1e-9);
 }

@@ -13,12 +13,12 @@ TEST(Correlation, EvaluatesLikeTheProgram) {
     c.b[2] = 0.02;
     c.b[5] = 0.1;
     c.a[0] = 250;
-    EXPECT_NEAR(CorrelationFlow(c, 110, -25, 55, 32), 2.394, 1e-12);
+    EXPECT_NEAR(correlationFlow(c, 110, -25, 55, 32), 2.394, 1e-12);
     c.a[1] = 2;
     c.a[2] = 0.01;
     c.a[3] = 0.005;
-    EXPECT_NEAR(CorrelationDivisor(c, -25, 55, 40), 266.2, 1e-12);
-    EXPECT_NEAR(CorrelationFlow(c, 110, -25, 55, 40), 2.391322, 1e-6);
+    EXPECT_NEAR(correlationDivisor(c, -25, 55, 40), 266.2, 1e-12);
+    EXPECT_NEAR(correlationFlow(c, 110, -25, 55, 40), 2.391322, 1e-6);
 }
 
 TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
@@ -43,7 +43,7 @@ TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
             for (double trg : {10.0, 27.5, 45.0}) {
                 grid.push_back({te, tc, trg});
                 for (double q : {20.0, 60.0, 200.0, 500.0}) {
-                    samples.push_back({q, te, tc, trg, CorrelationFlow(truth, q, te, tc, trg)});
+                    samples.push_back({q, te, tc, trg, correlationFlow(truth, q, te, tc, trg)});
                 }
             }
         }
@@ -51,7 +51,7 @@ TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
     FlowCoefficients fitted;
     FitReport report;
     std::string error;
-    ASSERT_TRUE(FitCorrelation(samples, effect, -10, 47, grid, fitted, report, error)) << error;
+    ASSERT_TRUE(fitCorrelation(samples, effect, -10, 47, grid, fitted, report, error)) << error;
     EXPECT_LT(report.refined.maxRelative, 1e-7);
     EXPECT_NEAR(fitted.a[0], truth.a[0], 1e-9);
     for (int k = 0; k < 10; ++k) {
@@ -81,11 +81,11 @@ TEST(Correlation, RefinementLowersTheLargestErrorOfACurvedResponse) {
     FlowCoefficients fitted;
     FitReport report;
     std::string error;
-    ASSERT_TRUE(FitCorrelation(samples, effect, -15, 45, grid, fitted, report, error)) << error;
+    ASSERT_TRUE(fitCorrelation(samples, effect, -15, 45, grid, fitted, report, error)) << error;
     EXPECT_LE(std::fmax(report.refined.rmsRelative / 0.03, report.refined.maxRelative / 0.08),
               std::fmax(report.physicalDivisor.rmsRelative / 0.03,
                         report.physicalDivisor.maxRelative / 0.08));
     EXPECT_LT(report.refined.maxRelative, report.physicalDivisor.maxRelative);
-    const FitQuality measured = MeasureFit(fitted, samples);
+    const FitQuality measured = measureFit(fitted, samples);
     EXPECT_DOUBLE_EQ(measured.maxRelative, report.refined.maxRelative);
 }

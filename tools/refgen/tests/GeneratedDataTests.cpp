@@ -27,7 +27,7 @@ std::unique_ptr<RefrigerantDatabase> loadShippedText() {
     }
     auto chars = std::make_unique<DataFileText>();
     auto db = std::make_unique<RefrigerantDatabase>();
-    if (UnscrambleData(packed.data(), packed.size(), *chars) == 0 || !ParseDatabase(*chars, *db)) {
+    if (unscrambleData(packed.data(), packed.size(), *chars) == 0 || !ParseDatabase(*chars, *db)) {
         return nullptr;
     }
     return db;
@@ -36,12 +36,12 @@ std::unique_ptr<RefrigerantDatabase> loadShippedText() {
 } // namespace
 
 TEST(Catalog, EnvelopesStayInsideTheTablesAndClearOfTheCriticalPoint) {
-    const std::vector<CatalogEntry>& catalog = RefrigerantCatalog();
+    const std::vector<CatalogEntry>& catalog = refrigerantCatalog();
     ASSERT_GE(catalog.size(), 17u);
     ASSERT_LE(catalog.size(), 50u);
     std::vector<std::shared_ptr<Fluid>> fluids;
     std::string error;
-    ASSERT_TRUE(LoadCatalogFluids(REFGEN_TABLES, fluids, error)) << error;
+    ASSERT_TRUE(loadCatalogFluids(REFGEN_TABLES, fluids, error)) << error;
     for (std::size_t i = 0; i < catalog.size(); ++i) {
         const CatalogEntry& e = catalog[i];
         const Fluid& f = *fluids[i];
@@ -73,13 +73,13 @@ TEST(Catalog, EnvelopesStayInsideTheTablesAndClearOfTheCriticalPoint) {
 }
 
 TEST(Catalog, GridStepsAndLoadsCoverTheEnds) {
-    const std::vector<double> te = GridSteps(-35, 10, 5);
+    const std::vector<double> te = gridSteps(-35, 10, 5);
     ASSERT_EQ(te.size(), 10u);
     EXPECT_DOUBLE_EQ(te.front(), -35);
     EXPECT_DOUBLE_EQ(te.back(), 10);
-    EXPECT_EQ(GridSteps(-10, 12, 15).size(), 2u); // the nearest whole number of steps
-    EXPECT_EQ(GridSteps(-5, 45, 15).size(), 4u);
-    const std::vector<double> q = FitHeatLoads(20, 500);
+    EXPECT_EQ(gridSteps(-10, 12, 15).size(), 2u); // the nearest whole number of steps
+    EXPECT_EQ(gridSteps(-5, 45, 15).size(), 4u);
+    const std::vector<double> q = fitHeatLoads(20, 500);
     ASSERT_EQ(q.size(), 7u);
     EXPECT_NEAR(q.front(), 20, 1e-12);
     EXPECT_NEAR(q.back(), 500, 1e-9);
@@ -91,13 +91,13 @@ TEST(Catalog, GridStepsAndLoadsCoverTheEnds) {
 TEST(GeneratedData, R134aMeetsTheFitGoalsAndIsWhatTheShippedFileHolds) {
     std::vector<std::shared_ptr<Fluid>> fluids;
     std::string error;
-    ASSERT_TRUE(LoadCatalogFluids(REFGEN_TABLES, fluids, error)) << error;
+    ASSERT_TRUE(loadCatalogFluids(REFGEN_TABLES, fluids, error)) << error;
     std::size_t index = 0;
-    while (RefrigerantCatalog()[index].name != "R134a") {
+    while (refrigerantCatalog()[index].name != "R134a") {
         ++index;
     }
     RefrigerantData data;
-    GenerateRefrigerant(RefrigerantCatalog()[index], fluids[index], ShippedAssumptions(), data);
+    generateRefrigerant(refrigerantCatalog()[index], fluids[index], shippedAssumptions(), data);
     ASSERT_TRUE(data.ok) << data.error;
     EXPECT_LT(data.fit.refined.rmsRelative, 0.03);
     EXPECT_LT(data.fit.refined.maxRelative, 0.08);
@@ -105,7 +105,7 @@ TEST(GeneratedData, R134aMeetsTheFitGoalsAndIsWhatTheShippedFileHolds) {
 
     const auto db = loadShippedText();
     ASSERT_NE(db, nullptr);
-    ASSERT_EQ(db->refrigerantCount, static_cast<int>(RefrigerantCatalog().size()));
+    ASSERT_EQ(db->refrigerantCount, static_cast<int>(refrigerantCatalog().size()));
     const RefrigerantRecord& r = db->refrigerants[index];
     EXPECT_STREQ(r.name, "R134a");
     EXPECT_EQ(r.evapMin, data.entry.evapMin);
@@ -120,10 +120,10 @@ TEST(GeneratedData, R134aMeetsTheFitGoalsAndIsWhatTheShippedFileHolds) {
                     1e-9 * std::fabs(data.coefficients.a[k]))
             << "A" << k;
     }
-    EXPECT_NEAR(db->targetLength, ShippedAssumptions().targetLength, 1e-12);
-    EXPECT_EQ(db->europeDiameters.count, static_cast<int>(ShippedHeader().europeDiameters.size()));
+    EXPECT_NEAR(db->targetLength, shippedAssumptions().targetLength, 1e-12);
+    EXPECT_EQ(db->europeDiameters.count, static_cast<int>(shippedHeader().europeDiameters.size()));
     EXPECT_NEAR(db->northAmericaDiameters.values[0], 0.026 * 25.4, 1e-12);
-    EXPECT_EQ(db->helpLineCount, static_cast<int>(ShippedHeader().helpLines.size()));
+    EXPECT_EQ(db->helpLineCount, static_cast<int>(shippedHeader().helpLines.size()));
 }
 
 // The flow stays positive and finite over every shipped envelope, also far
@@ -136,12 +136,12 @@ TEST(GeneratedData, ShippedCorrelationsGivePositiveFlowOverTheirEnvelopes) {
         FlowCoefficients c;
         std::memcpy(c.b, r.flowCoefficients, sizeof c.b);
         std::memcpy(c.a, r.divisorCoefficients, sizeof c.a);
-        for (double te : GridSteps(r.evapMin, r.evapMax, 2.5)) {
-            for (double tc : GridSteps(r.condMin, r.condMax, 2.5)) {
-                for (double trg : GridSteps(r.returnGasMin, r.returnGasMax, 5)) {
-                    EXPECT_GT(CorrelationDivisor(c, te, tc, trg), 0.0) << r.name;
+        for (double te : gridSteps(r.evapMin, r.evapMax, 2.5)) {
+            for (double tc : gridSteps(r.condMin, r.condMax, 2.5)) {
+                for (double trg : gridSteps(r.returnGasMin, r.returnGasMax, 5)) {
+                    EXPECT_GT(correlationDivisor(c, te, tc, trg), 0.0) << r.name;
                     for (double q : {1.0, 110.0, 10000.0}) {
-                        const double f = CorrelationFlow(c, q, te, tc, trg);
+                        const double f = correlationFlow(c, q, te, tc, trg);
                         ASSERT_TRUE(std::isfinite(f) && f > 0) << r.name << " " << q;
                     }
                 }

@@ -18,7 +18,7 @@ TEST(LeastSquares, RecoversAnExactPolynomialWithBadlyScaledColumns) {
         b[i] = 2.0 - 3e-3 * x + 4e-6 * x * x + 1e3 * z;
     }
     std::vector<double> x;
-    ASSERT_TRUE(SolveLeastSquares(a, b, x));
+    ASSERT_TRUE(solveLeastSquares(a, b, x));
     EXPECT_NEAR(x[0], 2.0, 1e-10);
     EXPECT_NEAR(x[1], -3e-3, 1e-13);
     EXPECT_NEAR(x[2], 4e-6, 1e-16);
@@ -43,7 +43,7 @@ TEST(LeastSquares, MatchesTheClosedFormStraightLineFit) {
     const double slope = (7 * sxy - sx * sy) / (7 * sxx - sx * sx);
     const double intercept = (sy - slope * sx) / 7;
     std::vector<double> x;
-    ASSERT_TRUE(SolveLeastSquares(a, b, x));
+    ASSERT_TRUE(solveLeastSquares(a, b, x));
     EXPECT_NEAR(x[0], intercept, 1e-12);
     EXPECT_NEAR(x[1], slope, 1e-12);
 }
@@ -56,11 +56,11 @@ TEST(LeastSquares, RefusesRankDeficientAndUnderdeterminedProblems) {
         a(i, 1) = i;
         a(i, 2) = 2.0 * i + 3.0; // a combination of the first two
     }
-    EXPECT_FALSE(SolveLeastSquares(a, b, x));
+    EXPECT_FALSE(solveLeastSquares(a, b, x));
     DenseMatrix wide(2, 3);
     wide(0, 0) = wide(1, 1) = 1;
-    EXPECT_FALSE(SolveLeastSquares(wide, std::vector<double>(2, 1.0), x));
+    EXPECT_FALSE(solveLeastSquares(wide, std::vector<double>(2, 1.0), x));
     DenseMatrix zero(4, 2);
     zero(0, 0) = 1;
-    EXPECT_FALSE(SolveLeastSquares(zero, std::vector<double>(4, 1.0), x));
+    EXPECT_FALSE(solveLeastSquares(zero, std::vector<double>(4, 1.0), x));
 }

@@ -12,7 +12,7 @@ const NitrogenTable& nitrogen() {
     static NitrogenTable t = [] {
         NitrogenTable table;
         std::string error;
-        EXPECT_TRUE(LoadNitrogen(REFGEN_TABLES, table, error)) << error;
+        EXPECT_TRUE(loadNitrogen(REFGEN_TABLES, table, error)) << error;
         return table;
     }();
     return t;
@@ -27,7 +27,7 @@ TEST(NitrogenFlow, MatchesTheClosedFormIsothermalIdealGasFlow) {
     test.fixedFriction = 0.03;
     test.entranceLossCoefficient = 0.0;
     const double d = 0.6e-3, length = 3.0;
-    const NitrogenFlowResult r = NitrogenFlowThrough(nitrogen(), d, length, test);
+    const NitrogenFlowResult r = nitrogenFlowThrough(nitrogen(), d, length, test);
     ASSERT_TRUE(r.valid);
     EXPECT_FALSE(r.choked);
     const double rt = 8314.462618 / 28.01348 * (test.temperature + 273.15);
@@ -43,9 +43,9 @@ TEST(NitrogenFlow, MatchesTheClosedFormIsothermalIdealGasFlow) {
 
 TEST(NitrogenFlow, ShortWideTubesChokeAtTheOutlet) {
     NitrogenTest test;
-    const NitrogenFlowResult wide = NitrogenFlowThrough(nitrogen(), 1.5e-3, 1.0, test);
+    const NitrogenFlowResult wide = nitrogenFlowThrough(nitrogen(), 1.5e-3, 1.0, test);
     EXPECT_TRUE(wide.choked);
-    const NitrogenFlowResult narrow = NitrogenFlowThrough(nitrogen(), 0.5e-3, 3.0, test);
+    const NitrogenFlowResult narrow = nitrogenFlowThrough(nitrogen(), 0.5e-3, 3.0, test);
     EXPECT_FALSE(narrow.choked);
 }
 
@@ -53,18 +53,18 @@ TEST(NitrogenFlow, RatingConstant750HoldsWithinTenPercentForHouseholdTubes) {
     NitrogenTest test;
     for (double d : {0.6, 0.8, 1.0, 1.2}) {
         for (double length : {1.0, 2.0, 3.0}) {
-            const NitrogenFlowResult r = NitrogenFlowThrough(nitrogen(), d * 1e-3, length, test);
+            const NitrogenFlowResult r = nitrogenFlowThrough(nitrogen(), d * 1e-3, length, test);
             ASSERT_TRUE(r.valid);
-            EXPECT_NEAR(r.litresPerMinute / RatedNitrogenFlow(d, length), 1.0, 0.10)
+            EXPECT_NEAR(r.litresPerMinute / ratedNitrogenFlow(d, length), 1.0, 0.10)
                 << d << " mm x " << length << " m";
         }
     }
     // The implied friction factor reproduces the rule's flow when put back in.
-    const double f = ImpliedFriction(nitrogen(), 0.8e-3, 3.0, RatedNitrogenFlow(0.8, 3.0), test);
+    const double f = impliedFriction(nitrogen(), 0.8e-3, 3.0, ratedNitrogenFlow(0.8, 3.0), test);
     EXPECT_GT(f, 0.015);
     EXPECT_LT(f, 0.04);
     NitrogenTest fixed = test;
     fixed.fixedFriction = f;
-    EXPECT_NEAR(NitrogenFlowThrough(nitrogen(), 0.8e-3, 3.0, fixed).litresPerMinute,
-                RatedNitrogenFlow(0.8, 3.0), 1e-3);
+    EXPECT_NEAR(nitrogenFlowThrough(nitrogen(), 0.8e-3, 3.0, fixed).litresPerMinute,
+                ratedNitrogenFlow(0.8, 3.0), 1e-3);
 }

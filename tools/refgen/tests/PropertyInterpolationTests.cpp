@@ -72,7 +72,7 @@ TEST(UniformInterpolation, BilinearIsExactForBilinearFunctionsAndNanOutside) {
 TEST(FluidTables, SaturationAndVapourTablesOfR134a) {
     Fluid f;
     std::string error;
-    ASSERT_TRUE(LoadFluid(REFGEN_TABLES, "R134a", f, error)) << error;
+    ASSERT_TRUE(loadFluid(REFGEN_TABLES, "R134a", f, error)) << error;
     // Grid points reproduce the table (R134a at 0 °C: 2.928 bar, 1294.8 kg/m³, 398.60 kJ/kg).
     const SaturatedState s0 = f.saturation.atBubbleTemperature(0.0);
     EXPECT_NEAR(s0.pressure / 1e5, 2.928, 0.001);
@@ -108,17 +108,17 @@ TEST(FluidTables, SaturationAndVapourTablesOfR134a) {
 TEST(FluidTables, BlendConventionsAndEstimatedViscosity) {
     Fluid f;
     std::string error;
-    ASSERT_TRUE(LoadFluid(REFGEN_TABLES, "R407C", f, error)) << error;
+    ASSERT_TRUE(loadFluid(REFGEN_TABLES, "R407C", f, error)) << error;
     // Dew pressure at a temperature is below the bubble pressure (glide about 6 K at 0 °C).
     EXPECT_LT(f.saturation.dewPressure(0.0), f.saturation.bubblePressure(0.0));
     const SaturatedState s = f.saturation.atPressure(f.saturation.bubblePressure(0.0));
     EXPECT_NEAR(s.dewTemperature - s.bubbleTemperature, 6.1, 0.3);
 
     Fluid r502, r22;
-    ASSERT_TRUE(LoadFluid(REFGEN_TABLES, "R502", r502, error)) << error;
-    ASSERT_TRUE(LoadFluid(REFGEN_TABLES, "R22", r22, error)) << error;
+    ASSERT_TRUE(loadFluid(REFGEN_TABLES, "R502", r502, error)) << error;
+    ASSERT_TRUE(loadFluid(REFGEN_TABLES, "R22", r22, error)) << error;
     EXPECT_FALSE(r502.saturation.hasViscosity());
-    ASSERT_TRUE(FillViscosityByCorrespondingStates(r502, r22, error)) << error;
+    ASSERT_TRUE(fillViscosityByCorrespondingStates(r502, r22, error)) << error;
     ASSERT_TRUE(r502.saturation.hasViscosity());
     const double mu = r502.saturation.liquidViscosity(0.0);
     // A liquid refrigerant's viscosity at 0 °C: 100 to 350 µPa·s.

@@ -1,6 +1,6 @@
 #include "ui/controls/rules/FilteredEntryText.h"
 
-std::string FilteredValidText(const std::string& text, const FilteredFieldFormat& format) {
+std::string filteredValidText(const std::string& text, const FilteredFieldFormat& format) {
     std::string result;
     const size_t limit = format.maxLength > 0 ? static_cast<size_t>(format.maxLength) : text.size();
     for (size_t i = 0; i < text.size() && i < limit; ++i) {
@@ -11,7 +11,7 @@ std::string FilteredValidText(const std::string& text, const FilteredFieldFormat
     return result;
 }
 
-KeystrokeOutcome FilteredTypedCharacter(unsigned char typed, bool readOnly,
+KeystrokeOutcome filteredTypedCharacter(unsigned char typed, bool readOnly,
                                         const FilteredFieldFormat& format) {
     KeystrokeOutcome outcome;
     if (readOnly) {

@@ -12,10 +12,10 @@ struct FilteredFieldFormat {
 
 // The text cut to the maximum length (when above 0), then stripped of every
 // forbidden character.
-std::string FilteredValidText(const std::string& text, const FilteredFieldFormat& format);
+std::string filteredValidText(const std::string& text, const FilteredFieldFormat& format);
 
 // A typed character: dropped when forbidden or when the field is read-only;
 // otherwise the edit control takes it and the text is brought back to its
 // valid form (which enforces the maximum length).
-KeystrokeOutcome FilteredTypedCharacter(unsigned char typed, bool readOnly,
+KeystrokeOutcome filteredTypedCharacter(unsigned char typed, bool readOnly,
                                         const FilteredFieldFormat& format);

@@ -4,7 +4,7 @@
 
 const char* const MAKER_WEB_ADDRESS = "https://www.varnu.com";
 
-std::string HyperlinkErrorMessage(int code) {
+std::string hyperlinkErrorMessage(int code) {
     switch (code) {
     case 0:
         return "The operating system is out\nof memory or resources.";
@@ -38,11 +38,11 @@ std::string HyperlinkErrorMessage(int code) {
     }
 }
 
-std::string HyperlinkErrorText(int code) {
-    return "Unable to open hyperlink:\n\n" + HyperlinkErrorMessage(code);
+std::string hyperlinkErrorText(int code) {
+    return "Unable to open hyperlink:\n\n" + hyperlinkErrorMessage(code);
 }
 
-bool BuildBrowserCommand(const char* registeredCommand, const char* target, char* store,
+bool buildBrowserCommand(const char* registeredCommand, const char* target, char* store,
                          std::size_t capacity) {
     if (store == nullptr || capacity == 0) {
         return false;

@@ -10,11 +10,11 @@ extern const char* const MAKER_WEB_ADDRESS;
 
 // The explanation for a ShellExecute / WinExec result code; codes without a
 // message of their own give "Unknown Error (<code>) occurred.".
-std::string HyperlinkErrorMessage(int code);
+std::string hyperlinkErrorMessage(int code);
 
 // The whole text of the error box: "Unable to open hyperlink:\n\n" and the
 // message.
-std::string HyperlinkErrorText(int code);
+std::string hyperlinkErrorText(int code);
 
 // Capacity of the browser command line, terminating zero included.
 constexpr std::size_t BROWSER_COMMAND_CAPACITY = 520;
@@ -26,5 +26,5 @@ constexpr std::size_t BROWSER_COMMAND_CAPACITY = 520;
 // `store` (of `capacity` characters). Returns false, leaving an empty text
 // when capacity allows one, if the command does not fit: it is refused, never
 // cut short.
-bool BuildBrowserCommand(const char* registeredCommand, const char* target, char* store,
+bool buildBrowserCommand(const char* registeredCommand, const char* target, char* store,
                          std::size_t capacity);

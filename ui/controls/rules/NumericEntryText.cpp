@@ -136,7 +136,7 @@ std::string formatFixed(double value, int decimals) {
 
 } // namespace
 
-std::string NumericValidText(const std::string& text, const NumericFieldFormat& format) {
+std::string numericValidText(const std::string& text, const NumericFieldFormat& format) {
     std::string result;
     bool negative = false;
     bool hasPoint = false;
@@ -172,7 +172,7 @@ std::string NumericValidText(const std::string& text, const NumericFieldFormat& 
     return result;
 }
 
-KeystrokeOutcome NumericTypedCharacter(const std::string& text, TextSelection selection,
+KeystrokeOutcome numericTypedCharacter(const std::string& text, TextSelection selection,
                                        unsigned char typed, bool readOnly,
                                        const NumericFieldFormat& format) {
     if (readOnly) {
@@ -195,7 +195,7 @@ KeystrokeOutcome NumericTypedCharacter(const std::string& text, TextSelection se
     return dropped();
 }
 
-std::string NumericValueText(double value, bool trimZeros, const NumericFieldFormat& format) {
+std::string numericValueText(double value, bool trimZeros, const NumericFieldFormat& format) {
     if (!std::isfinite(value)) {
         return "0";
     }
@@ -249,7 +249,7 @@ std::string NumericValueText(double value, bool trimZeros, const NumericFieldFor
     return text;
 }
 
-double NumericTextValue(const std::string& text, const NumericFieldFormat& format) {
+double numericTextValue(const std::string& text, const NumericFieldFormat& format) {
     std::string plain;
     bool negative = false;
     bool hasPoint = false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-std::string PastedText(const std::string& text, TextSelection selection,
+std::string pastedText(const std::string& text, TextSelection selection,
                        const std::string& clipboard, int limit) {
     const int length = static_cast<int>(text.size());
     int start = std::clamp(selection.start, 0, length);

@@ -13,5 +13,5 @@
 // single-line control that holds at most `limit` characters (0 or less: no
 // limit). A selection outside the text is clamped to it, a reversed one is
 // taken in order, as the edit control does.
-std::string PastedText(const std::string& text, TextSelection selection,
+std::string pastedText(const std::string& text, TextSelection selection,
                        const std::string& clipboard, int limit);

@@ -1,6 +1,6 @@
 #include "ui/dialogs/rules/DisclaimerText.h"
 
-const char* DisclaimerText() {
+const char* disclaimerText() {
     return "Disclaimer:\r\n"
            "\r\n"
            "Varnu can accept no responsibility for possible errors in this program.\r\n"

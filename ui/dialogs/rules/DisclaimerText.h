@@ -1,3 +1,3 @@
 #pragma once
 // The text of the disclaimer box: six lines, each ending in "\r\n".
-const char* DisclaimerText();
+const char* disclaimerText();

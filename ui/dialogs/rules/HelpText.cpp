@@ -78,11 +78,11 @@ const char* const kBuiltInHelpText =
 
 } // namespace
 
-const char* BuiltInHelpText() {
+const char* builtInHelpText() {
     return kBuiltInHelpText;
 }
 
-std::string HelpTextFor(const RefrigerantDatabase& db) {
+std::string helpTextFor(const RefrigerantDatabase& db) {
     int count = db.helpLineCount;
     if (count <= 0) {
         return kBuiltInHelpText;

@@ -13,8 +13,8 @@ extern const char* const HELP_FORBIDDEN_CHARACTERS;
 // The built-in help text: 62 lines, each ending in "\r\n", in four blocks
 // (title, introduction, installation, system requirements), each block
 // followed by two empty lines and each heading by one.
-const char* BuiltInHelpText();
+const char* builtInHelpText();
 
 // The data file's help lines 0 to helpLineCount - 1, each followed by
 // "\r\n"; the built-in text when there are none.
-std::string HelpTextFor(const RefrigerantDatabase& db);
+std::string helpTextFor(const RefrigerantDatabase& db);

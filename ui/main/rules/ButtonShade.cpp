@@ -13,7 +13,7 @@ ShadeColour blend(const ShadeColour& from, int fromWeight, const ShadeColour& to
 
 } // namespace
 
-ShadePalette MakeShadePalette(const ShadeColour& left, const ShadeColour& middle,
+ShadePalette makeShadePalette(const ShadeColour& left, const ShadeColour& middle,
                               const ShadeColour& right) {
     ShadePalette palette{};
     for (int i = 0; i <= 128; ++i) {
@@ -25,14 +25,14 @@ ShadePalette MakeShadePalette(const ShadeColour& left, const ShadeColour& middle
     return palette;
 }
 
-void BlendShadePalette(ShadePalette& palette, const ShadeColour& toward, int percent) {
+void blendShadePalette(ShadePalette& palette, const ShadeColour& toward, int percent) {
     const int p = std::clamp(percent, 0, 100);
     for (ShadeColour& entry : palette) {
         entry = blend(entry, 100 - p, toward, p, 100);
     }
 }
 
-int ShadeFaceIndex(int x, int width, int granularity, int randomValue) {
+int shadeFaceIndex(int x, int width, int granularity, int randomValue) {
     if (width <= 0) {
         return 0;
     }
@@ -43,15 +43,15 @@ int ShadeFaceIndex(int x, int width, int granularity, int randomValue) {
     return static_cast<int>(std::clamp<long long>(index, 0, 255));
 }
 
-int FocusStripLengthH(int width, int inset) {
+int focusStripLengthH(int width, int inset) {
     return std::max(width - 2 * inset - 1, 1);
 }
 
-int FocusStripLengthV(int height, int inset) {
+int focusStripLengthV(int height, int inset) {
     return std::max(height - 2 * inset, 1);
 }
 
-std::vector<std::uint8_t> FocusStripIndices(int length) {
+std::vector<std::uint8_t> focusStripIndices(int length) {
     std::vector<std::uint8_t> strip(static_cast<std::size_t>(std::max(length, 0)));
     for (std::size_t n = 0; n < strip.size(); ++n) {
         strip[n] = (n % 2 == 0) ? 0 : 255;

@@ -21,25 +21,25 @@ using ShadePalette = std::array<ShadeColour, 256>;
 // Entries 0..128 blend from `right` to `middle`, entries 128..255 from
 // `middle` to `left` (entry 128 is the first step past `middle`), per channel
 // with integer division by 128.
-ShadePalette MakeShadePalette(const ShadeColour& left, const ShadeColour& middle,
+ShadePalette makeShadePalette(const ShadeColour& left, const ShadeColour& middle,
                               const ShadeColour& right);
 
 // Moves every entry `percent` of the way toward `toward` (integer division by
 // 100). Percentages above 100 count as 100, below 0 as 0.
-void BlendShadePalette(ShadePalette& palette, const ShadeColour& toward, int percent);
+void blendShadePalette(ShadePalette& palette, const ShadeColour& toward, int percent);
 
 // The palette index of the face's column x (0 .. width - 1) for the given
 // granularity and one value of the platform's rand() (0 .. 32767). The result
 // always lies in 0 .. 255, also when the noise would push it outside.
-int ShadeFaceIndex(int x, int width, int granularity, int randomValue);
+int shadeFaceIndex(int x, int width, int granularity, int randomValue);
 
 // Length of the dotted focus strips: horizontal max(width - 2 * inset - 1, 1),
 // vertical max(height - 2 * inset, 1).
-int FocusStripLengthH(int width, int inset);
-int FocusStripLengthV(int height, int inset);
+int focusStripLengthH(int width, int inset);
+int focusStripLengthV(int height, int inset);
 
 // The strip's indices: 0 for even pixels, 255 for odd ones.
-std::vector<std::uint8_t> FocusStripIndices(int length);
+std::vector<std::uint8_t> focusStripIndices(int length);
 
 // Everything the button needs for its four face images: the row of indices
 // shared by every row of the face, and the palettes of the normal face (also
@@ -63,18 +63,18 @@ struct ShadeParameters {
 // `randomSource` is called once per column (the platform's rand()); every
 // row of a column has the same index.
 template <typename RandomSource>
-ShadeFaces MakeShadeFaces(const ShadeParameters& parameters, int width,
+ShadeFaces makeShadeFaces(const ShadeParameters& parameters, int width,
                           RandomSource&& randomSource) {
     ShadeFaces faces;
-    faces.facePalette = MakeShadePalette(parameters.left, parameters.middle, parameters.right);
+    faces.facePalette = makeShadePalette(parameters.left, parameters.middle, parameters.right);
     const int columns = width > 0 ? width : 0;
     faces.columnIndices.reserve(static_cast<std::size_t>(columns));
     for (int x = 0; x < columns; ++x) {
         faces.columnIndices.push_back(static_cast<std::uint8_t>(
-            ShadeFaceIndex(x, width, parameters.granularity, randomSource())));
+            shadeFaceIndex(x, width, parameters.granularity, randomSource())));
     }
-    BlendShadePalette(faces.facePalette, parameters.blendColour, parameters.coloring);
+    blendShadePalette(faces.facePalette, parameters.blendColour, parameters.coloring);
     faces.hoverPalette = faces.facePalette;
-    BlendShadePalette(faces.hoverPalette, parameters.left, parameters.highlight);
+    blendShadePalette(faces.hoverPalette, parameters.left, parameters.highlight);
     return faces;
 }

@@ -6,4 +6,4 @@
 #include "units/UnitSettings.h"
 #include <string>
 
-std::string FlowLineText(const UnitSettings& units, double flowRateLitresPerMinute);
+std::string flowLineText(const UnitSettings& units, double flowRateLitresPerMinute);

@@ -2,15 +2,15 @@
 
 #include "units/Units.h"
 
-double ConvertHeatLoad(double value, int oldEnergyUnit, int newEnergyUnit) {
-    if (!UnitChanged(oldEnergyUnit, newEnergyUnit)) {
+double convertHeatLoad(double value, int oldEnergyUnit, int newEnergyUnit) {
+    if (!unitChanged(oldEnergyUnit, newEnergyUnit)) {
         return value;
     }
     return newEnergyUnit == 0 ? WattsToBtuPerHour(value) : BtuPerHourToWatts(value);
 }
 
-double ConvertTemperature(double value, int oldTemperatureUnit, int newTemperatureUnit) {
-    if (!UnitChanged(oldTemperatureUnit, newTemperatureUnit)) {
+double convertTemperature(double value, int oldTemperatureUnit, int newTemperatureUnit) {
+    if (!unitChanged(oldTemperatureUnit, newTemperatureUnit)) {
         return value;
     }
     return newTemperatureUnit == 0 ? FahrenheitToCelsius(value) : CelsiusToFahrenheit(value);

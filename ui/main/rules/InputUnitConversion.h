@@ -4,14 +4,14 @@
 
 // The heat load in the new energy unit (1 W, 0 Btu/hr); unchanged when the
 // unit did not change.
-double ConvertHeatLoad(double value, int oldEnergyUnit, int newEnergyUnit);
+double convertHeatLoad(double value, int oldEnergyUnit, int newEnergyUnit);
 
 // A temperature in the new temperature unit (1 ºF, 0 ºC); unchanged when the
 // unit did not change.
-double ConvertTemperature(double value, int oldTemperatureUnit, int newTemperatureUnit);
+double convertTemperature(double value, int oldTemperatureUnit, int newTemperatureUnit);
 
 // Whether two unit settings name different units (each is tested as 0 or
 // non-zero).
-inline bool UnitChanged(int oldUnit, int newUnit) {
+inline bool unitChanged(int oldUnit, int newUnit) {
     return (oldUnit != 0) != (newUnit != 0);
 }

@@ -2,15 +2,15 @@
 
 #include "resources/ResourceIds.h"
 
-int RightInset(int clientWidth) {
+int rightInset(int clientWidth) {
     return clientWidth >= 700 ? clientWidth / 15 : 0;
 }
 
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight) {
+MainLayout computeMainLayout(int clientWidth, int clientHeight) {
     const int w = clientWidth;
     const int h = clientHeight;
     MainLayout layout;
-    layout.rightInset = RightInset(w);
+    layout.rightInset = rightInset(w);
     const int r = layout.rightInset;
     const int x = w - 110 - r;
     const int p = w - 330 - r;

@@ -5,7 +5,7 @@
 #include <array>
 
 // W / 15 once the client is at least 700 pixels wide, else 0.
-int RightInset(int clientWidth);
+int rightInset(int clientWidth);
 
 struct ControlRect {
     int controlId = 0;
@@ -27,4 +27,4 @@ struct MainLayout {
 // The rectangles of the selector, the seven fields, the results list, the
 // three buttons and the link, in this order. Fields 1000, 1007 and 1008 lie
 // 500 pixels right of the field column, outside the client area.
-MainLayout ComputeMainLayout(int clientWidth, int clientHeight);
+MainLayout computeMainLayout(int clientWidth, int clientHeight);

@@ -7,7 +7,7 @@ const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT] = {
     {1020, 1700} // D: return gas, the suction line at the compressor
 };
 
-double PictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
+double pictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
                     int rightInset, int top) {
     double ratio = static_cast<double>(bitmapHeight) / static_cast<double>(clientHeight - top);
     if (ratio == 0.0) {
@@ -21,21 +21,21 @@ double PictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clie
     return scale;
 }
 
-PictureSize ScaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
+PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
     return {static_cast<int>(static_cast<double>(bitmapWidth) * scale),
             static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
 }
 
-MarkerPoint PictureMarkerPosition(const MarkerPoint& picturePoint, double scale) {
+MarkerPoint pictureMarkerPosition(const MarkerPoint& picturePoint, double scale) {
     return {static_cast<int>(picturePoint.x * scale + static_cast<double>(PICTURE_LEFT)),
             static_cast<int>(picturePoint.y * scale + static_cast<double>(PICTURE_TOP))};
 }
 
-MarkerPoint CaptionMarkerPosition(int index, int clientWidth, int rightInset) {
+MarkerPoint captionMarkerPosition(int index, int clientWidth, int rightInset) {
     return {clientWidth - 310 - rightInset, 135 + 25 * index};
 }
 
-MarkerGeometry LetterMarkerGeometry(int x, int y, int diameter) {
+MarkerGeometry letterMarkerGeometry(int x, int y, int diameter) {
     MarkerGeometry geometry;
     geometry.left = x - diameter / 2;
     geometry.top = y - diameter / 2;

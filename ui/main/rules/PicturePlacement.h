@@ -2,7 +2,7 @@
 // Where the main window puts its picture and the lettered markers: the
 // factor at which the refrigeration picture is drawn, and the picture's
 // points A to D turned into client coordinates. The right-hand inset R comes
-// from the layout (RightInset).
+// from the layout (rightInset).
 
 // The picture is drawn with its top-left corner here.
 constexpr int PICTURE_LEFT = 15;
@@ -14,7 +14,7 @@ constexpr int MARKER_DIAMETER = 20;
 // The factor for a bw x bh picture drawn at y in a client of W x H with inset
 // R: 90 % of the height below y, but no wider than W - R - 350. A height
 // ratio of exactly 0 counts as 0.1.
-double PictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
+double pictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
                     int rightInset, int top);
 
 struct PictureSize {
@@ -23,7 +23,7 @@ struct PictureSize {
 };
 
 // The drawn size: each side times the factor, truncated.
-PictureSize ScaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
+PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
 
 struct MarkerPoint {
     int x = 0;
@@ -36,11 +36,11 @@ constexpr int PICTURE_POINT_COUNT = 4;
 extern const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT];
 
 // A picture point in client coordinates at the given factor.
-MarkerPoint PictureMarkerPosition(const MarkerPoint& picturePoint, double scale);
+MarkerPoint pictureMarkerPosition(const MarkerPoint& picturePoint, double scale);
 
 // The markers beside the four input captions (A to D), for a client width W
 // and inset R.
-MarkerPoint CaptionMarkerPosition(int index, int clientWidth, int rightInset);
+MarkerPoint captionMarkerPosition(int index, int clientWidth, int rightInset);
 
 // The marker's circle and letter for its centre (x, y) and diameter d: the
 // bounding square's left-top corner is (x - d / 2, y - d / 2); the letter is
@@ -53,4 +53,4 @@ struct MarkerGeometry {
     int letterY = 0;
     int letterHeight = 0;
 };
-MarkerGeometry LetterMarkerGeometry(int x, int y, int diameter);
+MarkerGeometry letterMarkerGeometry(int x, int y, int diameter);

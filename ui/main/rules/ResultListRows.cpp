@@ -1,6 +1,6 @@
 #include "ui/main/rules/ResultListRows.h"
 
-ResultListContent ResultListContentFor(const SelectionResult& result, bool runSucceeded) {
+ResultListContent resultListContentFor(const SelectionResult& result, bool runSucceeded) {
     ResultListContent content;
     if (!runSucceeded) {
         content.rows.push_back({result.message, result.rangeText});

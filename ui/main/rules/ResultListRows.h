@@ -16,4 +16,4 @@ struct ResultListContent {
     int selectedRow = -1; // -1: no row selected
 };
 
-ResultListContent ResultListContentFor(const SelectionResult& result, bool runSucceeded);
+ResultListContent resultListContentFor(const SelectionResult& result, bool runSucceeded);

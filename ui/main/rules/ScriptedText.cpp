@@ -13,7 +13,7 @@ void endPlainRun(std::vector<ScriptedRun>& runs, std::string& plain) {
 
 } // namespace
 
-std::vector<ScriptedRun> SplitScriptedText(const std::string& text) {
+std::vector<ScriptedRun> splitScriptedText(const std::string& text) {
     std::vector<ScriptedRun> runs;
     std::string plain;
     std::size_t position = 0;
@@ -43,11 +43,11 @@ std::vector<ScriptedRun> SplitScriptedText(const std::string& text) {
     return runs;
 }
 
-ScriptFontSize ScriptFontFor(int baseWidth, int baseHeight) {
+ScriptFontSize scriptFontFor(int baseWidth, int baseHeight) {
     return {baseWidth / 2, (baseHeight / 3) * 2};
 }
 
-ScriptedLayout LayoutScriptedRuns(const std::vector<ScriptedRun>& runs,
+ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
                                   const std::vector<TextExtent>& extents, int baseWidth,
                                   int baseHeight, int plainHeight, const ScriptRect& rect,
                                   int alignment) {

@@ -17,7 +17,7 @@ struct ScriptedRun {
 // Splits the text into plain runs and scripted characters, in order. Plain
 // runs are never empty: a marker at the start or two scripted characters in a
 // row leave no empty run between them.
-std::vector<ScriptedRun> SplitScriptedText(const std::string& text);
+std::vector<ScriptedRun> splitScriptedText(const std::string& text);
 
 // The script font derived from the base font's logical size (width w, height
 // h): width w / 2, height (h / 3) * 2. Raised characters sit h / 3 higher,
@@ -26,7 +26,7 @@ struct ScriptFontSize {
     int width = 0;
     int height = 0;
 };
-ScriptFontSize ScriptFontFor(int baseWidth, int baseHeight);
+ScriptFontSize scriptFontFor(int baseWidth, int baseHeight);
 
 struct TextExtent {
     int width = 0;
@@ -60,7 +60,7 @@ struct ScriptedLayout {
 // height. Alignment 0 is left, 1 centred, 2 right; anything else counts as left.
 // When no run is plain, `plainHeight` (the base font's cell height) stands in
 // for the tallest plain run.
-ScriptedLayout LayoutScriptedRuns(const std::vector<ScriptedRun>& runs,
+ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
                                   const std::vector<TextExtent>& extents, int baseWidth,
                                   int baseHeight, int plainHeight, const ScriptRect& rect,
                                   int alignment);

@@ -20,7 +20,7 @@ void holdSpan(int& nearEdge, int& farEdge, int minimum) {
 
 } // namespace
 
-TrackRect HoldMinimumTrackSize(TrackRect proposed) {
+TrackRect holdMinimumTrackSize(TrackRect proposed) {
     TrackRect rect = proposed;
     holdSpan(rect.left, rect.right, MIN_TRACK_WIDTH);
     holdSpan(rect.top, rect.bottom, MIN_TRACK_HEIGHT);

@@ -13,4 +13,4 @@ struct TrackRect {
 
 // The rectangle proposed while a border is dragged, held at 685 x 600 at
 // least by moving its right and bottom edges, whichever edge is dragged.
-TrackRect HoldMinimumTrackSize(TrackRect proposed);
+TrackRect holdMinimumTrackSize(TrackRect proposed);
