@@ -3,7 +3,6 @@
 #include "app/SettingsNames.h"
 #include "app/UnitSettingsStore.h"
 #include "database/DataFileReader.h"
-#include "database/DatabaseParser.h"
 #include "resources/ResourceIds.h"
 #include "selection/DatabaseUsability.h"
 #include "ui/controls/rules/HyperlinkText.h"
@@ -132,12 +131,11 @@ bool MainWindow::loadDatabase() {
     std::snprintf(db.databaseVersion, sizeof db.databaseVersion, "%s",
                   identity_.databaseVersion.c_str());
     auto text = std::make_unique<DataFileText>();
-    if (ReadDataFile("Olvane.tbx", *text) == 0) {
-        return false;
-    }
-    // A file that parses but cannot serve the selection (no refrigerant, a
-    // diameter list shorter than the nine shown rows) is refused the same way.
-    if (!ParseDatabase(*text, db) || !IsDatabaseUsable(db)) {
+    ReadDataFile("Olvane.tbx", *text);
+    // No text, a failed parse and a database that cannot serve the selection
+    // (no refrigerant, a diameter list shorter than the nine shown rows) are
+    // all refused the same way.
+    if (!loadUsableDatabase(*text, db)) {
         return false;
     }
     identity_.databaseVersion = db.databaseVersion;
