@@ -7,7 +7,8 @@ set(OLVANE_TBX_SOURCES
     ${CMAKE_SOURCE_DIR}/tools/tbx/TbxCommands.cpp
     ${CMAKE_SOURCE_DIR}/tools/tbx/Scrambler.cpp
     ${CMAKE_SOURCE_DIR}/database/DataFileReader.cpp
-    ${CMAKE_SOURCE_DIR}/database/DatabaseParser.cpp)
+    ${CMAKE_SOURCE_DIR}/database/DatabaseParser.cpp
+    ${CMAKE_SOURCE_DIR}/selection/DatabaseUsability.cpp)
 
 if(CMAKE_CROSSCOMPILING)
     find_program(OLVANE_HOST_CXX NAMES c++ g++ clang++ REQUIRED)

@@ -66,18 +66,25 @@ int unscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileTe
 }
 
 int ReadDataFile(const char* fileName, DataFileText& text) {
+    char path[MAX_PATH_LENGTH];
+    const int pathLength =
+        fileName == nullptr ? -1
+                            : std::snprintf(path, sizeof path, "%s%s", CURRENT_DIRECTORY, fileName);
+    if (pathLength < 0 || static_cast<std::size_t>(pathLength) >= sizeof path) {
+        return readDataFileAt(nullptr, text); // clears the text, gives 0
+    }
+    return readDataFileAt(path, text);
+}
+
+int readDataFileAt(const char* path, DataFileText& text, DataFileReadInfo* info) {
     std::memset(text.chars, 0, sizeof text.chars);
     text.length = 0;
-    if (fileName == nullptr) {
+    if (info != nullptr) {
+        *info = DataFileReadInfo{};
+    }
+    if (path == nullptr) {
         return 0;
     }
-
-    char path[MAX_PATH_LENGTH];
-    const int pathLength = std::snprintf(path, sizeof path, "%s%s", CURRENT_DIRECTORY, fileName);
-    if (pathLength < 0 || static_cast<std::size_t>(pathLength) >= sizeof path) {
-        return 0;
-    }
-
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         return 0;
@@ -87,6 +94,11 @@ int ReadDataFile(const char* fileName, DataFileText& text) {
     static_assert(MAX_DATA_FILE_BYTES <= 128 * 1024, "the read buffer lives on the stack");
     unsigned char bytes[MAX_DATA_FILE_BYTES];
     const std::size_t byteCount = std::fread(bytes, 1, sizeof bytes, file);
+    if (info != nullptr) {
+        info->opened = true;
+        // Only the tool asks; it warns that the rest of the file is never read.
+        info->longerThanRead = byteCount == sizeof bytes && std::fgetc(file) != EOF;
+    }
     std::fclose(file);
 
     return unscrambleData(bytes, byteCount, text);

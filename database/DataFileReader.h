@@ -29,3 +29,15 @@ int unscrambleData(const unsigned char* bytes, std::size_t byteCount, DataFileTe
 // fileName), reads it and unscrambles it. Returns the number of characters of
 // text; 0 when the file cannot be opened or gives fewer than two bytes.
 int ReadDataFile(const char* fileName, DataFileText& text);
+
+// What reading a file found besides its text, for the data file tool's
+// messages; the program needs only the character count.
+struct DataFileReadInfo {
+    bool opened = false;         // the file could be opened for reading
+    bool longerThanRead = false; // it holds bytes beyond the first MAX_DATA_FILE_BYTES
+};
+
+// ReadDataFile's read of the file at `path`, taken as given: the first
+// MAX_DATA_FILE_BYTES bytes through unscrambleData. The data file tool reads
+// any path through this so that it sees exactly the program's text.
+int readDataFileAt(const char* path, DataFileText& text, DataFileReadInfo* info = nullptr);

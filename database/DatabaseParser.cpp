@@ -8,8 +8,6 @@ namespace {
 
 constexpr char CR = '\r';
 constexpr char LF = '\n';
-constexpr int PACKED_LINE_LIMIT = 1000; // a packed line this long is too long
-constexpr int MAX_NUMBER_FIELD = 31;
 constexpr double INCH_IN_MM = 25.4;
 constexpr int RECORD_FIELDS = 6 + FLOW_COEFFICIENTS + DIVISOR_COEFFICIENTS;
 
@@ -233,7 +231,7 @@ NumberResult readNumberField(const char* line, int lineLength, int& pos, double&
 
 class Parser {
 public:
-    Parser(const Text& text, RefrigerantDatabase& db, ParseFailure* failure)
+    Parser(const Text& text, RefrigerantDatabase& db, LoadFailure* failure)
         : text_(text), db_(db), failure_(failure) {}
 
     bool run();
@@ -260,7 +258,7 @@ private:
 
     const Text& text_;
     RefrigerantDatabase& db_;
-    ParseFailure* failure_;
+    LoadFailure* failure_;
     PackedLine packed_{};
 };
 
@@ -456,9 +454,9 @@ bool Parser::run() {
 
 } // namespace
 
-bool ParseDatabase(const DataFileText& text, RefrigerantDatabase& db, ParseFailure* failure) {
+bool ParseDatabase(const DataFileText& text, RefrigerantDatabase& db, LoadFailure* failure) {
     if (failure != nullptr) {
-        *failure = ParseFailure{};
+        *failure = LoadFailure{};
     }
     const Text view = makeText(text);
     Parser parser(view, db, failure);

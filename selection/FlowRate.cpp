@@ -5,7 +5,7 @@
 double heatLoadDivisor(const RefrigerantRecord& refrigerant, double evapTempC, double condTempC,
                        double returnGasTempC) {
     const double* a = refrigerant.divisorCoefficients;
-    const double deltaT = returnGasTempC - 32;
+    const double deltaT = returnGasTempC - DIVISOR_REFERENCE_RETURN_GAS_C;
     return a[0] + a[1] * deltaT + a[2] * deltaT * evapTempC + a[3] * deltaT * condTempC;
 }
 

@@ -2,6 +2,10 @@
 // The nitrogen flow-rate correlation of a refrigerant.
 #include "database/RefrigerantDatabase.h"
 
+// The return gas temperature (ºC) from which the divisor's ΔT is counted: at
+// it the divisor is A0 alone.
+constexpr double DIVISOR_REFERENCE_RETURN_GAS_C = 32;
+
 // The heat-load divisor H = A0 + ΔT·(A1 + A2·Te + A3·Tc), ΔT = Trg − 32 ºC.
 double heatLoadDivisor(const RefrigerantRecord& refrigerant, double evapTempC, double condTempC,
                        double returnGasTempC);

@@ -1,11 +1,12 @@
 // Reading the stored file (text-mode translation, unscrambling), the tool's
-// packer, and the shipped data file.
+// packer and check, and the shipped data file.
 #include "tests/core/TestDataFiles.h"
 
 #include "selection/DatabaseUsability.h"
 #include "selection/FlowRate.h"
 #include "selection/TubeSearch.h"
 #include "tools/tbx/Scrambler.h"
+#include "tools/tbx/TbxCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,42 @@ struct ScratchFile {
     ~ScratchFile() { std::remove(name.c_str()); }
     std::string name;
 };
+
+std::string readBack(std::FILE* stream) {
+    std::string text;
+    std::rewind(stream);
+    for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream)) {
+        text += static_cast<char>(c);
+    }
+    return text;
+}
+
+// What `tbx check <path>` printed and returned.
+struct CheckRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+CheckRun runCheckOn(const std::string& path) {
+    ScratchFile outFile("TbxCheckOut.txt");
+    ScratchFile errFile("TbxCheckErr.txt");
+    std::FILE* out = std::fopen(outFile.name.c_str(), "w+");
+    std::FILE* err = std::fopen(errFile.name.c_str(), "w+");
+    CheckRun run;
+    if (out != nullptr && err != nullptr) {
+        run.exitCode = runCheck(path.c_str(), out, err);
+        run.out = readBack(out);
+        run.err = readBack(err);
+    }
+    if (out != nullptr) {
+        std::fclose(out);
+    }
+    if (err != nullptr) {
+        std::fclose(err);
+    }
+    return run;
+}
 
 } // namespace
 
@@ -193,6 +230,52 @@ TEST(DataFilePacker, FillersNeverAlterTheRead) {
     EXPECT_TRUE(survivesTextModeRead(pack("\xD8\xD5\xD8\xD5").data(), 8));
     EXPECT_FALSE(survivesTextModeRead(std::vector<unsigned char>{1, 0x0D, 0x0A}.data(), 3));
     EXPECT_FALSE(survivesTextModeRead(std::vector<unsigned char>{1, 0x1A}.data(), 2));
+}
+
+// tbx check makes the program's start-up decision: every file the program
+// refuses gives exit code 1 and the reason, only a usable file gives 0.
+TEST(DataFileTool, CheckRefusesWhatTheProgramRefusesWithTheReason) {
+    DataTextParts threeEurope;
+    threeEurope.europe = "0.6, 0.7, 0.8";
+    DataTextParts shortNorthAmerica;
+    shortNorthAmerica.northAmerica = ".026, .028, .031, .036, .040, .042, .049, .054";
+    DataTextParts noRefrigerant;
+    noRefrigerant.records.clear();
+    DataTextParts longTitle;
+    longTitle.title = std::string(20, 'T');
+    const struct {
+        std::vector<unsigned char> bytes;
+        const char* reason;
+    } refused[] = {
+        {scrambleForTest(buildDataText(threeEurope)), ": fewer than 9 Europe diameters"},
+        {scrambleForTest(buildDataText(shortNorthAmerica)), ": fewer than 9 North America"},
+        {scrambleForTest(buildDataText(noRefrigerant)), ": no refrigerant line"},
+        {scrambleForTest(buildDataText(longTitle)), ": line 4: the title line has 20 or more"},
+        {{stored('x'), 0x1A, stored('y'), 0x00}, ": no text"},
+    };
+    ScratchFile file("TbxCheckTest.tbx");
+    for (const auto& c : refused) {
+        ASSERT_TRUE(writeBinaryFile(file.name, c.bytes));
+        const CheckRun run = runCheckOn(file.name);
+        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_NE(run.err.find(file.name + c.reason), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("the program refuses this file"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.reason;
+    }
+
+    ASSERT_TRUE(writeBinaryFile(file.name, scrambleForTest(buildDataText(DataTextParts()))));
+    CheckRun run = runCheckOn(file.name);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind(file.name + ": loads", 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "");
+
+    run = runCheckOn("Olvane.tbx"); // the shipped file, packed by the build
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    run = runCheckOn("NoSuchDataFile.tbx");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "tbx: cannot open NoSuchDataFile.tbx\n");
 }
 
 TEST(ShippedDataFile, PacksAndLoads) {

@@ -48,7 +48,7 @@ void setDataText(DataFileText& out, const std::string& text);
 struct LoadedDatabase {
     int textLength = 0; // what unscrambleData returned
     bool loaded = false;
-    ParseFailure failure;
+    LoadFailure failure;
     std::unique_ptr<RefrigerantDatabase> db;
 };
 

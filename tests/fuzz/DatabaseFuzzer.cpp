@@ -201,7 +201,7 @@ RefrigerantDatabase db; // reset by every parse
 
 void loadAndSelect(const DataFileText& loaded, const std::uint8_t* data, std::size_t size) {
     std::strcpy(db.databaseVersion, "0.0.x");
-    ParseFailure failure;
+    LoadFailure failure;
     if (ParseDatabase(loaded, db, &failure)) {
         checkDatabase(db);
         runSelections(data, size, db);

@@ -309,8 +309,9 @@ bool solveDiameter(const Fluid& fluid, double massFlow, double length,
         value = std::log(r.length) - std::log(length);
         return true;
     };
-    // The length grows with the diameter roughly as d^4.7.
-    return solveLogarithmic(f, 0.8e-3, 4.7, 0.05e-3, 10e-3, 1e-7, diameter);
+    // The length grows with the diameter roughly as d^5, the exponent of the
+    // program's own length rule (the model's own lies between 5.0 and 5.4).
+    return solveLogarithmic(f, 0.8e-3, 5.0, 0.05e-3, 10e-3, 1e-7, diameter);
 }
 
 bool solveLength(const Fluid& fluid, double massFlow, double diameter,

@@ -1,12 +1,12 @@
 #include "tools/refgen/CoefficientFit.h"
 
+#include "selection/FlowRate.h"
 #include "tools/refgen/LeastSquares.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double REFERENCE_RETURN_GAS = 32.0;
 constexpr double RMS_GOAL = 0.03;
 constexpr double MAX_GOAL = 0.08;
 
@@ -18,21 +18,23 @@ void basis(double te, double tc, double g[5]) {
     g[4] = te * te;
 }
 
-double relativeError(const FlowCoefficients& c, const FitSample& s) {
-    return (correlationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
+double relativeError(const RefrigerantRecord& correlation, const FitSample& s) {
+    return (nitrogenFlowRate(correlation, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
            s.flow;
 }
 
 // Sum of |relative error|^power.
 double cost(const FlowCoefficients& c, const std::vector<FitSample>& samples, double power) {
+    const RefrigerantRecord correlation = CorrelationRecord(c);
     double sum = 0.0;
     for (const FitSample& s : samples) {
-        sum += std::pow(std::fabs(relativeError(c, s)), power);
+        sum += std::pow(std::fabs(relativeError(correlation, s)), power);
     }
     return sum;
 }
 
 bool fitFlowCoefficients(const std::vector<FitSample>& samples, FlowCoefficients& c) {
+    const RefrigerantRecord divisor = CorrelationRecord(c); // only A0..A3 are used
     DenseMatrix a(static_cast<int>(samples.size()), 10);
     std::vector<double> b(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -40,7 +42,7 @@ bool fitFlowCoefficients(const std::vector<FitSample>& samples, FlowCoefficients
         double g[5];
         basis(s.evaporating, s.condensing, g);
         const double load =
-            s.heatLoad / correlationDivisor(c, s.evaporating, s.condensing, s.returnGas);
+            s.heatLoad / heatLoadDivisor(divisor, s.evaporating, s.condensing, s.returnGas);
         const double w = 1.0 / s.flow;
         for (int k = 0; k < 5; ++k) {
             a(static_cast<int>(i), k) = g[k] * w;
@@ -91,6 +93,7 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
         ++iterations;
         FlowCoefficients cc;
         unpack(p, a0, cc);
+        const RefrigerantRecord correlation = CorrelationRecord(cc);
         DenseMatrix j(m + 13, 13);
         std::vector<double> rhs(m + 13, 0.0);
         std::vector<double> columnNorm(13, 0.0);
@@ -98,13 +101,13 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
             const FitSample& s = samples[i];
             double g[5];
             basis(s.evaporating, s.condensing, g);
-            const double dt = s.returnGas - REFERENCE_RETURN_GAS;
-            const double h = correlationDivisor(cc, s.evaporating, s.condensing, s.returnGas);
+            const double dt = s.returnGas - DIVISOR_REFERENCE_RETURN_GAS_C;
+            const double h = heatLoadDivisor(correlation, s.evaporating, s.condensing, s.returnGas);
             double slope = 0.0;
             for (int k = 0; k < 5; ++k) {
                 slope += p[5 + k] * g[k];
             }
-            const double r = relativeError(cc, s);
+            const double r = relativeError(correlation, s);
             const double weight =
                 power == 2.0 ? 1.0 : std::pow(std::fmax(std::fabs(r), 1e-6), 0.5 * (power - 2.0));
             const double w = weight / s.flow;
@@ -164,26 +167,23 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
 
 } // namespace
 
-double correlationDivisor(const FlowCoefficients& c, double te, double tc, double trg) {
-    const double dt = trg - REFERENCE_RETURN_GAS;
-    return c.a[0] + c.a[1] * dt + c.a[2] * dt * te + c.a[3] * dt * tc;
-}
-
-double correlationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg) {
-    const double h = correlationDivisor(c, te, tc, trg);
-    const double* b = c.b;
-    return (b[0] + b[1] * te + b[2] * tc + b[3] * te * tc + b[4] * te * te) +
-           (b[5] + b[6] * te + b[7] * tc + b[8] * te * tc + b[9] * te * te) * q / h;
+RefrigerantRecord CorrelationRecord(const FlowCoefficients& c) {
+    RefrigerantRecord record;
+    for (int k = 0; k < FLOW_COEFFICIENTS; ++k) {
+        record.flowCoefficients[k] = c.b[k];
+    }
+    for (int k = 0; k < DIVISOR_COEFFICIENTS; ++k) {
+        record.divisorCoefficients[k] = c.a[k];
+    }
+    return record;
 }
 
 FitQuality measureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples) {
+    const RefrigerantRecord correlation = CorrelationRecord(c);
     FitQuality q;
     double sum = 0.0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        const FitSample& s = samples[i];
-        const double r =
-            (correlationFlow(c, s.heatLoad, s.evaporating, s.condensing, s.returnGas) - s.flow) /
-            s.flow;
+        const double r = relativeError(correlation, samples[i]);
         sum += r * r;
         if (std::fabs(r) > q.maxRelative) {
             q.maxRelative = std::fabs(r);
@@ -204,7 +204,7 @@ bool fitCorrelation(const std::vector<FitSample>& samples,
         return false;
     }
     // 1. Scale: the refrigerating effect in kJ/kg at the middle, Trg = 32 °C.
-    const double a0 = refrigeratingEffect(teMid, tcMid, REFERENCE_RETURN_GAS) / 1000.0;
+    const double a0 = refrigeratingEffect(teMid, tcMid, DIVISOR_REFERENCE_RETURN_GAS_C) / 1000.0;
     if (!(a0 > 0.0)) {
         error = "no refrigerating effect at the envelope's middle";
         return false;
@@ -214,9 +214,9 @@ bool fitCorrelation(const std::vector<FitSample>& samples,
     std::vector<double> b(divisorGrid.size());
     for (std::size_t i = 0; i < divisorGrid.size(); ++i) {
         const double te = divisorGrid[i][0], tc = divisorGrid[i][1], trg = divisorGrid[i][2];
-        const double dt = trg - REFERENCE_RETURN_GAS;
-        const double ratio =
-            refrigeratingEffect(te, tc, trg) / refrigeratingEffect(te, tc, REFERENCE_RETURN_GAS);
+        const double dt = trg - DIVISOR_REFERENCE_RETURN_GAS_C;
+        const double ratio = refrigeratingEffect(te, tc, trg) /
+                             refrigeratingEffect(te, tc, DIVISOR_REFERENCE_RETURN_GAS_C);
         a(static_cast<int>(i), 0) = dt;
         a(static_cast<int>(i), 1) = dt * te;
         a(static_cast<int>(i), 2) = dt * tc;

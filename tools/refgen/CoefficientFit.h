@@ -17,6 +17,8 @@
 //      heat exchanger, is not exactly the refrigerating effect's), in the
 //      p-norm (p = 2, 4, 8, 16; Gauss-Newton on |r|^p) that best meets both goals,
 //      3 % RMS and 8 % largest error.
+#include "database/RefrigerantDatabase.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,9 +36,9 @@ struct FlowCoefficients {
     double a[4] = {};
 };
 
-// The correlation exactly as the program evaluates it.
-double correlationDivisor(const FlowCoefficients& c, double te, double tc, double trg);
-double correlationFlow(const FlowCoefficients& c, double q, double te, double tc, double trg);
+// The coefficients in the program's own record, so that every evaluation of
+// the correlation goes through the program's nitrogenFlowRate and heatLoadDivisor.
+RefrigerantRecord CorrelationRecord(const FlowCoefficients& c);
 
 struct FitQuality {
     double rmsRelative = 0.0;

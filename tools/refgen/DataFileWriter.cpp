@@ -1,19 +1,23 @@
 #include "tools/refgen/DataFileWriter.h"
 
+#include "database/DatabaseParser.h"
+#include "database/RefrigerantDatabase.h"
+
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
 constexpr const char* CRLF = "\r\n";
-constexpr std::size_t MAX_HELP_LINE = 100;
-constexpr std::size_t MAX_HELP_LINES = 99;
-constexpr std::size_t MAX_HEADER_LINE = 19;
-constexpr std::size_t MAX_VERSION = 15;
-constexpr std::size_t MAX_NAME = 20;
-constexpr std::size_t MAX_FIELD = 31;
-constexpr std::size_t MAX_RECORDS = 50;
-constexpr std::size_t MAX_PACKED_LINE = 999;
+// The loader's limits, as sizes.
+constexpr std::size_t MAX_HELP_LINE = MAX_HELP_LINE_LENGTH;
+constexpr std::size_t MAX_COUNTED_HELP_LINES = MAX_HELP_LINES - 1; // the loader counts 99
+constexpr std::size_t MAX_TITLE = MAX_HEADER_LINE;
+constexpr std::size_t MAX_VERSION = MAX_DATABASE_VERSION;
+constexpr std::size_t MAX_NAME = MAX_REFRIGERANT_NAME;
+constexpr std::size_t MAX_FIELD = MAX_NUMBER_FIELD;
+constexpr std::size_t MAX_RECORDS = MAX_REFRIGERANTS;
+constexpr std::size_t MAX_PACKED_LINE = PACKED_LINE_LIMIT - 1;
 
 std::string format(const char* pattern, double value) {
     char buffer[64];
@@ -48,11 +52,11 @@ std::string diameterLine(const std::vector<double>& values, bool inches) {
 bool writeDataFileText(const DataFileHeader& header, const std::vector<RefrigerantData>& records,
                        std::string& text, std::string& error) {
     text.clear();
-    if (header.helpLines.size() > MAX_HELP_LINES) {
+    if (header.helpLines.size() > MAX_COUNTED_HELP_LINES) {
         error = "more than 99 help lines";
         return false;
     }
-    if (header.title.size() > MAX_HEADER_LINE || header.version.size() > MAX_VERSION) {
+    if (header.title.size() > MAX_TITLE || header.version.size() > MAX_VERSION) {
         error = "title or version too long";
         return false;
     }

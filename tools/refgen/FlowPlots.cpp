@@ -1,5 +1,6 @@
 #include "tools/refgen/FlowPlots.h"
 
+#include "selection/FlowRate.h"
 #include "tools/refgen/SvgPlot.h"
 
 #include <cctype>
@@ -30,6 +31,7 @@ std::string flowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
     const double trg = plotReturnGas(e);
     const double evaporating[3] = {e.evapMin, std::round(0.5 * (e.evapMin + e.evapMax)), e.evapMax};
     const char* colours[3] = {"#1f5fa8", "#d9781f", "#2e9a48"};
+    const RefrigerantRecord correlation = CorrelationRecord(data.coefficients);
     std::vector<PlotSeries> series;
     for (int i = 0; i < 3; ++i) {
         PlotSeries s;
@@ -50,7 +52,7 @@ std::string flowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
         const int steps = 40;
         for (int k = 0; k <= steps; ++k) {
             const double q = e.loadMax * k / steps;
-            s.curve.push_back({q, correlationFlow(data.coefficients, q, evaporating[i], tc, trg)});
+            s.curve.push_back({q, nitrogenFlowRate(correlation, q, evaporating[i], tc, trg)});
         }
         series.push_back(s);
     }

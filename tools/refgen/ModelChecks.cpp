@@ -1,25 +1,19 @@
 #include "tools/refgen/ModelChecks.h"
 
+#include "database/RefrigerantDatabase.h"
+#include "selection/TubeSearch.h"
+
+#include <algorithm>
 #include <cmath>
 
-int optimalTubeIndex(const std::vector<double>& diameters, double flow, double targetLength) {
-    std::vector<double> lengths;
-    for (double d : diameters) {
-        lengths.push_back(ratedLength(d, flow));
-    }
-    double lo = targetLength, hi = targetLength;
-    for (;;) {
-        for (std::size_t i = 0; i < lengths.size(); ++i) {
-            if (lo < lengths[i] && lengths[i] < hi) {
-                return static_cast<int>(i);
-            }
-        }
-        lo -= 0.01;
-        hi += 0.01;
-        if (lo < 0) {
-            return 0;
-        }
-    }
+ProgramTubes ProgramTubeChoice(const std::vector<double>& diameters, double flow,
+                               double targetLength) {
+    ProgramTubes tubes;
+    const int count = static_cast<int>(std::min<std::size_t>(diameters.size(), MAX_DIAMETERS));
+    tubes.lengths.resize(static_cast<std::size_t>(count));
+    computeTubeLengths(diameters.data(), count, flow, tubes.lengths.data());
+    tubes.optimal = findOptimalTube(tubes.lengths.data(), count, targetLength);
+    return tubes;
 }
 
 bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
@@ -30,10 +24,13 @@ bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
     if (!sizeCapillary(fluid, point, assumptions, sized)) {
         return false;
     }
-    for (double d : diameters) {
+    const ProgramTubes program =
+        ProgramTubeChoice(diameters, sized.nitrogenFlow, assumptions.targetLength);
+    for (std::size_t i = 0; i < program.lengths.size(); ++i) {
+        const double d = diameters[i];
         NeighbourLength row;
         row.diameter = d;
-        row.ruleLength = ratedLength(d, sized.nitrogenFlow);
+        row.ruleLength = program.lengths[i];
         if (!solveLength(fluid, sized.massFlow, d * 1e-3, sized.tube,
                          exchangeLayout(assumptions, sized), assumptions.capillary,
                          row.modelLength)) {

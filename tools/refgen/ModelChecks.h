@@ -8,15 +8,20 @@
 #include <string>
 #include <vector>
 
-// The program's choice of tube: for each diameter L = 750 d^5 / F², the
-// optimal one found by the widening window of 0.01 m steps around the target
-// length (lowest index first), as the selection engine does it.
-int optimalTubeIndex(const std::vector<double>& diametersMillimetres, double flow,
-                     double targetLength);
+// What the program makes of a flow and a diameter list: its lengths
+// (computeTubeLengths) and its optimal tube (findOptimalTube). The list holds
+// at most MAX_DIAMETERS values, as a data file's list does.
+struct ProgramTubes {
+    std::vector<double> lengths; // m, one per diameter
+    int optimal = 0;             // index of the optimal tube
+};
+
+ProgramTubes ProgramTubeChoice(const std::vector<double>& diametersMillimetres, double flow,
+                               double targetLength);
 
 struct NeighbourLength {
     double diameter = 0.0;    // mm
-    double ruleLength = 0.0;  // m, 750 d^5 / F² with the model's F
+    double ruleLength = 0.0;  // m, the program's length with the model's F
     double modelLength = 0.0; // m, the model's tube of that diameter for the same mass flow
 };
 

@@ -1,5 +1,6 @@
 #include "tools/refgen/ReportWriter.h"
 
+#include "selection/FlowRate.h"
 #include "tools/refgen/FlowPlots.h"
 #include "tools/refgen/ModelChecks.h"
 
@@ -66,24 +67,23 @@ void section(std::string& r, const std::string& title) {
     r += "\n## " + title + "\n\n";
 }
 
-} // namespace
+// Each section writer appends its section's text (after the heading) to
+// `r`; false with `error` set when a figure cannot be computed.
 
-bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
-    const SizingAssumptions& a = in.assumptions;
-    const DataFileHeader& h = in.header;
-    r.clear();
+void writeIntroduction(std::string& r) {
     r += "# Refrigerant data: how the numbers in `data/Olvane.txt` are made\n\n";
     r += "This document is written by the generator `tools/refgen` together with "
          "`data/Olvane.txt` and the plots in `docs/plots/`. Every number below is computed "
          "when the files are generated; nothing is typed in by hand except the published "
-         "reference points and the practice chart, which are cited. To regenerate all of it:\n\n"
+         "reference points and the practice charts, which are cited. To regenerate all of it:\n\n"
          "    make data\n\n"
          "(builds `refgen` with the native preset and runs `refgen .` in the project folder). "
          "The test `refgen_shipped_data` (ctest, native build) runs `refgen --check` and "
          "fails when any shipped file differs from what the generator makes.\n";
+}
 
-    // ------------------------------------------------------------------ summary
-    section(r, "Summary");
+bool writeSummary(const ReportInputs& in, std::string& r, std::string& /*error*/) {
+    const DataFileHeader& h = in.header;
     r += f("%zu refrigerants. Target length %.2f m. The required nitrogen flow F is the "
            "rating sqrt(750 d\xE2\x81\xB5/L) of the tube of the target length that the "
            "capillary model says passes the mass flow of the load; the correlation of the data "
@@ -103,9 +103,10 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
             e.returnGasMin, e.returnGasMax, e.loadMin, e.loadMax, 100 * d.fit.refined.rmsRelative,
             100 * d.fit.refined.maxRelative, plotFileName(e.name).c_str());
     }
+    return true;
+}
 
-    // ------------------------------------------------------------ reference data
-    section(r, "Reference data");
+bool writeReferenceData(const ReportInputs& in, std::string& r, std::string& /*error*/) {
     r += "The thermophysical properties are tables computed with CoolProp 7.2.0 (MIT licence, "
          "git commit 98b3523d5daa98454618d381d2ae53f7471d216b), copied with their README into "
          "`data/refprops/`: saturation line (1 K grid, -50 \xC2\xB0"
@@ -141,9 +142,10 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
     }
     r += "\n";
+    return true;
+}
 
-    // ------------------------------------------------------------------ mass flow
-    section(r, "The mass flow of a load");
+bool writeMassFlow(const ReportInputs& /*in*/, std::string& r, std::string& /*error*/) {
     r += "The load Q is the compressor's capacity at the entered evaporating, condensing and "
          "return gas temperatures, without subcooling, as the help text asks. With the "
          "suction line soldered to the capillary, the heat the suction gas takes up on its "
@@ -157,9 +159,11 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          "p_cond (colder than Tc by the glide). In the capillary the two-phase states at a "
          "pressure run from the bubble-point liquid to the dew-point vapour at that pressure, "
          "mixed by the lever rule on enthalpy (homogeneous, bulk composition).\n";
+    return true;
+}
 
-    // ------------------------------------------------------------ capillary model
-    section(r, "The capillary model");
+bool writeCapillaryModel(const ReportInputs& in, std::string& r, std::string& /*error*/) {
+    const SizingAssumptions& a = in.assumptions;
     r += f("One-dimensional homogeneous two-phase flow in thermodynamic equilibrium (the "
            "method of many published capillary models, e.g. Bansal & Rupasinghe or "
            "Wongwises and co-workers), integrated from the inlet to the evaporating "
@@ -188,9 +192,45 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
            "length is close to a power law of both).\n",
            a.capillary.roughness * 1e6, a.capillary.entranceLossCoefficient,
            a.capillary.pressureSteps);
+    return true;
+}
 
-    // ------------------------------------------------------------ heat exchanger
-    section(r, "The suction-line heat exchanger: modelled and bounded");
+// How the R134a tube at the defaults moves with the model's choices.
+void writeSensitivity(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
+    const RefrigerantData* d = find(in, "R134a");
+    if (d == nullptr) {
+        return;
+    }
+    r += f("\nSensitivity of the R134a tube at the defaults (diameter of the %.2f m "
+           "tube, shipped choices otherwise):\n\n| variant | d mm | F l/min |\n"
+           "|---|---|---|\n",
+           a.targetLength);
+    struct Variant {
+        const char* label;
+        TwoPhaseViscosity model;
+        double roughness;
+    };
+    const Variant variants[] = {
+        {"shipped: Dukler, 0.75 \xC2\xB5m", TwoPhaseViscosity::Dukler, 0.75e-6},
+        {"McAdams viscosity", TwoPhaseViscosity::McAdams, 0.75e-6},
+        {"Cicchitti viscosity", TwoPhaseViscosity::Cicchitti, 0.75e-6},
+        {"smooth wall", TwoPhaseViscosity::Dukler, 0.0},
+        {"roughness 1.5 \xC2\xB5m", TwoPhaseViscosity::Dukler, 1.5e-6},
+    };
+    for (const Variant& v : variants) {
+        SizingAssumptions b = a;
+        b.capillary.viscosity = v.model;
+        b.capillary.roughness = v.roughness;
+        SizingResult s;
+        if (sizeCapillary(*d->fluid, DEFAULTS, b, s)) {
+            r += f("| %s | %.3f | %.2f |\n", v.label, s.diameter * 1e3, s.nitrogenFlow);
+        }
+    }
+}
+
+bool writeHeatExchanger(const ReportInputs& in, std::string& r, std::string& error) {
+    const SizingAssumptions& a = in.assumptions;
     r +=
         f("The help text's sizing assumes the suction line soldered to the capillary over "
           "most of its length. The model takes heat out of the capillary evenly per metre "
@@ -248,41 +288,11 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
     r += f("\nBetween the bounds the exchanger shrinks the tube of the target length by %.0f to "
            "%.0f %% in diameter (%.0f to %.0f %% in F); the shipped figures sit in the middle.\n",
            100 * dGainMin, 100 * dGainMax, 100 * fGainMin, 100 * fGainMax);
+    writeSensitivity(in, r);
+    return true;
+}
 
-    // sensitivity
-    {
-        const RefrigerantData* d = find(in, "R134a");
-        if (d != nullptr) {
-            r += f("\nSensitivity of the R134a tube at the defaults (diameter of the %.2f m "
-                   "tube, shipped choices otherwise):\n\n| variant | d mm | F l/min |\n"
-                   "|---|---|---|\n",
-                   a.targetLength);
-            struct Variant {
-                const char* label;
-                TwoPhaseViscosity model;
-                double roughness;
-            };
-            const Variant variants[] = {
-                {"shipped: Dukler, 0.75 \xC2\xB5m", TwoPhaseViscosity::Dukler, 0.75e-6},
-                {"McAdams viscosity", TwoPhaseViscosity::McAdams, 0.75e-6},
-                {"Cicchitti viscosity", TwoPhaseViscosity::Cicchitti, 0.75e-6},
-                {"smooth wall", TwoPhaseViscosity::Dukler, 0.0},
-                {"roughness 1.5 \xC2\xB5m", TwoPhaseViscosity::Dukler, 1.5e-6},
-            };
-            for (const Variant& v : variants) {
-                SizingAssumptions b = a;
-                b.capillary.viscosity = v.model;
-                b.capillary.roughness = v.roughness;
-                SizingResult s;
-                if (sizeCapillary(*d->fluid, DEFAULTS, b, s)) {
-                    r += f("| %s | %.3f | %.2f |\n", v.label, s.diameter * 1e3, s.nitrogenFlow);
-                }
-            }
-        }
-    }
-
-    // ------------------------------------------------------------ nitrogen
-    section(r, "The nitrogen rating and the constant 750");
+bool writeNitrogenRating(const ReportInputs& in, std::string& r, std::string& /*error*/) {
     NitrogenTest test;
     r += f("The program rates a tube by F = sqrt(750 d\xE2\x81\xB5 / L) (d in mm, L in m, F in "
            "l/min at 10 bar) and gives for every list diameter the length L = 750 d\xE2\x81\xB5 "
@@ -332,10 +342,13 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
            "compressibility (longer tubes choke less) and the Reynolds dependence of f make "
            "the real K grow slowly with d and L.\n",
            kMin, kMax, fMin, fMax);
+    return true;
+}
 
-    // neighbours
-    section(r, "How far the d\xE2\x81\xB5 rule puts the other diameters");
-    // Local exponent n of L ~ d^n at a fixed mass flow, with and without the exchanger.
+// The local exponent n of L ~ d^n of the model's lengths at a fixed mass
+// flow, with and without the exchanger, at the defaults.
+std::string modelLengthExponents(const ReportInputs& in) {
+    const SizingAssumptions& a = in.assumptions;
     std::string exponents;
     for (const char* name : {"R600a", "R134a"}) {
         const RefrigerantData* d = find(in, name);
@@ -355,13 +368,14 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         exponents += f("%s%s: n = %.2f adiabatic, %.2f with the exchanger",
                        exponents.empty() ? "" : "; ", name, n[0], n[1]);
     }
-    r += "For the rows around the optimal tube the program gives L = 750 d\xE2\x81\xB5 / "
-         "F\xC2\xB2, i.e. L \xE2\x88\x9D d\xE2\x81\xB5 at a fixed F. The model's own length is "
-         "the length of a tube of that diameter passing the same mass flow, with its exchanger "
-         "laid out along that length. Near the defaults the model's lengths go as d^n with " +
-         exponents +
-         " (a compressor maker's capillary note, cited under Practice, uses 4.7). At the "
-         "defaults, Europe list:\n\n";
+    return exponents;
+}
+
+// The program's and the model's lengths around the program's tube at the
+// defaults, Europe list.
+bool writeNeighboursAtDefaults(const ReportInputs& in, std::string& r, std::string& error) {
+    const SizingAssumptions& a = in.assumptions;
+    const DataFileHeader& h = in.header;
     for (const char* name : {"R600a", "R134a"}) {
         const RefrigerantData* d = find(in, name);
         if (d == nullptr) {
@@ -369,7 +383,7 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
         SizingResult s;
         sizeCapillary(*d->fluid, DEFAULTS, a, s);
-        const int k = optimalTubeIndex(h.europeDiameters, s.nitrogenFlow, h.targetLength);
+        const int k = ProgramTubeChoice(h.europeDiameters, s.nitrogenFlow, h.targetLength).optimal;
         std::vector<double> ds;
         for (int i = k - 3; i <= k + 3; ++i) {
             if (i >= 0 && i < static_cast<int>(h.europeDiameters.size())) {
@@ -390,6 +404,14 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
         r += "\n";
     }
+    return true;
+}
+
+// The program's lengths against the model's over all refrigerants, for list
+// diameters from 0.8 to 1.25 times the model's tube.
+void writeNeighboursOverAll(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
+    const DataFileHeader& h = in.header;
     double worstNeighbour = 0.0;
     r += "Over all refrigerants, at a point near the defaults inside each envelope, for list "
          "diameters from 0.8 to 1.25 times the model's tube:\n\n| refrigerant | point | "
@@ -435,9 +457,24 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
            "0.02 mm on 0.6 mm is about \xC2\xB1"
            "17 %% in length).\n",
            100 * worstNeighbour);
+}
 
-    // ------------------------------------------------------------ lists
-    section(r, "Target length and diameter lists");
+bool writeNeighbours(const ReportInputs& in, std::string& r, std::string& error) {
+    const std::string exponents = modelLengthExponents(in);
+    r += "For the rows around the optimal tube the program gives L = 750 d\xE2\x81\xB5 / "
+         "F\xC2\xB2, i.e. L \xE2\x88\x9D d\xE2\x81\xB5 at a fixed F. The model's own length is "
+         "the length of a tube of that diameter passing the same mass flow, with its exchanger "
+         "laid out along that length. Near the defaults the model's lengths go as d^n with " +
+         exponents + ". At the defaults, Europe list:\n\n";
+    if (!writeNeighboursAtDefaults(in, r, error)) {
+        return false;
+    }
+    writeNeighboursOverAll(in, r);
+    return true;
+}
+
+bool writeDiameterLists(const ReportInputs& in, std::string& r, std::string& /*error*/) {
+    const DataFileHeader& h = in.header;
     r += f("Target length **%.2f m**: household refrigerators and freezers use capillaries of "
            "about 2 to 4 m (typically 10 ft, 3 m), long enough to be soldered to the suction "
            "line for 1.5 to 2 m and to damp the flow against manufacturing tolerances, short "
@@ -453,9 +490,10 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          ".090 in, 0.66 to 2.29 mm); the file writes them in inches and the program converts "
          "them to millimetres. Both lists hold at least nine sizes, as the result list "
          "needs.\n";
+    return true;
+}
 
-    // ------------------------------------------------------------ envelopes
-    section(r, "Application envelopes");
+bool writeEnvelopes(const ReportInputs& in, std::string& r, std::string& /*error*/) {
     r += "Each refrigerant's ranges are the evaporating temperatures of the hermetic "
          "compressor classes it is used in, condensing temperatures of air-cooled small "
          "systems, and return gas temperatures from the warmest evaporating temperature "
@@ -493,9 +531,10 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          "28 \xC2\xB0"
          "C), R125 and R143a (blend components, not used alone in small "
          "hermetic systems).\n";
+    return true;
+}
 
-    // ------------------------------------------------------------ fit
-    section(r, "Fitting the correlation");
+bool writeFit(const ReportInputs& in, std::string& r, std::string& /*error*/) {
     r += "The data file's form is\n\n"
          "    H = A0 + (Trg - 32) (A1 + A2 Te + A3 Tc)\n"
          "    F = (B0 + B1 Te + B2 Tc + B3 Te Tc + B4 Te\xC2\xB2) + (B5 + B6 Te + B7 Tc + "
@@ -531,9 +570,10 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
     r += "\nThe remaining error is mostly the curvature of F in the load (the form is linear "
          "in Q/H) and in Tc (the form has no Tc\xC2\xB2 term); it is largest at the corners "
          "of the envelope.\n";
+    return true;
+}
 
-    // ------------------------------------------------------------ plots
-    section(r, "Plots");
+bool writePlots(const ReportInputs& in, std::string& r, std::string& /*error*/) {
     r += "For each refrigerant the required nitrogen flow against the heat load at three "
          "evaporating temperatures (the envelope's ends and middle), at Tc = 55 \xC2\xB0"
          "C "
@@ -543,9 +583,36 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
     for (const RefrigerantData& d : in.records) {
         r += "![" + d.entry.name + "](plots/" + plotFileName(d.entry.name) + ")\n";
     }
+    return true;
+}
 
-    // ------------------------------------------------------------ measurements
-    section(r, "Model against published figures");
+// The handbook example's flow at other outlet pressures.
+void writeOutletPressureNote(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
+    const RefrigerantData* d = find(in, "R134a");
+    if (d == nullptr || referencePoints().empty()) {
+        return;
+    }
+    ReferencePoint p = referencePoints()[0];
+    r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
+         "hardly matters. With the outlet at the saturation pressure of";
+    for (double te : {-30.0, -10.0, 0.0}) {
+        p.outletEvaporating = te;
+        double model = 0.0;
+        bool choked = false;
+        if (modelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
+            r += f(" outlet at the saturation pressure of %+.0f \xC2\xB0"
+                   "C gives %.2f "
+                   "kg/h%s;",
+                   te, model, choked ? " (choked)" : "");
+        }
+    }
+    r.back() = '.';
+    r += "\n";
+}
+
+bool writeMeasurements(const ReportInputs& in, std::string& r, std::string& error) {
+    const SizingAssumptions& a = in.assumptions;
     r += "Adiabatic capillaries with subcooled liquid at the inlet, the model as shipped "
          "(no heat exchanger):\n\n| source | kind | refrigerant | d mm | L m | inlet | "
          "subcooling K | published kg/h | model kg/h | deviation | choked |\n"
@@ -570,27 +637,7 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
                p.length, inlet.c_str(), p.subcooling, p.published, model,
                100 * (model / p.published - 1), choked ? "yes" : "no");
     }
-    {
-        const RefrigerantData* d = find(in, "R134a");
-        if (d != nullptr && !referencePoints().empty()) {
-            ReferencePoint p = referencePoints()[0];
-            r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
-                 "hardly matters. With the outlet at the saturation pressure of";
-            for (double te : {-30.0, -10.0, 0.0}) {
-                p.outletEvaporating = te;
-                double model = 0.0;
-                bool choked = false;
-                if (modelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
-                    r += f(" outlet at the saturation pressure of %+.0f \xC2\xB0"
-                           "C gives %.2f "
-                           "kg/h%s;",
-                           te, model, choked ? " (choked)" : "");
-                }
-            }
-            r.back() = '.';
-            r += "\n";
-        }
-    }
+    writeOutletPressureNote(in, r);
     r += "\nThe ASHRAE figure is itself the Handbook's correlation of measured data, not one "
          "measurement. The searches of public material for this work found no further "
          "published individual measurements with all of refrigerant, diameter, length, inlet "
@@ -616,9 +663,14 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          "\xC2\xB1"
          "10 % is met for the one point there is; whether it holds over the "
          "envelope is open.\n";
+    return true;
+}
 
-    // ------------------------------------------------------------ practice
-    section(r, "Practice");
+// The model's tube and the program's choice with the shipped data at the
+// defaults.
+void writeProgramChoiceAtDefaults(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
+    const DataFileHeader& h = in.header;
     r += f("At the program's defaults (%s) with the shipped data file:\n\n| refrigerant | "
            "model tube at %.2f m | F model | F data file | Europe choice | North America "
            "choice |\n|---|---|---|---|---|---|\n",
@@ -631,15 +683,16 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         }
         SizingResult s;
         sizeCapillary(*d->fluid, DEFAULTS, a, s);
-        const double flow =
-            correlationFlow(d->coefficients, DEFAULTS.heatLoad, DEFAULTS.evaporating,
-                            DEFAULTS.condensing, DEFAULTS.returnGas);
-        std::vector<double> america;
+        const double flow = nitrogenFlowRate(CorrelationRecord(d->coefficients), DEFAULTS.heatLoad,
+                                     DEFAULTS.evaporating, DEFAULTS.condensing, DEFAULTS.returnGas);
+        std::vector<double> americaMillimetres;
         for (double v : h.northAmericaDiameters) {
-            america.push_back(v * 25.4);
+            americaMillimetres.push_back(v * 25.4);
         }
-        const int ke = optimalTubeIndex(h.europeDiameters, flow, h.targetLength);
-        const int ka = optimalTubeIndex(america, flow, h.targetLength);
+        const ProgramTubes europe = ProgramTubeChoice(h.europeDiameters, flow, h.targetLength);
+        const ProgramTubes america = ProgramTubeChoice(americaMillimetres, flow, h.targetLength);
+        const int ke = europe.optimal;
+        const int ka = america.optimal;
         if (std::string(name) == "R600a" || std::string(name) == "R134a") {
             householdBoth = householdBoth && h.europeDiameters[ke] >= 0.6 - 1e-9 &&
                             h.europeDiameters[ke] <= 0.8 + 1e-9;
@@ -647,13 +700,17 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
         r += f("| %s | %.3f mm | %.2f | %.2f | %.2f mm \xC3\x97 %.2f m | .%03.0f in \xC3\x97 %.2f "
                "m |\n",
                name, s.diameter * 1e3, s.nitrogenFlow, flow, h.europeDiameters[ke],
-               ratedLength(h.europeDiameters[ke], flow), h.northAmericaDiameters[ka] * 1000,
-               ratedLength(america[ka], flow));
+               europe.lengths[ke], h.northAmericaDiameters[ka] * 1000, america.lengths[ka]);
     }
     r += householdBoth ? "\nBoth R600a and R134a land on household tubes (0.6 to 0.8 mm) in the "
                          "Europe list. The smallest inch size is .026 in (0.66 mm), so in the "
                          "North America list a small R134a load gets a long .026 tube.\n\n"
                        : "\n**R600a or R134a does not land on a 0.6 to 0.8 mm tube.**\n\n";
+}
+
+// The loads the model gives the tubes of a published R12 service chart.
+void writeServiceChart(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
     r += "A service chart for R12 household and commercial systems (Butts Pumps & Motors "
          "product catalogue, page 74, \"Refrigeration Application Chart (R12 & R22)\", "
          "http://buttspumpsandmotors.ca/product_catalog/files/assets/basic-html/page1079.html) "
@@ -668,95 +725,98 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          "return gas 32 \xC2\xB0"
          "C, for both heat exchanger bounds and the shipped middle:\n\n"
          "| chart | tube | Q for s = 0 W | Q shipped W | Q for s = 1 W |\n|---|---|---|---|---|\n";
-    {
-        const RefrigerantData* d = find(in, "R12");
-        struct Chart {
-            const char* motor;
-            double inches;
-            double feet;
-        };
-        const Chart chart[] = {{"1/20 hp, static/fan", 0.026, 16},
-                               {"1/12 hp, static/fan", 0.026, 12},
-                               {"1/8 hp, static/fan", 0.026, 10},
-                               {"1/6 hp, static", 0.031, 12}};
-        for (const Chart& c : chart) {
-            if (d == nullptr) {
-                break;
-            }
-            const OperatingPoint p{1.0, -23.0, 55.0, 32.0};
-            double q[3];
-            const double shares[3] = {0.0, a.exchangeShare, 1.0};
-            for (int i = 0; i < 3; ++i) {
-                SizingAssumptions b = a;
-                b.exchangeShare = shares[i];
-                SizingResult s;
-                operatingState(*d->fluid, p, b, s);
-                double m = 0.0;
-                solveMassFlow(*d->fluid, c.inches * 25.4e-3, c.feet * 0.3048, s.tube,
-                              exchangeLayout(b, s), b.capillary, m);
-                q[i] = m * s.refrigeratingEffect;
-            }
-            r += f("| %s | .%03.0f in \xC3\x97 %.0f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f | "
-                   "%.0f |\n",
-                   c.motor, c.inches * 1000, c.feet, c.inches * 25.4, c.feet * 0.3048, q[0], q[1],
-                   q[2]);
+    const RefrigerantData* d = find(in, "R12");
+    struct Chart {
+        const char* motor;
+        double inches;
+        double feet;
+    };
+    const Chart chart[] = {{"1/20 hp, static/fan", 0.026, 16},
+                           {"1/12 hp, static/fan", 0.026, 12},
+                           {"1/8 hp, static/fan", 0.026, 10},
+                           {"1/6 hp, static", 0.031, 12}};
+    for (const Chart& c : chart) {
+        if (d == nullptr) {
+            break;
         }
+        const OperatingPoint p{1.0, -23.0, 55.0, 32.0};
+        double q[3];
+        const double shares[3] = {0.0, a.exchangeShare, 1.0};
+        for (int i = 0; i < 3; ++i) {
+            SizingAssumptions b = a;
+            b.exchangeShare = shares[i];
+            SizingResult s;
+            operatingState(*d->fluid, p, b, s);
+            double m = 0.0;
+            solveMassFlow(*d->fluid, c.inches * 25.4e-3, c.feet * 0.3048, s.tube,
+                          exchangeLayout(b, s), b.capillary, m);
+            q[i] = m * s.refrigeratingEffect;
+        }
+        r +=
+            f("| %s | .%03.0f in \xC3\x97 %.0f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f | "
+              "%.0f |\n",
+              c.motor, c.inches * 1000, c.feet, c.inches * 25.4, c.feet * 0.3048, q[0], q[1], q[2]);
     }
     r += "\nAs a rough guide (an assumption here, not from the chart), small R12 compressors of "
          "1/20 to 1/6 hp deliver some 50 to 200 W at low back pressure; the chart's tubes then "
          "fall between the bounds, and the chart cannot decide the exchanger share more "
-         "finely.\n\n"
-         "An appliance chart of capillaries used in household refrigerators and freezers "
+         "finely.\n\n";
+}
+
+// The loads the model gives the tubes of a published household appliance
+// chart.
+void writeApplianceChart(const ReportInputs& in, std::string& r) {
+    const SizingAssumptions& a = in.assumptions;
+    r += "An appliance chart of capillaries used in household refrigerators and freezers "
          "(helper7, \"Capillary Tube Size and Length Chart\", "
          "https://www.helper7.com/2025/11/capillary-tube-size-and-length-chart.html; it names "
          "neither refrigerant nor compressor) lists, by cabinet size, the tubes below. The "
          "load the shipped model assigns to each, at the defaults' temperatures:\n\n"
          "| appliance | tube | Q for R134a W | Q for R600a W |\n|---|---|---|---|\n";
-    {
-        struct Appliance {
-            const char* label;
-            double inches;
-            double feet;
-        };
-        const Appliance rows[] = {{"refrigerator 100-140 l", 0.026, 14.5},
-                                  {"refrigerator 160-165 l", 0.030, 10.5},
-                                  {"refrigerator 200-250 l", 0.030, 10.0},
-                                  {"refrigerator 300 l", 0.036, 14.5},
-                                  {"deep freezer 230-380 l", 0.036, 10.0}};
-        for (const Appliance& row : rows) {
-            double q[2] = {0, 0};
-            const char* names[2] = {"R134a", "R600a"};
-            for (int i = 0; i < 2; ++i) {
-                const RefrigerantData* d = find(in, names[i]);
-                SizingResult s;
-                if (d == nullptr || !operatingState(*d->fluid, DEFAULTS, a, s)) {
-                    continue;
-                }
-                double m = 0.0;
-                if (solveMassFlow(*d->fluid, row.inches * 25.4e-3, row.feet * 0.3048, s.tube,
-                                  exchangeLayout(a, s), a.capillary, m)) {
-                    q[i] = m * s.refrigeratingEffect;
-                }
+    struct Appliance {
+        const char* label;
+        double inches;
+        double feet;
+    };
+    const Appliance rows[] = {{"refrigerator 100-140 l", 0.026, 14.5},
+                              {"refrigerator 160-165 l", 0.030, 10.5},
+                              {"refrigerator 200-250 l", 0.030, 10.0},
+                              {"refrigerator 300 l", 0.036, 14.5},
+                              {"deep freezer 230-380 l", 0.036, 10.0}};
+    for (const Appliance& row : rows) {
+        double q[2] = {0, 0};
+        const char* names[2] = {"R134a", "R600a"};
+        for (int i = 0; i < 2; ++i) {
+            const RefrigerantData* d = find(in, names[i]);
+            SizingResult s;
+            if (d == nullptr || !operatingState(*d->fluid, DEFAULTS, a, s)) {
+                continue;
             }
-            r += f("| %s | .%03.0f in \xC3\x97 %.1f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f |\n",
-                   row.label, row.inches * 1000, row.feet, row.inches * 25.4, row.feet * 0.3048,
-                   q[0], q[1]);
+            double m = 0.0;
+            if (solveMassFlow(*d->fluid, row.inches * 25.4e-3, row.feet * 0.3048, s.tube,
+                              exchangeLayout(a, s), a.capillary, m)) {
+                q[i] = m * s.refrigeratingEffect;
+            }
         }
+        r += f("| %s | .%03.0f in \xC3\x97 %.1f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f |\n",
+               row.label, row.inches * 1000, row.feet, row.inches * 25.4, row.feet * 0.3048, q[0],
+               q[1]);
     }
     r += "\nThe chart gives no capacities. If the compressors of such cabinets deliver about 80 "
          "to 200 W (an assumption here), the model assigns these tubes loads at the upper end "
          "of that or above it: this chart suggests that practice uses somewhat wider tubes "
          "for a load than the shipped data, nearer the adiabatic bound, while the R12 chart "
-         "above sits near the shipped middle. The exchanger share stays the main open point. "
-         "A compressor maker's technical note, "
-         "\"Recommendations for the determination of capillary tube size\" (copy at "
-         "https://pl.scribd.com/document/378107001/Capilares-Diferentes-Gases), gives its "
-         "selection tables for R22, R600a, R134a, R290 and R404A as start values for "
-         "laboratory tests and converts a length to another diameter by "
-         "L = L0 (D/D0)^4.7; its tables themselves were not readable in the copy found.\n";
+         "above sits near the shipped middle. The exchanger share stays the main open point.\n";
+}
 
-    // ------------------------------------------------------------ limits
-    section(r, "Limitations and open points");
+bool writePractice(const ReportInputs& in, std::string& r, std::string& /*error*/) {
+    writeProgramChoiceAtDefaults(in, r);
+    writeServiceChart(in, r);
+    writeApplianceChart(in, r);
+    return true;
+}
+
+bool writeLimitations(const ReportInputs& /*in*/, std::string& r, std::string& /*error*/) {
     r += "- The exchanger share s = 0.5 is a bounded middle, not a measured value; the "
          "bounds are \xC2\xB1"
          "15 % in diameter. Appliance tests (or published non-adiabatic "
@@ -770,5 +830,44 @@ bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
          "- Blend viscosities are estimates (R502: corresponding states from R22); blend "
          "two-phase states use the bulk composition.\n"
          "- Only one published reference point could be compared (see above).\n";
+    return true;
+}
+
+using SectionWriter = bool (*)(const ReportInputs&, std::string&, std::string&);
+
+struct ReportSection {
+    const char* title;
+    SectionWriter write;
+};
+
+// The sections in the order of the document.
+const ReportSection SECTIONS[] = {
+    {"Summary", writeSummary},
+    {"Reference data", writeReferenceData},
+    {"The mass flow of a load", writeMassFlow},
+    {"The capillary model", writeCapillaryModel},
+    {"The suction-line heat exchanger: modelled and bounded", writeHeatExchanger},
+    {"The nitrogen rating and the constant 750", writeNitrogenRating},
+    {"How far the d\xE2\x81\xB5 rule puts the other diameters", writeNeighbours},
+    {"Target length and diameter lists", writeDiameterLists},
+    {"Application envelopes", writeEnvelopes},
+    {"Fitting the correlation", writeFit},
+    {"Plots", writePlots},
+    {"Model against published figures", writeMeasurements},
+    {"Practice", writePractice},
+    {"Limitations and open points", writeLimitations},
+};
+
+} // namespace
+
+bool writeReport(const ReportInputs& in, std::string& r, std::string& error) {
+    r.clear();
+    writeIntroduction(r);
+    for (const ReportSection& s : SECTIONS) {
+        section(r, s.title);
+        if (!s.write(in, r, error)) {
+            return false;
+        }
+    }
     return true;
 }

@@ -1,15 +1,14 @@
 #include "tools/refgen/Sizing.h"
 
+#include "selection/TubeSearch.h"
+
 #include <cmath>
 
 double ratedNitrogenFlow(double diameterMillimetres, double lengthMetres) {
-    const double d = diameterMillimetres;
-    return std::sqrt(750.0 * d * (d * d) * (d * d) / lengthMetres);
-}
-
-double ratedLength(double diameterMillimetres, double nitrogenFlow) {
-    const double d = diameterMillimetres;
-    return 750.0 * d * (d * d) * (d * d) / (nitrogenFlow * nitrogenFlow);
+    // The length rule is L = L1 / F², with L1 the length at 1 l/min.
+    double lengthAtUnitFlow = 0.0;
+    computeTubeLengths(&diameterMillimetres, 1, 1.0, &lengthAtUnitFlow);
+    return std::sqrt(lengthAtUnitFlow / lengthMetres);
 }
 
 bool operatingState(const Fluid& fluid, const OperatingPoint& point,

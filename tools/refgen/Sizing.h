@@ -37,10 +37,10 @@ struct SizingResult {
     TubeConditions tube;
 };
 
-// The program's rating of a tube: F = sqrt(750 d^5 / L), d in mm, L in m, F in l/min.
+// The program's rating of a tube, d in mm, L in m, F in l/min: the flow for
+// which the program's length rule (computeTubeLengths, L = 750 d^5 / F²)
+// gives exactly this tube, F = sqrt(750 d^5 / L).
 double ratedNitrogenFlow(double diameterMillimetres, double lengthMetres);
-// The inverse: the length of a tube of diameter d that the program gives for F.
-double ratedLength(double diameterMillimetres, double nitrogenFlow);
 
 // Refrigerating effect, mass flow and tube conditions of an operating point;
 // false when it lies outside the property tables.

@@ -1,8 +1,8 @@
 #include "tools/tbx/TbxCommands.h"
 
 #include "database/DataFileReader.h"
-#include "database/DatabaseParser.h"
 #include "database/RefrigerantDatabase.h"
+#include "selection/DatabaseUsability.h"
 #include "tools/tbx/Scrambler.h"
 
 #include <memory>
@@ -11,7 +11,6 @@
 namespace {
 
 constexpr double INCH_IN_MM = 25.4;
-constexpr int SELECTION_ROWS = 9; // tubes the program shows at once
 
 bool readWholeFile(const char* path, std::vector<unsigned char>& bytes, std::FILE* err) {
     std::FILE* file = std::fopen(path, "rb");
@@ -51,21 +50,21 @@ bool writeWholeFile(const char* path, const unsigned char* bytes, std::size_t co
     return true;
 }
 
-// Reads the data file the way the program does: the stored bytes through
-// unscrambleData.
+// Reads the data file with the program's own reader, which looks at the
+// first MAX_DATA_FILE_BYTES bytes only. False (with the message written) when
+// the file cannot be opened; an empty text is for the caller to judge.
 bool readDataText(const char* tbxPath, DataFileText& text, std::FILE* err) {
-    std::vector<unsigned char> bytes;
-    if (!readWholeFile(tbxPath, bytes, err)) {
+    DataFileReadInfo info;
+    readDataFileAt(tbxPath, text, &info);
+    if (!info.opened) {
+        std::fprintf(err, "tbx: cannot open %s\n", tbxPath);
         return false;
     }
-    if (bytes.size() > static_cast<std::size_t>(MAX_DATA_FILE_BYTES)) {
-        std::fprintf(err, "tbx: warning: %s has %zu bytes; the program reads only the first %d\n",
-                     tbxPath, bytes.size(), MAX_DATA_FILE_BYTES);
-    }
-    if (unscrambleData(bytes.data(), bytes.size(), text) == 0) {
-        std::fprintf(err, "tbx: %s gives no text (fewer than two bytes before the end of data)\n",
-                     tbxPath);
-        return false;
+    if (info.longerThanRead) {
+        std::fprintf(err,
+                     "tbx: warning: %s is longer than %d bytes; the program reads only the "
+                     "first %d\n",
+                     tbxPath, MAX_DATA_FILE_BYTES, MAX_DATA_FILE_BYTES);
     }
     return true;
 }
@@ -130,6 +129,11 @@ int runUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FI
     if (!readDataText(tbxPath, *text, err)) {
         return 1;
     }
+    if (text->length == 0) {
+        std::fprintf(err, "tbx: %s gives no text (fewer than two bytes before the end of data)\n",
+                     tbxPath);
+        return 1;
+    }
     if (!writeWholeFile(textPath, reinterpret_cast<const unsigned char*>(text->chars),
                         static_cast<std::size_t>(text->length), err)) {
         return 1;
@@ -144,15 +148,12 @@ int runCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
     if (!readDataText(tbxPath, *text, err)) {
         return 1;
     }
+    // The program's own start-up decision, with its reason.
     auto db = std::make_unique<RefrigerantDatabase>();
-    ParseFailure failure;
-    if (!ParseDatabase(*text, *db, &failure)) {
-        if (failure.line > 0) {
-            std::fprintf(err, "%s: line %d: %s\n", tbxPath, failure.line, failure.reason);
-        } else {
-            std::fprintf(err, "%s: %s\n", tbxPath, failure.reason);
-        }
-        std::fprintf(err, "%s: does not load\n", tbxPath);
+    LoadFailure failure;
+    if (!loadUsableDatabase(*text, *db, &failure)) {
+        std::fprintf(err, "%s: %s\n", tbxPath, describeLoadFailure(failure).c_str());
+        std::fprintf(err, "%s: the program refuses this file\n", tbxPath);
         return 1;
     }
 
@@ -168,17 +169,6 @@ int runCheck(const char* tbxPath, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "Refrigerants: %d\n", db->refrigerantCount);
     for (int i = 0; i < db->refrigerantCount; ++i) {
         printRefrigerant(out, i, db->refrigerants[i]);
-    }
-
-    // Loadable but not usable for a selection: worth knowing, not an error.
-    if (db->refrigerantCount == 0) {
-        std::fputs("warning: no refrigerant; the program has nothing to select\n", out);
-    }
-    if (db->europeDiameters.count < SELECTION_ROWS) {
-        std::fprintf(out, "warning: fewer than %d Europe diameters\n", SELECTION_ROWS);
-    }
-    if (db->northAmericaDiameters.count < SELECTION_ROWS) {
-        std::fprintf(out, "warning: fewer than %d North America diameters\n", SELECTION_ROWS);
     }
     return 0;
 }

@@ -11,6 +11,8 @@ int runPack(const char* textPath, const char* tbxPath, std::FILE* out, std::FILE
 // the program reads it.
 int runUnpack(const char* tbxPath, const char* textPath, std::FILE* out, std::FILE* err);
 
-// tbx check <tbx>: loads the data file with the program's loader and lists
-// what it holds; on failure prints the reason and the line, and returns 1.
+// tbx check <tbx>: reads the data file and decides on it exactly as the
+// program does at start-up (loadUsableDatabase). A file the program would
+// load is listed and gives 0; for any file it would refuse the reason (with
+// its line where there is one) goes to `err` and the result is 1.
 int runCheck(const char* tbxPath, std::FILE* out, std::FILE* err);

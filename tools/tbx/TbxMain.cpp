@@ -9,7 +9,8 @@ namespace {
 void printUsage(std::FILE* stream) {
     std::fputs("usage: tbx pack <text> <tbx>     plain text to the scrambled data file\n"
                "       tbx unpack <tbx> <text>   scrambled data file to plain text\n"
-               "       tbx check <tbx>           load the data file and list its contents\n",
+               "       tbx check <tbx>           load the data file as the program does: list its\n"
+               "                                 contents, or say why the program refuses it\n",
                stream);
 }
 

@@ -1,7 +1,6 @@
 #include "ui/main/MainWindow.h"
 
 #include "database/DataFileReader.h"
-#include "database/DatabaseParser.h"
 #include "resources/ResourceIds.h"
 #include "selection/DatabaseUsability.h"
 #include "settings/StoredInputs.h"
@@ -9,6 +8,7 @@
 #include "settings/WindowPlacement.h"
 #include "ui/controls/rules/HyperlinkText.h"
 #include "ui/main/MainWindowPainter.h"
+#include "win32/DebugTrace.h"
 #include "win32/Drawing.h"
 #include "win32/Text1252.h"
 
@@ -124,12 +124,13 @@ bool MainWindow::loadDatabase() {
     std::snprintf(db.databaseVersion, sizeof db.databaseVersion, "%s",
                   identity_.databaseVersion.c_str());
     auto text = std::make_unique<DataFileText>();
-    if (ReadDataFile("Olvane.tbx", *text) == 0) {
-        return false;
-    }
-    // A file that parses but cannot serve the selection (no refrigerant, a
-    // diameter list shorter than the nine shown rows) is refused the same way.
-    if (!ParseDatabase(*text, db) || !isDatabaseUsable(db)) {
+    ReadDataFile("Olvane.tbx", *text);
+    // No text, a failed parse and a database that cannot serve the selection
+    // (no refrigerant, a diameter list shorter than the nine shown rows) are
+    // all refused the same way; the reason is left for a debugger.
+    LoadFailure why;
+    if (!loadUsableDatabase(*text, db, &why)) {
+        traceLine("Olvane.tbx refused: " + describeLoadFailure(why));
         return false;
     }
     identity_.databaseVersion = db.databaseVersion;

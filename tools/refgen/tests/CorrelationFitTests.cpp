@@ -1,25 +1,10 @@
 // The data file's correlation and its fit.
+#include "selection/FlowRate.h"
 #include "tools/refgen/CoefficientFit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-TEST(Correlation, EvaluatesLikeTheProgram) {
-    // The worked flow example: B0 1.5, B1 0.01, B2 0.02, B5 0.1, A0 250.
-    FlowCoefficients c;
-    c.b[0] = 1.5;
-    c.b[1] = 0.01;
-    c.b[2] = 0.02;
-    c.b[5] = 0.1;
-    c.a[0] = 250;
-    EXPECT_NEAR(correlationFlow(c, 110, -25, 55, 32), 2.394, 1e-12);
-    c.a[1] = 2;
-    c.a[2] = 0.01;
-    c.a[3] = 0.005;
-    EXPECT_NEAR(correlationDivisor(c, -25, 55, 40), 266.2, 1e-12);
-    EXPECT_NEAR(correlationFlow(c, 110, -25, 55, 40), 2.391322, 1e-6);
-}
 
 TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
     FlowCoefficients truth;
@@ -43,7 +28,8 @@ TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
             for (double trg : {10.0, 27.5, 45.0}) {
                 grid.push_back({te, tc, trg});
                 for (double q : {20.0, 60.0, 200.0, 500.0}) {
-                    samples.push_back({q, te, tc, trg, correlationFlow(truth, q, te, tc, trg)});
+                    samples.push_back(
+                        {q, te, tc, trg, nitrogenFlowRate(CorrelationRecord(truth), q, te, tc, trg)});
                 }
             }
         }

@@ -2,6 +2,7 @@
 // fit, and the shipped text read back through the program's own loader.
 #include "database/DataFileReader.h"
 #include "database/DatabaseParser.h"
+#include "selection/FlowRate.h"
 #include "tools/refgen/DataGeneration.h"
 #include "tools/refgen/ShippedSettings.h"
 #include "tools/tbx/Scrambler.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -133,15 +133,12 @@ TEST(GeneratedData, ShippedCorrelationsGivePositiveFlowOverTheirEnvelopes) {
     ASSERT_NE(db, nullptr);
     for (int i = 0; i < db->refrigerantCount; ++i) {
         const RefrigerantRecord& r = db->refrigerants[i];
-        FlowCoefficients c;
-        std::memcpy(c.b, r.flowCoefficients, sizeof c.b);
-        std::memcpy(c.a, r.divisorCoefficients, sizeof c.a);
         for (double te : gridSteps(r.evapMin, r.evapMax, 2.5)) {
             for (double tc : gridSteps(r.condMin, r.condMax, 2.5)) {
                 for (double trg : gridSteps(r.returnGasMin, r.returnGasMax, 5)) {
-                    EXPECT_GT(correlationDivisor(c, te, tc, trg), 0.0) << r.name;
+                    EXPECT_GT(heatLoadDivisor(r, te, tc, trg), 0.0) << r.name;
                     for (double q : {1.0, 110.0, 10000.0}) {
-                        const double f = correlationFlow(c, q, te, tc, trg);
+                        const double f = nitrogenFlowRate(r, q, te, tc, trg);
                         ASSERT_TRUE(std::isfinite(f) && f > 0) << r.name << " " << q;
                     }
                 }

@@ -1,7 +1,6 @@
-// CSV reading, friction factors, chart ticks, the program's tube choice.
+// CSV reading, friction factors, chart ticks.
 #include "tools/refgen/Csv.h"
 #include "tools/refgen/Friction.h"
-#include "tools/refgen/ModelChecks.h"
 #include "tools/refgen/SvgPlot.h"
 
 #include <gtest/gtest.h>
@@ -55,15 +54,4 @@ TEST(SvgPlot, TicksAreRoundAndTheChartNamesItsSeries) {
     EXPECT_NE(svg.find("Te -25 &amp; co"), std::string::npos);
     EXPECT_NE(svg.find("<polyline"), std::string::npos);
     EXPECT_EQ(svg, lineChartSvg({"title", "x", "y", "note"}, {s})); // deterministic
-}
-
-TEST(Selection, EqualWindowStepsGoToTheLowerIndex) {
-    // Diameters whose lengths at F = 4 are 1.50, 1.965, 2.035 and 3.00 m, target 2 m:
-    // 1.965 and 2.035 enter the window together, the lower index wins.
-    auto diameterFor = [](double length) { return std::pow(length * 16.0 / 750.0, 0.2); };
-    std::vector<double> d = {diameterFor(1.5), diameterFor(1.965), diameterFor(2.035),
-                             diameterFor(3.0)};
-    EXPECT_EQ(optimalTubeIndex(d, 4.0, 2.0), 1);
-    d[1] = diameterFor(1.955);
-    EXPECT_EQ(optimalTubeIndex(d, 4.0, 2.0), 2);
 }
