@@ -1,3 +1,5 @@
+#include "tests/core/EditControlModel.h"
+#include "ui/controls/rules/EntryEditing.h"
 #include "ui/controls/rules/FilteredEntryText.h"
 #include "ui/controls/rules/NumericEntryText.h"
 #include "ui/controls/rules/PastedText.h"
@@ -28,53 +30,21 @@ NumericFieldFormat commaFormat() {
     return format;
 }
 
-// Applies an outcome the way the window side does, with the edit control's
-// ordinary handling of a character (replace the selection; Backspace deletes
-// the selection or the character before the caret).
-Field apply(Field field, unsigned char typed, const KeystrokeOutcome& outcome,
-            const NumericFieldFormat& format) {
-    TextSelection& sel = field.selection;
-    switch (outcome.action) {
-    case KeystrokeAction::Drop:
-        return field;
-    case KeystrokeAction::MoveCaret:
-        sel = outcome.selectionAfter;
-        return field;
-    case KeystrokeAction::Default:
-        if (typed == '\b') {
-            if (sel.start == sel.end && sel.start > 0) {
-                --sel.start;
-            }
-            field.text.erase(sel.start, sel.end - sel.start);
-        } else {
-            field.text.replace(sel.start, sel.end - sel.start, 1, static_cast<char>(typed));
-            ++sel.start;
-        }
-        sel.end = sel.start;
-        break;
-    case KeystrokeAction::Replace:
-        field.text.replace(outcome.range.start, outcome.range.end - outcome.range.start,
-                           outcome.replacement);
-        sel.start = sel.end = outcome.range.start + static_cast<int>(outcome.replacement.size());
-        if (outcome.setsSelection) {
-            sel = outcome.selectionAfter;
-        }
-        break;
-    }
-    if (outcome.normaliseAfter) {
-        field.text = numericValidText(field.text, format);
-    }
-    return field;
-}
-
-Field type(Field field, const std::string& characters, const NumericFieldFormat& format = kDot) {
+// Types the characters into a field holding `field`, through the field's
+// editing steps on an in-memory edit control.
+Field type(const Field& field, const std::string& characters,
+           const NumericFieldFormat& format = kDot) {
+    EditControlModel edit(field.text, field.selection);
+    const ValidTextRule validText = [&format](const std::string& text) {
+        return numericValidText(text, format);
+    };
     for (const char c : characters) {
         const auto typed = static_cast<unsigned char>(c);
-        field =
-            apply(field, typed,
-                  numericTypedCharacter(field.text, field.selection, typed, false, format), format);
+        applyKeystroke(edit,
+                       numericTypedCharacter(edit.text(), edit.selection(), typed, false, format),
+                       typed, validText);
     }
-    return field;
+    return {edit.text(), edit.selection()};
 }
 
 } // namespace
@@ -291,4 +261,65 @@ TEST(PastedText, AsASingleLineEditControlPastes) {
     EXPECT_EQ(pastedText("1234", {0, 2}, "5678", 6), "567834");
     EXPECT_EQ(pastedText("123456", {6, 6}, "7", 6), "123456");
     EXPECT_EQ(pastedText("1234567", {7, 7}, "8", 6), "1234567");
+}
+
+namespace {
+
+const ValidTextRule kNumeric = [](const std::string& text) { return numericValidText(text, kDot); };
+
+void expectSelection(const EditTarget& edit, int start, int end) {
+    EXPECT_EQ(edit.selection().start, start) << edit.text();
+    EXPECT_EQ(edit.selection().end, end) << edit.text();
+}
+
+} // namespace
+
+TEST(EntryEditing, DeleteKeyAndCutNormaliseTheRest) {
+    // Deleting the point makes the decimals whole digits, which are dropped.
+    EditControlModel point("123456789.123", {9, 10});
+    applyDeleteKey(point, kNumeric);
+    EXPECT_EQ(point.text(), "123456789");
+    expectSelection(point, 9, 9);
+
+    // Cut: the selection goes to the clipboard, the rest is normalised.
+    EditControlModel joined("123456789.123", {9, 10});
+    applyCut(joined, kNumeric);
+    EXPECT_EQ(joined.text(), "123456789");
+    EXPECT_EQ(joined.clipboard(), ".");
+    EditControlModel sign("-5", {1, 2});
+    applyCut(sign, kNumeric);
+    EXPECT_EQ(sign.text(), "-");
+    EXPECT_EQ(sign.clipboard(), "5");
+    // Without a selection, or in a read-only control, nothing happens.
+    EditControlModel caret("42", {1, 1});
+    applyCut(caret, kNumeric);
+    EditControlModel locked("42", {0, 2});
+    locked.setReadOnly(true);
+    applyCut(locked, kNumeric);
+    for (const EditControlModel* unchanged : {&caret, &locked}) {
+        EXPECT_EQ(unchanged->text(), "42");
+        EXPECT_EQ(unchanged->clipboard(), "");
+    }
+}
+
+TEST(EntryEditing, PasteIsCorrectedWithTheSelectionPutBack) {
+    // Valid as pasted: the control's own paste, the caret after the text.
+    EditControlModel valid("12", {1, 1});
+    valid.setClipboard("34");
+    applyPaste(valid, valid.clipboard(), 0, kNumeric);
+    EXPECT_EQ(valid.text(), "1342");
+    expectSelection(valid, 3, 3);
+    // Needing correction: the corrected text, the selection as it was.
+    EditControlModel corrected("1.25", {1, 3});
+    corrected.setClipboard("9x9\r\n77");
+    applyPaste(corrected, corrected.clipboard(), 0, kNumeric);
+    EXPECT_EQ(corrected.text(), "1995");
+    expectSelection(corrected, 1, 3);
+    // A clipboard the field could not read: the control pastes, the text is
+    // corrected after.
+    EditControlModel unread("", {0, 0});
+    unread.setClipboard("5-");
+    applyPaste(unread, std::nullopt, 0, kNumeric);
+    EXPECT_EQ(unread.text(), "-5");
+    expectSelection(unread, 0, 0);
 }

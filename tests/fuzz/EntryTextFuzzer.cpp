@@ -1,7 +1,7 @@
 // Fuzzes the numeric entry field's text rules with sequences of edits.
 //
-// The target plays a single-line edit control with the numeric field's
-// handlers in front of it, the way the field applies the rules' answers:
+// The target runs the field's own editing steps (EntryEditing.h) with the
+// numeric rules on an in-memory edit control standing in for Windows:
 // typed characters (digits, the sign, the point, letters, Backspace and the
 // editing shortcuts), the Delete key, pasting, cutting, set-text, SetValue
 // and selections of any kind. After every step the text must be its own
@@ -10,221 +10,79 @@
 // give a finite number that agrees with the text.
 #include "FuzzCheck.h"
 
+#include "tests/core/EditControlModel.h"
+#include "ui/controls/rules/EntryEditing.h"
 #include "ui/controls/rules/FilteredEntryText.h"
 #include "ui/controls/rules/NumericEntryText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
 
-constexpr unsigned char BACKSPACE = 0x08;
-constexpr unsigned char CTRL_C = 0x03;
-constexpr unsigned char CTRL_V = 0x16;
-constexpr unsigned char CTRL_X = 0x18;
-constexpr unsigned char CTRL_Z = 0x1A;
-
-// The state an edit control keeps, and its ordinary handling of messages.
-struct EditControl {
-    std::string text;
-    TextSelection selection;
-    std::string undoText; // the text before the last undoable change
-    std::string clipboard;
-
-    int length() const { return static_cast<int>(text.size()); }
-
-    // EM_SETSEL: -1 as the start removes the selection, -1 as the end means
-    // the end of the text; positions are held within the text, start first.
-    void select(int start, int end) {
-        if (start == -1) {
-            selection = {selection.start, selection.start};
-            return;
-        }
-        auto clamp = [this](int position) {
-            return position < 0 || position > length() ? length() : position;
-        };
-        start = clamp(start);
-        end = clamp(end);
-        if (start > end) {
-            std::swap(start, end);
-        }
-        selection = {start, end};
-    }
-
-    // EM_REPLACESEL: the selection becomes the caret after the new text.
-    void replaceSelection(const std::string& replacement, bool undoable) {
-        if (undoable) {
-            undoText = text;
-        }
-        text.replace(static_cast<size_t>(selection.start),
-                     static_cast<size_t>(selection.end - selection.start), replacement);
-        const int caret = selection.start + static_cast<int>(replacement.size());
-        selection = {caret, caret};
-    }
-
-    // WM_SETTEXT: the caret goes to the start and the undo buffer is emptied.
-    void setText(const std::string& newText) {
-        text = newText;
-        selection = {0, 0};
-        undoText = newText;
-    }
-
-    void backspace() {
-        if (selection.start == selection.end && selection.start > 0) {
-            selection.start -= 1;
-        }
-        replaceSelection(std::string(), true);
-    }
-
-    void deleteForward() {
-        if (selection.start == selection.end && selection.end < length()) {
-            selection.end += 1;
-        }
-        replaceSelection(std::string(), true);
-    }
-
-    void undo() {
-        std::swap(text, undoText);
-        selection = {0, length()};
-    }
-};
-
-// The numeric field in front of the edit control.
+// The numeric field in front of the edit control: the field's editing steps
+// with the numeric rules, as the field on the real control runs them.
 class NumericFieldModel {
 public:
-    explicit NumericFieldModel(const NumericFieldFormat& format) : format_(format) {}
+    explicit NumericFieldModel(const NumericFieldFormat& format)
+        : format_(format),
+          validText_([this](const std::string& text) { return numericValidText(text, format_); }) {
+        // Ctrl+V and Ctrl+X reach the field as WM_PASTE and WM_CUT.
+        edit_.pasteMessage = [this] { paste(true); };
+        edit_.cutMessage = [this] { cut(); };
+    }
+    NumericFieldModel(const NumericFieldModel&) = delete;
+    NumericFieldModel& operator=(const NumericFieldModel&) = delete;
 
-    EditControl& edit() { return edit_; }
+    EditControlModel& edit() { return edit_; }
 
     void typed(unsigned char character) {
-        const KeystrokeOutcome outcome =
-            numericTypedCharacter(edit_.text, edit_.selection, character, false, format_);
-        switch (outcome.action) {
-        case KeystrokeAction::Drop:
-            return;
-        case KeystrokeAction::MoveCaret:
-            edit_.select(outcome.selectionAfter.start, outcome.selectionAfter.end);
-            return;
-        case KeystrokeAction::Replace:
-            edit_.select(outcome.range.start, outcome.range.end);
-            edit_.replaceSelection(outcome.replacement, true);
-            if (outcome.setsSelection) {
-                edit_.select(outcome.selectionAfter.start, outcome.selectionAfter.end);
-            }
-            break;
-        case KeystrokeAction::Default:
-            typedByEditControl(character);
-            break;
-        }
-        if (outcome.normaliseAfter) {
-            normalise();
-        }
+        const KeystrokeOutcome outcome = numericTypedCharacter(
+            edit_.text(), edit_.selection(), character, edit_.readOnly(), format_);
+        applyKeystroke(edit_, outcome, character, validText_);
     }
 
-    void deleteKey() {
-        const TextSelection before = edit_.selection;
-        const int lengthBefore = edit_.length();
-        edit_.deleteForward();
-        normalise();
-        if (before.end == lengthBefore) {
-            edit_.select(before.start, before.start);
-        }
-    }
+    void deleteKey() { applyDeleteKey(edit_, validText_); }
 
-    // WM_CUT (the context menu's Cut, or Ctrl+X through the edit control):
-    // the rest is normalised, since a cut can join digits across the point.
-    void cut() {
-        const TextSelection selection = edit_.selection;
-        if (selection.start < selection.end) {
-            edit_.clipboard =
-                edit_.text.substr(static_cast<size_t>(selection.start),
-                                  static_cast<size_t>(selection.end - selection.start));
-            edit_.replaceSelection(std::string(), false);
-            normalise();
-        }
-    }
+    // WM_CUT (the context menu's Cut, or Ctrl+X through the edit control).
+    void cut() { applyCut(edit_, validText_); }
 
     // WM_CLEAR behaves as the Delete key when there is a selection.
     void clear() {
-        if (edit_.selection.start < edit_.selection.end) {
+        if (edit_.selection().start < edit_.selection().end) {
             deleteKey();
         }
     }
 
-    void paste() {
-        const TextSelection before = edit_.selection;
-        // A single-line edit control pastes the clipboard up to its first
-        // line break.
-        const std::string pasted = edit_.clipboard.substr(0, edit_.clipboard.find_first_of("\r\n"));
-        edit_.replaceSelection(pasted, true);
-        const std::string valid = numericValidText(edit_.text, format_);
-        if (valid != edit_.text) {
-            setText(valid);
-            edit_.select(before.start, before.end);
+    // WM_PASTE; when the field cannot read the clipboard, the control
+    // pastes and the field corrects afterwards.
+    void paste(bool clipboardReadable) {
+        std::optional<std::string> clipboard;
+        if (clipboardReadable) {
+            clipboard = edit_.clipboard();
         }
+        applyPaste(edit_, clipboard, 0, validText_);
     }
 
-    void setText(const std::string& newText) {
-        edit_.setText(newText);
-        const std::string valid = numericValidText(newText, format_);
-        if (valid != newText) {
-            edit_.setText(valid);
-        }
-    }
+    // WM_SETTEXT: the control is given the valid text.
+    void setText(const std::string& text) { edit_.setText(numericValidText(text, format_)); }
 
     void setValue(double value, bool trimZeros) {
         setText(numericValueText(value, trimZeros, format_));
     }
 
-    double value() const { return numericTextValue(edit_.text, format_); }
+    double value() const { return numericTextValue(edit_.text(), format_); }
 
 private:
-    void typedByEditControl(unsigned char character) {
-        switch (character) {
-        case BACKSPACE:
-            edit_.backspace();
-            break;
-        case CTRL_C:
-            if (edit_.selection.start < edit_.selection.end) {
-                edit_.clipboard = edit_.text.substr(
-                    static_cast<size_t>(edit_.selection.start),
-                    static_cast<size_t>(edit_.selection.end - edit_.selection.start));
-            }
-            break;
-        case CTRL_V:
-            paste();
-            break;
-        case CTRL_X:
-            cut();
-            break;
-        case CTRL_Z:
-            edit_.undo();
-            break;
-        default:
-            if (character >= 0x20 && character != 0x7F) {
-                edit_.replaceSelection(std::string(1, static_cast<char>(character)), true);
-            }
-            break;
-        }
-    }
-
-    void normalise() {
-        const TextSelection kept = edit_.selection;
-        const std::string valid = numericValidText(edit_.text, format_);
-        if (valid != edit_.text) {
-            setText(valid);
-        }
-        edit_.select(kept.start, kept.end);
-    }
-
     NumericFieldFormat format_;
-    EditControl edit_;
+    ValidTextRule validText_;
+    EditControlModel edit_;
 };
 
 // The shape of a valid text, checked character by character without the
@@ -259,15 +117,16 @@ double referenceValue(const std::string& text, const NumericFieldFormat& format)
 }
 
 void checkField(NumericFieldModel& field, const NumericFieldFormat& format) {
-    EditControl& edit = field.edit();
-    FUZZ_CHECK(numericValidText(edit.text, format) == edit.text);
-    checkShape(edit.text, format);
-    FUZZ_CHECK(0 <= edit.selection.start && edit.selection.start <= edit.selection.end &&
-               edit.selection.end <= edit.length());
+    const std::string text = field.edit().text();
+    const TextSelection selection = field.edit().selection();
+    FUZZ_CHECK(numericValidText(text, format) == text);
+    checkShape(text, format);
+    FUZZ_CHECK(0 <= selection.start && selection.start <= selection.end &&
+               selection.end <= static_cast<int>(text.size()));
     const double value = field.value();
     FUZZ_CHECK(std::isfinite(value));
     FUZZ_CHECK(std::fabs(value) < 1e9);
-    const double reference = referenceValue(edit.text, format);
+    const double reference = referenceValue(text, format);
     FUZZ_CHECK(value == reference || (value == 0 && reference == 0));
 }
 
@@ -319,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const NumericFieldFormat& format = formatFor(input.ConsumeIntegral<std::uint8_t>());
     NumericFieldModel field(format);
-    field.edit().clipboard = input.ConsumeRandomLengthString(40);
+    field.edit().setClipboard(input.ConsumeRandomLengthString(40));
     field.setText(input.ConsumeRandomLengthString(40));
     checkField(field, format);
 
@@ -328,13 +187,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.remaining_bytes() > 0) {
         const int step = input.ConsumeIntegralInRange<int>(0, 15);
         if (trace) {
-            std::fprintf(stderr, "[%s] %d..%d step %d\n", field.edit().text.c_str(),
-                         field.edit().selection.start, field.edit().selection.end, step);
+            std::fprintf(stderr, "[%s] %d..%d step %d\n", field.edit().text().c_str(),
+                         field.edit().selection().start, field.edit().selection().end, step);
         }
         switch (step) {
         case 0:
-            field.edit().select(position(input, field.edit().length()),
-                                position(input, field.edit().length()));
+            field.edit().select(
+                {position(input, field.edit().length()), position(input, field.edit().length())});
             break;
         case 1:
             field.deleteKey();
@@ -346,8 +205,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             field.clear();
             break;
         case 4:
-            field.edit().clipboard = input.ConsumeRandomLengthString(40);
-            field.paste();
+            field.edit().setClipboard(input.ConsumeRandomLengthString(40));
+            field.paste(input.ConsumeIntegral<std::uint8_t>() % 8 != 0);
             break;
         case 5:
             field.setText(input.ConsumeRandomLengthString(40));

@@ -82,6 +82,9 @@ TEST(NumericEntryFieldWindow, TypedCharactersFollowTheRules) {
     EXPECT_EQ(field.format().decimalPoint, '.');
     EXPECT_EQ(field.format().negativeSign, '-');
 
+    // One character of each outcome on the control (the rules themselves
+    // are tested on the in-memory control): dropped, replaced, caret moved,
+    // replaced with the selection set, left to the control and normalised.
     host.set("123456789", 9, 9);
     host.type("5");
     EXPECT_EQ(host.text(), "123456789");
@@ -95,13 +98,6 @@ TEST(NumericEntryFieldWindow, TypedCharactersFollowTheRules) {
     SendMessageW(host.edit(), EM_UNDO, 0, 0);
     EXPECT_EQ(host.text(), "123456789");
 
-    host.set("1.234", 5, 5);
-    host.type("9");
-    EXPECT_EQ(host.text(), "1.234");
-    host.set("1.234", 3, 3);
-    host.type("9");
-    EXPECT_EQ(host.text(), "1.294");
-
     host.set("12.5", 1, 1);
     host.type(".");
     EXPECT_EQ(host.text(), "12.5");
@@ -112,14 +108,6 @@ TEST(NumericEntryFieldWindow, TypedCharactersFollowTheRules) {
     host.type("-");
     EXPECT_EQ(host.text(), "-25");
     EXPECT_EQ(host.selection().start, 2);
-    host.type("-");
-    EXPECT_EQ(host.text(), "25");
-    EXPECT_EQ(host.selection().start, 1);
-
-    host.set("7", 1, 1);
-    host.type("ab ,x%");
-    EXPECT_EQ(host.text(), "7");
-    EXPECT_EQ(host.changes(), 0);
 
     // Backspacing the point out of 123456789.123 drops the decimals.
     host.set("123456789.123", 10, 10);
@@ -143,10 +131,6 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     PressKey(host.edit(), VK_DELETE);
     EXPECT_EQ(host.text(), "1");
     EXPECT_EQ(host.selection().start, 1);
-    // Deleting the point makes the decimals whole digits, which are dropped.
-    host.set("123456789.123", 9, 10);
-    PressKey(host.edit(), VK_DELETE);
-    EXPECT_EQ(host.text(), "123456789");
     // Clear behaves like Delete, and only with a selection.
     host.set("12.5", 2, 2);
     SendMessageW(host.edit(), WM_CLEAR, 0, 0);
@@ -165,10 +149,6 @@ TEST(NumericEntryFieldWindow, DeleteClipboardAndSetTextAreNormalised) {
     EXPECT_EQ(host.selection().start, 0);
     EXPECT_EQ(host.selection().end, 0);
     EXPECT_EQ(host.changes(), 1);
-    host.set("", 0, 0);
-    PutOnClipboard(host.edit(), L"5-");
-    SendMessageW(host.edit(), WM_PASTE, 0, 0);
-    EXPECT_EQ(host.text(), "-5");
     // Over a selection, and of the first line only, as the control pastes.
     host.set("1.25", 1, 3);
     PutOnClipboard(host.edit(), L"9x9\r\n77");

@@ -1,10 +1,48 @@
 #include "ui/controls/EntryField.h"
 
-#include "ui/controls/rules/PastedText.h"
+#include "ui/controls/rules/EntryEditing.h"
 #include "win32/Text1252.h"
 #include "win32/WindowText.h"
 
-#include <vector>
+#include <optional>
+
+// The control's own handling of a character, of the Delete key or of a
+// paste is the default handling of the message being handled, whose result
+// the field returns.
+class EntryField::Edit final : public EditTarget {
+public:
+    Edit(EntryField& field, UINT message, WPARAM wParam, LPARAM lParam)
+        : field_(field), message_(message), wParam_(wParam), lParam_(lParam) {}
+
+    std::string text() const override { return field_.text(); }
+    TextSelection selection() const override { return field_.selection(); }
+    bool readOnly() const override { return field_.isReadOnly(); }
+    void select(TextSelection selection) override { field_.select(selection); }
+    void replaceSelection(const std::string& replacement, bool undoable) override {
+        field_.replaceSelection(replacement, undoable);
+    }
+    void setText(const std::string& text) override { field_.setText(text); }
+    void copySelection() override { SendMessageW(field_.hwnd(), WM_COPY, 0, 0); }
+    // The message carries the character as typed (UTF-16).
+    void defaultCharacter(unsigned char) override { passOn(); }
+    void defaultDeleteKey() override { passOn(); }
+    void defaultPaste() override { passOn(); }
+
+    // The field's valid-text rule.
+    ValidTextRule validText() const {
+        return [this](const std::string& text) { return field_.validText(text); };
+    }
+    LRESULT result() const { return result_; }
+
+private:
+    void passOn() { result_ = field_.defaultHandling(message_, wParam_, lParam_); }
+
+    EntryField& field_;
+    UINT message_;
+    WPARAM wParam_;
+    LPARAM lParam_;
+    LRESULT result_ = 0;
+};
 
 void EntryField::SetBackgroundColour(COLORREF colour) {
     background_.reset(CreateSolidBrush(colour));
@@ -49,16 +87,6 @@ void EntryField::replaceSelection(const std::string& replacement, bool undoable)
                  reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void EntryField::normalise() {
-    const TextSelection kept = selection();
-    const std::string current = text();
-    const std::string valid = validText(current);
-    if (valid != current) {
-        setText(valid);
-    }
-    select(kept);
-}
-
 bool EntryField::handleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && background_) {
         SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColour_);
@@ -93,58 +121,23 @@ LRESULT EntryField::onChar(WPARAM wParam, LPARAM lParam) {
     const unsigned char typed = wide < 0x20 || wide == 0x7F
                                     ? static_cast<unsigned char>(wide)
                                     : static_cast<unsigned char>(narrow1252(wide));
-    const KeystrokeOutcome outcome = typedCharacter(text(), selection(), typed);
-    switch (outcome.action) {
-    case KeystrokeAction::Drop:
-        return 0;
-    case KeystrokeAction::MoveCaret:
-        select(outcome.selectionAfter);
-        return 0;
-    case KeystrokeAction::Replace:
-        select(outcome.range);
-        replaceSelection(outcome.replacement, true);
-        if (outcome.setsSelection) {
-            select(outcome.selectionAfter);
-        }
-        if (outcome.normaliseAfter) {
-            normalise();
-        }
-        return 0;
-    case KeystrokeAction::Default: {
-        const LRESULT result = defaultHandling(WM_CHAR, wParam, lParam);
-        if (outcome.normaliseAfter) {
-            normalise();
-        }
-        return result;
-    }
-    }
-    return 0;
+    Edit edit(*this, WM_CHAR, wParam, lParam);
+    applyKeystroke(edit, typedCharacter(text(), selection(), typed), typed, edit.validText());
+    return edit.result();
 }
 
 LRESULT EntryField::onKeyDown(WPARAM wParam, LPARAM lParam) {
     if (wParam != VK_DELETE) {
         return defaultHandling(WM_KEYDOWN, wParam, lParam);
     }
-    const TextSelection before = selection();
-    const int lengthBefore = static_cast<int>(text().size());
-    const LRESULT result = defaultHandling(WM_KEYDOWN, wParam, lParam);
-    normalise();
-    if (before.end == lengthBefore) {
-        select({before.start, before.start});
-    }
-    return result;
+    Edit edit(*this, WM_KEYDOWN, wParam, lParam);
+    applyDeleteKey(edit, edit.validText());
+    return edit.result();
 }
 
 LRESULT EntryField::onCut() {
-    const TextSelection sel = selection();
-    if (sel.start < sel.end && !isReadOnly()) {
-        SendMessageW(hwnd(), WM_COPY, 0, 0);
-        replaceSelection(std::string(), false);
-        // Cutting can join digits across the point ("123456789.123" without
-        // the point has twelve whole digits): the rest is brought back to its
-        // valid form, as after every other edit.
-        normalise();
-    }
+    Edit edit(*this, WM_CUT, 0, 0);
+    applyCut(edit, edit.validText());
     return 0;
 }
 
@@ -189,31 +182,20 @@ bool clipboardText(HWND owner, std::wstring& text) {
 // its text, but worked out first: a paste that needs correcting sets the
 // corrected text at once. Text the field drops never reaches the control, so
 // the control never lays out characters a font or its shaping may choke on.
+// A read-only or multi-line control, or a clipboard that could not be read
+// here, pastes first and is corrected after.
 LRESULT EntryField::onPaste(WPARAM wParam, LPARAM lParam) {
-    const TextSelection before = selection();
+    std::optional<std::string> fromClipboard;
+    int limit = 0;
     std::wstring clipboard;
     const bool singleLine = (GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_MULTILINE) == 0;
     if (singleLine && !isReadOnly() && clipboardText(hwnd(), clipboard)) {
-        const int limit = static_cast<int>(SendMessageW(hwnd(), EM_GETLIMITTEXT, 0, 0));
-        const std::string pasted = pastedText(text(), before, narrow1252(clipboard), limit);
-        const std::string valid = validText(pasted);
-        if (valid == pasted) {
-            return defaultHandling(WM_PASTE, wParam, lParam);
-        }
-        setText(valid);
-        select(before);
-        return 0;
+        fromClipboard = narrow1252(clipboard);
+        limit = static_cast<int>(SendMessageW(hwnd(), EM_GETLIMITTEXT, 0, 0));
     }
-    // A read-only or multi-line control, or a clipboard that could not be
-    // read here: paste, then correct.
-    const LRESULT result = defaultHandling(WM_PASTE, wParam, lParam);
-    const std::string current = text();
-    const std::string valid = validText(current);
-    if (valid != current) {
-        setText(valid);
-        select(before);
-    }
-    return result;
+    Edit edit(*this, WM_PASTE, wParam, lParam);
+    applyPaste(edit, fromClipboard, limit, edit.validText());
+    return edit.result();
 }
 
 // The control is given the valid text straight away, not the text as set

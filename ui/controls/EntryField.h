@@ -47,9 +47,10 @@ private:
 
     void select(TextSelection selection);
     void replaceSelection(const std::string& replacement, bool undoable);
-    // Brings the text back to its valid form and puts back the selection the
-    // edit control had, without scrolling the caret into view.
-    void normalise();
+
+    // The edit control as the shared editing steps (EntryEditing.h) see it
+    // while the field handles one message.
+    class Edit;
 
     UniqueBrush background_;
     COLORREF backgroundColour_ = RGB(255, 255, 255);
