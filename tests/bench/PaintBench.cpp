@@ -8,20 +8,28 @@
 //
 // Start-up: from just before CreateProcess until the process's captioned
 // top-level window exists, is visible and neither it nor any of its child
-// windows has an update region left (polled every millisecond). Wine shows a
-// window and invalidates it in one server request, so a visible window
-// without an update region has been painted. Each program is started
-// `launches` times, one process at a time, after one untimed warm-up start.
+// windows has an update region left (polled every millisecond), followed by
+// one message round trip (see below). Wine shows a window and invalidates it
+// in one server request, so a visible window without an update region has
+// been painted or is being painted. Each program is started `launches`
+// times, one process at a time, after one untimed warm-up start.
 //
-// Paints: RedrawWindow(RDW_INVALIDATE | RDW_UPDATENOW) from this process. For
-// a window of another thread, RDW_UPDATENOW sends WM_PAINT to every window
-// left with an update region and waits for each reply, so the time contains
-// the target's whole paint handling, including the copy to its window
-// surface. It does not contain Wine's later upload of that surface to the X
-// server, which happens when the target goes idle; a pause after every sample
-// lets that finish before the next one. Two checks guard the method: a buffer
-// copy that busy-waits a known time in every paint must measure that much
-// slower, and no window may be left with an update region after a timed call.
+// Paints: RedrawWindow(RDW_INVALIDATE | RDW_UPDATENOW) from this process,
+// then a WM_NULL round trip. For a window of another thread, RDW_UPDATENOW
+// sends WM_PAINT to every window left with an update region and waits for
+// each reply. But the invalidation also wakes the target, which may begin a
+// paint itself first (BeginPaint validates the window), and then
+// RedrawWindow returns while that paint still runs. The round trip closes
+// this gap: the target handles the sent WM_NULL only between two messages,
+// so its reply comes after the paint in progress, when no window of it is
+// left invalid. The time thus contains the target's whole paint handling up
+// to the copy into its window surface, plus one round trip, which the floors
+// pay alike. It does not contain Wine's later upload of that surface to the
+// X server, done when the target goes idle; a pause after every sample lets
+// that finish before the next one. Two checks guard the method: a buffer
+// copy that busy-waits a known time in every paint must measure at least
+// that much slower, and no window may be left with an update region after a
+// timed call.
 //
 // The page paint is the main window's own WM_PAINT (RDW_INVALIDATE alone;
 // the windows clip their children, so no child repaints). The whole window
@@ -140,8 +148,8 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
-// One round trip through the target's message queue: it has handled
-// everything sent to it before.
+// One round trip through the target's message queue: the target replies
+// between two messages, so whatever it was handling (a paint) has ended.
 void roundTrip(HWND window) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
@@ -211,8 +219,11 @@ bool start(const Program& program, const std::wstring& folder, Running& running)
             running.shownMs = now;
         }
         if (running.shownMs >= 0 && !paintPending(running.window)) {
-            running.paintedMs = now;
-            return true;
+            roundTrip(running.window); // a paint in progress ends first
+            if (!paintPending(running.window)) {
+                running.paintedMs = nowMs() - begin;
+                return true;
+            }
         }
         if (WaitForSingleObject(running.process.hProcess, 0) == WAIT_OBJECT_0) {
             std::fprintf(stderr, "paint-bench: %s ended during start-up\n", program.name);
@@ -310,6 +321,7 @@ void timeRedraw(Target& target, UINT flags, PaintFigure* into) {
     const double cpuBefore = threadCpuMs(target.running.process.hThread);
     const double begin = nowMs();
     RedrawWindow(window, nullptr, nullptr, flags);
+    roundTrip(window);
     const double elapsed = nowMs() - begin;
     ++timedCalls;
     if (paintPending(window)) {
@@ -403,7 +415,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring folder = windowsPath(argv[1]);
     int samples = 60;
-    int launches = 9;
+    int launches = 15;
     for (int i = 5; i < argc; i += 2) {
         const int value =
             i + 1 < argc ? static_cast<int>(std::wcstol(argv[i + 1], nullptr, 10)) : 0;
