@@ -2,13 +2,16 @@
 # make test  builds everything (native, Windows, sanitizers, fuzzers), runs every
 #            test and the static analysers
 # make dist  builds only the distributable folder build/dist/
-# All three install the Debian packages they need first (as root).
+# make bench builds the Windows program and times its start-up and painting
+#            under Wine in Xvfb against two minimal floor programs; prints one
+#            table of medians and ratios (make test does not run it)
+# All four install the Debian packages they need first (as root).
 # make data  regenerates data/Olvane.txt, docs/refrigerant-data.md and
 #            docs/plots/*.svg from the property tables (tools/refgen).
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data
+.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data bench
 
 all: dist
 
@@ -60,6 +63,10 @@ test-analysis: deps
 	python3 tools/analysis/analyse.py build/windows build/native
 
 test: test-native test-windows test-asan test-fuzz test-analysis
+
+# The Xvfb screen is large enough for a 1920x1080 client area with its frame.
+bench: windows
+	xvfb-run -a -s "-screen 0 2560x1600x24" sh build/windows/paint-bench.sh
 
 data: deps
 	cmake --preset native
