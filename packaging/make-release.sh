@@ -30,16 +30,19 @@ cp "$data" "$stage/Olvane.tbx"
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' "$here/readme.txt" |
     iconv -f UTF-8 -t CP1252 >"$stage/readme.txt"
 
-(cd "$stage" && zip -q -X "$out/$name.zip" "Varnu Olvane.exe" Olvane.tbx readme.txt)
+(cd "$stage" && zip -q -X -9 "$out/$name.zip" "Varnu Olvane.exe" Olvane.tbx readme.txt)
 echo "$out/$name.zip"
 
 if command -v wixl >/dev/null 2>&1; then
-    # wixl warns that Package has no Platform property; -a x64 sets it.
-    wixl -a x64 -D "Version=$version" -D "SourceDir=$stage" -o "$out/$name.msi" \
-        "$here/Olvane.wxs" 2>"$out/wixl.log" || {
+    # wixl takes source paths relative to the current directory. The icon
+    # is only for the list of installed programs; it is not installed.
+    cp "$here/../resources/icons/Olvane.ico" "$stage/Olvane.ico"
+    (cd "$stage" && wixl -a x64 -D "Version=$version" -D "SourceDir=." \
+        -o "$out/$name.msi" "$here/Olvane.wxs") 2>"$out/wixl.log" || {
         cat "$out/wixl.log" >&2
         exit 1
     }
+    rm -f "$out/wixl.log"
     echo "$out/$name.msi"
 else
     echo "wixl not found: no MSI made (Debian: apt-get install wixl)"
