@@ -16,15 +16,18 @@
 #
 # Needs root: the cups-pdf backend runs as root only, and it reads its
 # per-printer settings from /etc/cups/cups-pdf-<instance>.conf, which this
-# script writes on "up" and removes on "down". Exits with 77 (skipped) when
+# script writes on "up" and removes on "down". The instance is named after
+# the folder, so that test runs of several build trees do not meet there. Exits with 77 (skipped) when
 # CUPS, cups-pdf or root rights are missing.
 set -e
 action=$1
 dir=$2
 [ -n "$dir" ] || { echo "usage: $0 up|down <dir>" >&2; exit 2; }
 printer=OlvanePDF
-instance=olvanetest
-instance_conf=/etc/cups/cups-pdf-$instance.conf
+# The cups-pdf instance of a folder /tmp/olvane-cups.XXXXXX: olvaneXXXXXX.
+instance_of() {
+    echo "olvane$(basename "$1" | sed -e 's/^olvane-cups\.//' -e 's/[^A-Za-z0-9]//g')"
+}
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 stop_server() {
@@ -48,7 +51,10 @@ remove_area() {
         target=$(readlink "$dir")
         stop_server
         case "$target" in
-        /tmp/olvane-cups.*) rm -rf "$target" ;;
+        /tmp/olvane-cups.*)
+            rm -rf "$target"
+            rm -f "/etc/cups/cups-pdf-$(instance_of "$target").conf"
+            ;;
         esac
         rm -f "$dir"
     elif [ -d "$dir" ]; then
@@ -72,6 +78,8 @@ up)
     chmod 0750 "$area"
     ln -s "$area" "$link"
     dir=$area
+    instance=$(instance_of "$area")
+    instance_conf=/etc/cups/cups-pdf-$instance.conf
     mkdir -p "$dir/conf/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/pdf" \
         "$dir/pdf-spool" "$dir/tmp"
     chgrp -R lp "$dir"
@@ -148,7 +156,6 @@ CONF
     ;;
 down)
     remove_area
-    rm -f "$instance_conf"
     ;;
 *)
     echo "usage: $0 up|down <dir>" >&2
