@@ -5,13 +5,14 @@
 # make bench builds the Windows program and times its start-up and painting
 #            under Wine in Xvfb against two minimal floor programs; prints one
 #            table of medians and ratios (make test does not run it)
-# All four install the Debian packages they need first (as root).
+# make release  makes build/release/Varnu-Olvane-<version>-win64.zip and .msi
+# All of them install the Debian packages they need first (as root).
 # make data  regenerates data/Olvane.txt, docs/refrigerant-data.md and
 #            docs/plots/*.svg from the property tables (tools/refgen).
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data bench
+.PHONY: all deps native windows dist release test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data bench
 
 all: dist
 
@@ -27,6 +28,9 @@ windows: deps
 	cmake --build --preset windows
 
 dist: windows
+
+release: windows
+	cmake --build --preset windows --target release
 
 test-native: native
 	ctest --preset native
@@ -73,6 +77,8 @@ data: deps
 	cmake --build --preset native --target refgen
 	build/native/tools/refgen/refgen .
 
+# Without an X display the program runs on a virtual one; a picture of it is
+# saved to build/run-screenshot.png and it runs until Ctrl-C.
 run: dist
 	sh tools/setup/run-program.sh
 

@@ -15,15 +15,19 @@ if(OLVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# olvane_library(<name> <folder> [WINDOWS] [EXCLUDE files...] [LINK libs...])
+# olvane_library(<name> <folder> [WINDOWS] [EXCLUDE files...] [INCLUDE dir] [LINK libs...])
 # The one way a library of the program is declared: a static library of
 # every .cpp in <folder> (an interface library while the folder holds only
-# headers), with the project root as include path. WINDOWS adds the Win32
+# headers, or when the folder is "" for a library of links alone), with the
+# project root, or INCLUDE, as include path. WINDOWS adds the Win32
 # build settings every Windows library shares: Unicode windows, Windows 7 as
 # the oldest target, lean headers, and the system libraries.
 function(olvane_library name folder)
-    cmake_parse_arguments(ARG "WINDOWS" "" "EXCLUDE;LINK" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    cmake_parse_arguments(ARG "WINDOWS" "INCLUDE" "EXCLUDE;LINK" ${ARGN})
+    set(sources "")
+    if(folder)
+        file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    endif()
     foreach(excluded ${ARG_EXCLUDE})
         list(REMOVE_ITEM sources ${folder}/${excluded})
     endforeach()
@@ -35,7 +39,10 @@ function(olvane_library name folder)
         add_library(${name} INTERFACE)
         set(scope INTERFACE)
     endif()
-    target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+    if(NOT ARG_INCLUDE)
+        set(ARG_INCLUDE ${PROJECT_SOURCE_DIR})
+    endif()
+    target_include_directories(${name} ${scope} ${ARG_INCLUDE})
     target_link_libraries(${name} ${scope} ${ARG_LINK})
     if(ARG_WINDOWS)
         target_compile_definitions(${name} ${scope} UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

@@ -6,7 +6,7 @@
 // Command line: an optional number of milliseconds that every paint spends
 // busy before its copy. The benchmark runs one such slow copy beside the plain
 // one to check that its timing really contains the paint.
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 
 #include <cstdlib>
 #include <windows.h>

@@ -3,7 +3,7 @@
 // view in report view and three buttons from a resource template, run
 // modally at the program's default window size. It is the benchmark's floor
 // for start-up and for the paint of a whole window with its children.
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 #include "tests/bench/HelloDialogIds.h"
 
 #include <windows.h>

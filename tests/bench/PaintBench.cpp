@@ -42,7 +42,7 @@
 // than a short one. The CPU time of the target's user-interface thread over
 // each timed call (and the surface upload after it) is summed as well; it
 // depends far less on that load.
-#include "app/SettingsNames.h"
+#include "settings/SettingsNames.h"
 
 #include <algorithm>
 #include <cmath>

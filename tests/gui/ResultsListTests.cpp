@@ -1,6 +1,10 @@
+#include "app/ReadAppIdentity.h"
 #include "tests/gui/MainWindowLookSupport.h"
+#include "tests/gui/MainWindowTestSupport.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/ResultsList.h"
+#include "win32/ProgramFile.h"
 #include "win32/Unique.h"
 
 #include <gtest/gtest.h>
@@ -213,4 +217,47 @@ TEST_F(ResultsListTest, TooWideCaptionEndsInEllipsisAndAmpersandIsNotPrefix) {
         ReleaseDC(list.header(), dc);
     }
     EXPECT_GE(withAmpersand.right - withAmpersand.left, threeCharacters.cx - 3);
+}
+
+// The list shows about seven of its nine rows. With the test data (twelve
+// Europe diameters, F = 0.3 + 0.055 Q) 450 W makes the last diameter optimal
+// (row 8) and 360 W the one before (row 7): each recalculation brings the
+// yellow row fully into view. 250 W gives row 5, in view already: the list
+// stays at its top.
+TEST(ResultsListInMainWindow, OptimalRowIsScrolledIntoViewOnlyWhenHidden) {
+    gui::TempWorkingDirectory directory;
+    ASSERT_TRUE(directory.writeDataFile(gui::DataTextWithRefrigerants(1)));
+    MemorySettingsStore store;
+    MainWindow window(store, readAppIdentity(), programBaseName());
+    auto fullyInView = [&](int row) {
+        const HWND list = gui::ResultsListWindow(window);
+        RECT item{};
+        ListView_GetItemRect(list, row, &item, LVIR_BOUNDS);
+        RECT client{};
+        GetClientRect(list, &client);
+        RECT header{};
+        GetWindowRect(ListView_GetHeader(list), &header);
+        return item.top >= header.bottom - header.top && item.bottom <= client.bottom;
+    };
+    const struct {
+        const char* heatLoad;
+        int row;
+        bool scrolled;
+    } cases[] = {{"250", 5, false}, {"450", 8, true}, {"360", 7, true}};
+    gui::Script script;
+    gui::WaitShown(script, window).then([&] {
+        const HWND list = gui::ResultsListWindow(window);
+        ASSERT_LT(ListView_GetCountPerPage(list), 9);
+        ASSERT_EQ(ListView_GetTopIndex(list), 0);
+        for (const auto& c : cases) {
+            gui::ReplaceText(gui::Item(window, IDC_MAIN_HEAT_LOAD), c.heatLoad);
+            gui::Tick(window.hwnd());
+            ASSERT_EQ(window.result().selectedRow, c.row) << c.heatLoad << " W";
+            EXPECT_EQ(gui::SelectedRow(list), c.row);
+            EXPECT_TRUE(fullyInView(c.row)) << "row " << c.row;
+            EXPECT_EQ(ListView_GetTopIndex(list) > 0, c.scrolled) << "row " << c.row;
+        }
+        gui::Close(window.hwnd());
+    });
+    gui::runScripted(window, script);
 }

@@ -2,24 +2,32 @@
 # A private CUPS server with one PDF printer, for printing tests under Wine.
 #
 #   cups-pdf-printer.sh up <dir>     start it; prints the CUPS_SERVER value
-#   cups-pdf-printer.sh down <dir>   stop it and remove its configuration
+#   cups-pdf-printer.sh down <dir>   stop it and remove its files
 #
-# Everything lives in <dir>: the server's configuration, spool, logs and a
-# local socket (<dir>/cups.sock, no network port), and the PDF output
-# (<dir>/pdf). Programs reach the server with CUPS_SERVER=<dir>/cups.sock;
-# Wine then lists the printer "OlvanePDF" as its default printer.
+# CUPS runs its filters as user lp, and lp cannot enter a private (0700)
+# folder such as the one a clean clone may sit in ("Unable to open print
+# file: Permission denied"). So the server's configuration, spool, logs, its
+# local socket (cups.sock, no network port) and the PDF output (pdf/) live in
+# a folder of their own, made with mktemp under /tmp and opened to the group
+# lp only (root:lp, 0750). <dir> (in the build tree, which stays private) is
+# a symbolic link to that folder; "down" removes both. Programs reach the
+# server with CUPS_SERVER=<dir>/cups.sock; Wine then lists the printer
+# "OlvanePDF" as its default printer.
 #
 # Needs root: the cups-pdf backend runs as root only, and it reads its
 # per-printer settings from /etc/cups/cups-pdf-<instance>.conf, which this
-# script writes on "up" and removes on "down". Exits with 77 (skipped) when
+# script writes on "up" and removes on "down". The instance is named after
+# the folder, so that test runs of several build trees do not meet there. Exits with 77 (skipped) when
 # CUPS, cups-pdf or root rights are missing.
 set -e
 action=$1
 dir=$2
 [ -n "$dir" ] || { echo "usage: $0 up|down <dir>" >&2; exit 2; }
 printer=OlvanePDF
-instance=olvanetest
-instance_conf=/etc/cups/cups-pdf-$instance.conf
+# The cups-pdf instance of a folder /tmp/olvane-cups.XXXXXX: olvaneXXXXXX.
+instance_of() {
+    echo "olvane$(basename "$1" | sed -e 's/^olvane-cups\.//' -e 's/[^A-Za-z0-9]//g')"
+}
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 stop_server() {
@@ -36,6 +44,25 @@ stop_server() {
     fi
 }
 
+# Stops the server of an earlier "up" and removes its folder and the link.
+# A real folder at <dir> (left by an older version of this script) goes too.
+remove_area() {
+    if [ -L "$dir" ]; then
+        target=$(readlink "$dir")
+        stop_server
+        case "$target" in
+        /tmp/olvane-cups.*)
+            rm -rf "$target"
+            rm -f "/etc/cups/cups-pdf-$(instance_of "$target").conf"
+            ;;
+        esac
+        rm -f "$dir"
+    elif [ -d "$dir" ]; then
+        stop_server
+        rm -rf "$dir"
+    fi
+}
+
 case "$action" in
 up)
     if [ "$(id -u)" -ne 0 ] || [ ! -x /usr/sbin/cupsd ] || [ ! -x /usr/lib/cups/backend/cups-pdf ] ||
@@ -43,14 +70,20 @@ up)
         echo "cups-pdf printer not available (needs root, cups, printer-driver-cups-pdf, poppler-utils)"
         exit 77
     fi
-    stop_server
-    mkdir -p "$dir"
-    dir=$(cd "$dir" && pwd)
-    rm -rf "$dir/conf" "$dir/spool" "$dir/cache" "$dir/state" "$dir/log" "$dir/pdf" \
-        "$dir/pdf-spool" "$dir/tmp"
+    remove_area
+    mkdir -p "$(dirname "$dir")"
+    link=$(cd "$(dirname "$dir")" && pwd)/$(basename "$dir")
+    area=$(mktemp -d /tmp/olvane-cups.XXXXXX)
+    chgrp lp "$area"
+    chmod 0750 "$area"
+    ln -s "$area" "$link"
+    dir=$area
+    instance=$(instance_of "$area")
+    instance_conf=/etc/cups/cups-pdf-$instance.conf
     mkdir -p "$dir/conf/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/pdf" \
         "$dir/pdf-spool" "$dir/tmp"
-    chmod 755 "$dir" "$dir/pdf"
+    chgrp -R lp "$dir"
+    chmod -R g+rX "$dir"
     chmod 1777 "$dir/pdf-spool" "$dir/tmp"
     cat >"$dir/conf/cupsd.conf" <<CONF
 Listen $dir/cups.sock
@@ -122,8 +155,7 @@ CONF
     echo "$CUPS_SERVER"
     ;;
 down)
-    stop_server
-    rm -f "$instance_conf"
+    remove_area
     ;;
 *)
     echo "usage: $0 up|down <dir>" >&2

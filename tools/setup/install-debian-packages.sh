@@ -6,7 +6,8 @@ packages="cmake make g++ clang libclang-rt-14-dev clang-tidy cppcheck \
   libgtest-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   wine64 fonts-wine fonts-liberation2 xvfb xauth imagemagick \
-  cups printer-driver-cups-pdf poppler-utils python3"
+  cups printer-driver-cups-pdf poppler-utils python3 \
+  wixl msitools zip unzip x11-utils python3-yaml"
 
 missing=""
 for p in $packages; do

@@ -50,6 +50,11 @@ void MainWindow::Recalculate() {
                      reinterpret_cast<LPARAM>(&state));
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    if (content.selectedRow >= 0) {
+        // The list shows about seven of the nine rows: bring the optimal row
+        // into view, which scrolls only when it is not fully visible already.
+        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(content.selectedRow), FALSE);
+    }
     InvalidateRect(list, nullptr, TRUE);
 
     if (succeeded) {

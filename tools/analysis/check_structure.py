@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Checks that the program's folders include each other in one direction only.
+"""Checks the shape of the code that neither compiler nor tests see.
 
-    check_layers.py [source folder]
+    check_structure.py includes|libraries [source folder]
 
+includes: the program's folders include each other in one direction only.
 Every #include "..." of the program's own code must name a header of a layer
 the including folder may use, and the platform-free folders must include no
 Windows header. The layers, lowest first:
@@ -15,7 +16,11 @@ Windows header. The layers, lowest first:
   ui/dialogs/, print/windows/, ui/main/
   app/          start-up
 
-Exits 1 and names each include that points the wrong way.
+libraries: every library of the project is declared the one way,
+olvane_library() of cmake/ProjectOptions.cmake; add_library appears nowhere
+else in the project's CMake files.
+
+Exits 1 and names each place that breaks its rule.
 """
 import os
 import re
@@ -91,14 +96,45 @@ def check(source_dir):
     return problems
 
 
+LIBRARY_FUNCTION = "cmake/ProjectOptions.cmake"
+ADD_LIBRARY = re.compile(r"^\s*add_library\s*\(", re.IGNORECASE)
+
+
+def check_libraries(source_dir):
+    problems = []
+    for root, dirs, files in os.walk(source_dir):
+        dirs[:] = sorted(d for d in dirs if d not in (".git", "build"))
+        for name in sorted(files):
+            if name != "CMakeLists.txt" and not name.endswith(".cmake"):
+                continue
+            full = os.path.join(root, name)
+            path = os.path.relpath(full, source_dir).replace(os.sep, "/")
+            if path == LIBRARY_FUNCTION:
+                continue
+            with open(full, encoding="utf-8", errors="replace") as source:
+                for number, line in enumerate(source, 1):
+                    if ADD_LIBRARY.match(line.split("#", 1)[0]):
+                        problems.append(f"{path}:{number}: a library declared with add_library; "
+                                        "use olvane_library")
+    return problems
+
+
 def main():
-    source_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(
+    if len(sys.argv) < 2 or sys.argv[1] not in ("includes", "libraries"):
+        sys.exit(__doc__)
+    source_dir = sys.argv[2] if len(sys.argv) > 2 else os.path.dirname(
         os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-    problems = check(source_dir)
+    if sys.argv[1] == "includes":
+        problems = check(source_dir)
+        summary = (f"include directions: {len(problems)} wrong way" if problems
+                   else "include directions: every include points down")
+    else:
+        problems = check_libraries(source_dir)
+        summary = (f"library declarations: {len(problems)} outside olvane_library" if problems
+                   else "library declarations: every library through olvane_library")
     for problem in problems:
         print(problem)
-    print(f"include directions: {len(problems)} wrong way" if problems
-          else "include directions: every include points down")
+    print(summary)
     return 1 if problems else 0
 
 
