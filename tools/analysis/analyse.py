@@ -4,16 +4,16 @@
     analyse.py <windows build dir> <native build dir> [--only clang-tidy|cppcheck] [-j N]
 
 Every source file of app/, database/, print/, selection/, settings/, ui/,
-units/, win32/ and tools/ (test folders left out) that one of the two builds compiles is
-analysed once: with the
-Windows build's compile commands when that build compiles it (the Win32 code
-and the core as the program uses it), else with the native build's (the
-host-only tools). clang-tidy reads its checks from .clang-tidy and analyses
-the Windows files as MinGW-w64 code, with the cross compiler's C++ and
-Windows headers. Its identifier-naming check (PascalCase types, camelCase
-functions) lets the names listed in tools/analysis/fixed-names.txt stand as
-they are: the names the program's description fixes. cppcheck runs its warning, performance and portability
-checks with the suppressions in tools/analysis/cppcheck-suppressions.txt.
+units/, win32/ and tools/ (test folders left out) that one of the two builds
+compiles is analysed once: with the Windows build's compile commands when
+that build compiles it (the Win32 code and the core as the program uses it),
+else with the native build's (the host-only tools). clang-tidy reads its
+checks from .clang-tidy and analyses the Windows files as MinGW-w64 code,
+with the cross compiler's C++ and Windows headers. Its identifier-naming
+check (PascalCase types, camelCase functions) lets the program's established
+names, listed in tools/analysis/fixed-names.txt, stand as they are. cppcheck
+runs its warning, performance and portability checks with the suppressions
+in tools/analysis/cppcheck-suppressions.txt.
 Exits 1 on any finding of either.
 """
 import argparse
