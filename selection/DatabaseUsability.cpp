@@ -61,7 +61,7 @@ bool loadUsableDatabase(const DataFileText& text, RefrigerantDatabase& db, LoadF
 }
 
 std::string describeLoadFailure(const LoadFailure& why) {
-    const std::string reason = why.reason != nullptr ? why.reason : "";
+    std::string reason = why.reason != nullptr ? why.reason : "";
     if (why.line > 0) {
         return "line " + std::to_string(why.line) + ": " + reason;
     }

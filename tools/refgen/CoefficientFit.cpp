@@ -25,7 +25,7 @@ double relativeError(const RefrigerantRecord& correlation, const FitSample& s) {
 
 // Sum of |relative error|^power.
 double cost(const FlowCoefficients& c, const std::vector<FitSample>& samples, double power) {
-    const RefrigerantRecord correlation = CorrelationRecord(c);
+    const RefrigerantRecord correlation = correlationRecord(c);
     double sum = 0.0;
     for (const FitSample& s : samples) {
         sum += std::pow(std::fabs(relativeError(correlation, s)), power);
@@ -34,7 +34,7 @@ double cost(const FlowCoefficients& c, const std::vector<FitSample>& samples, do
 }
 
 bool fitFlowCoefficients(const std::vector<FitSample>& samples, FlowCoefficients& c) {
-    const RefrigerantRecord divisor = CorrelationRecord(c); // only A0..A3 are used
+    const RefrigerantRecord divisor = correlationRecord(c); // only A0..A3 are used
     DenseMatrix a(static_cast<int>(samples.size()), 10);
     std::vector<double> b(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -93,7 +93,7 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
         ++iterations;
         FlowCoefficients cc;
         unpack(p, a0, cc);
-        const RefrigerantRecord correlation = CorrelationRecord(cc);
+        const RefrigerantRecord correlation = correlationRecord(cc);
         DenseMatrix j(m + 13, 13);
         std::vector<double> rhs(m + 13, 0.0);
         std::vector<double> columnNorm(13, 0.0);
@@ -167,7 +167,7 @@ bool refinePower(const std::vector<FitSample>& samples, double power, FlowCoeffi
 
 } // namespace
 
-RefrigerantRecord CorrelationRecord(const FlowCoefficients& c) {
+RefrigerantRecord correlationRecord(const FlowCoefficients& c) {
     RefrigerantRecord record;
     for (int k = 0; k < FLOW_COEFFICIENTS; ++k) {
         record.flowCoefficients[k] = c.b[k];
@@ -179,7 +179,7 @@ RefrigerantRecord CorrelationRecord(const FlowCoefficients& c) {
 }
 
 FitQuality measureFit(const FlowCoefficients& c, const std::vector<FitSample>& samples) {
-    const RefrigerantRecord correlation = CorrelationRecord(c);
+    const RefrigerantRecord correlation = correlationRecord(c);
     FitQuality q;
     double sum = 0.0;
     for (std::size_t i = 0; i < samples.size(); ++i) {

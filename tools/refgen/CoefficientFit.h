@@ -38,7 +38,7 @@ struct FlowCoefficients {
 
 // The coefficients in the program's own record, so that every evaluation of
 // the correlation goes through the program's nitrogenFlowRate and heatLoadDivisor.
-RefrigerantRecord CorrelationRecord(const FlowCoefficients& c);
+RefrigerantRecord correlationRecord(const FlowCoefficients& c);
 
 struct FitQuality {
     double rmsRelative = 0.0;

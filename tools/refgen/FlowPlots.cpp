@@ -31,7 +31,7 @@ std::string flowPlotSvg(const RefrigerantData& data, const SizingAssumptions& as
     const double trg = plotReturnGas(e);
     const double evaporating[3] = {e.evapMin, std::round(0.5 * (e.evapMin + e.evapMax)), e.evapMax};
     const char* colours[3] = {"#1f5fa8", "#d9781f", "#2e9a48"};
-    const RefrigerantRecord correlation = CorrelationRecord(data.coefficients);
+    const RefrigerantRecord correlation = correlationRecord(data.coefficients);
     std::vector<PlotSeries> series;
     for (int i = 0; i < 3; ++i) {
         PlotSeries s;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-ProgramTubes ProgramTubeChoice(const std::vector<double>& diameters, double flow,
+ProgramTubes programTubeChoice(const std::vector<double>& diameters, double flow,
                                double targetLength) {
     ProgramTubes tubes;
     const int count = static_cast<int>(std::min<std::size_t>(diameters.size(), MAX_DIAMETERS));
@@ -25,7 +25,7 @@ bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
         return false;
     }
     const ProgramTubes program =
-        ProgramTubeChoice(diameters, sized.nitrogenFlow, assumptions.targetLength);
+        programTubeChoice(diameters, sized.nitrogenFlow, assumptions.targetLength);
     for (std::size_t i = 0; i < program.lengths.size(); ++i) {
         const double d = diameters[i];
         NeighbourLength row;

@@ -16,7 +16,7 @@ struct ProgramTubes {
     int optimal = 0;             // index of the optimal tube
 };
 
-ProgramTubes ProgramTubeChoice(const std::vector<double>& diametersMillimetres, double flow,
+ProgramTubes programTubeChoice(const std::vector<double>& diametersMillimetres, double flow,
                                double targetLength);
 
 struct NeighbourLength {

@@ -383,7 +383,7 @@ bool writeNeighboursAtDefaults(const ReportInputs& in, std::string& r, std::stri
         }
         SizingResult s;
         sizeCapillary(*d->fluid, DEFAULTS, a, s);
-        const int k = ProgramTubeChoice(h.europeDiameters, s.nitrogenFlow, h.targetLength).optimal;
+        const int k = programTubeChoice(h.europeDiameters, s.nitrogenFlow, h.targetLength).optimal;
         std::vector<double> ds;
         for (int i = k - 3; i <= k + 3; ++i) {
             if (i >= 0 && i < static_cast<int>(h.europeDiameters.size())) {
@@ -683,14 +683,14 @@ void writeProgramChoiceAtDefaults(const ReportInputs& in, std::string& r) {
         }
         SizingResult s;
         sizeCapillary(*d->fluid, DEFAULTS, a, s);
-        const double flow = nitrogenFlowRate(CorrelationRecord(d->coefficients), DEFAULTS.heatLoad,
+        const double flow = nitrogenFlowRate(correlationRecord(d->coefficients), DEFAULTS.heatLoad,
                                      DEFAULTS.evaporating, DEFAULTS.condensing, DEFAULTS.returnGas);
         std::vector<double> americaMillimetres;
         for (double v : h.northAmericaDiameters) {
             americaMillimetres.push_back(v * 25.4);
         }
-        const ProgramTubes europe = ProgramTubeChoice(h.europeDiameters, flow, h.targetLength);
-        const ProgramTubes america = ProgramTubeChoice(americaMillimetres, flow, h.targetLength);
+        const ProgramTubes europe = programTubeChoice(h.europeDiameters, flow, h.targetLength);
+        const ProgramTubes america = programTubeChoice(americaMillimetres, flow, h.targetLength);
         const int ke = europe.optimal;
         const int ka = america.optimal;
         if (std::string(name) == "R600a" || std::string(name) == "R134a") {

@@ -29,7 +29,7 @@ TEST(Correlation, FitRecoversFlowsThatFollowTheForm) {
                 grid.push_back({te, tc, trg});
                 for (double q : {20.0, 60.0, 200.0, 500.0}) {
                     samples.push_back(
-                        {q, te, tc, trg, nitrogenFlowRate(CorrelationRecord(truth), q, te, tc, trg)});
+                        {q, te, tc, trg, nitrogenFlowRate(correlationRecord(truth), q, te, tc, trg)});
                 }
             }
         }
