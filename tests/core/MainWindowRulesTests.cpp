@@ -1,9 +1,11 @@
 #include "resources/ResourceIds.h"
+#include "settings/SettingsNames.h"
 #include "settings/StoredInputs.h"
 #include "settings/WindowPlacement.h"
 #include "ui/main/rules/InputUnitConversion.h"
 #include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/ResultListRows.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/main/rules/TrackSize.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +88,46 @@ TEST(WindowPlacement, StoredPlacementFitsTheScreen) {
     EXPECT_EQ(placement.width, 400);
     EXPECT_EQ(placement.height, 300);
     EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).width, 1920);
+}
+
+// What the window writes comes back as it was, in the store's order, with
+// the frame added around the client area.
+TEST(SettingsGroups, InputsAndPlacementGoThroughTheStore) {
+    MemorySettingsStore store;
+    SelectionInputs values;
+    values.heatLoad = 375.336;
+    values.evapTemp = -25.25;
+    values.condTemp = 55;
+    values.returnGasTemp = 32.5;
+    values.ambientTemp = -0.004;
+    writeInputs(store, 7, values);
+    const char* const order[] = {VALUE_REFRIGERANT, VALUE_HEAT_LOAD, VALUE_EVAP_TEMP,
+                                 VALUE_COND_TEMP, VALUE_RETURN_GAS_TEMP, VALUE_AMBIENT_TEMP};
+    ASSERT_EQ(store.writes().size(), std::size(order));
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        EXPECT_EQ(store.writes()[i].section, SECTION_SETTINGS);
+        EXPECT_EQ(store.writes()[i].name, order[i]);
+    }
+    EXPECT_EQ(readRefrigerant(store, 5), 4);
+    const SelectionInputs back = readEnteredValues(store);
+    EXPECT_DOUBLE_EQ(back.heatLoad, 375.34);
+    EXPECT_DOUBLE_EQ(back.evapTemp, -25.25);
+    EXPECT_DOUBLE_EQ(back.returnGasTemp, 32.5);
+    EXPECT_DOUBLE_EQ(back.ambientTemp, 0);
+
+    const FrameInsets frame{4, 23, 5, 6};
+    writeWindowSize(store, 792, 611, frame);
+    writeWindowPosition(store, 104, 73, frame);
+    const WindowPlacement placement = readPlacement(store);
+    EXPECT_EQ(placement.width, 801);
+    EXPECT_EQ(placement.height, 640);
+    EXPECT_EQ(placement.left, 100);
+    EXPECT_EQ(placement.top, 50);
+    EXPECT_EQ(*store.find(SECTION_LOCATION, VALUE_X_SIZE), 801);
+
+    MemorySettingsStore empty; // every value missing: the defaults
+    EXPECT_DOUBLE_EQ(readEnteredValues(empty).heatLoad, 110);
+    EXPECT_EQ(readPlacement(empty).width, 800);
 }
 
 TEST(WindowPlacement, MinimumTrackSize) {

@@ -579,4 +579,37 @@ void CaptureScreenIfAsked(const std::string& name, HWND window) {
     }
 }
 
+// ---- Debugger traces ---------------------------------------------------------
+
+namespace {
+DebugTraceCapture* activeCapture = nullptr;
+DWORD captureThread = 0;
+} // namespace
+
+DebugTraceCapture::DebugTraceCapture() {
+    activeCapture = this;
+    captureThread = GetCurrentThreadId();
+    handle_ = AddVectoredExceptionHandler(1, &DebugTraceCapture::handler);
+}
+
+DebugTraceCapture::~DebugTraceCapture() {
+    if (handle_ != nullptr) {
+        RemoveVectoredExceptionHandler(handle_);
+    }
+    activeCapture = nullptr;
+}
+
+LONG CALLBACK DebugTraceCapture::handler(EXCEPTION_POINTERS* exception) {
+    const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+    if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2 &&
+        activeCapture != nullptr && GetCurrentThreadId() == captureThread) {
+        const auto length = static_cast<std::size_t>(record.ExceptionInformation[0]);
+        const auto* text = reinterpret_cast<const char*>(record.ExceptionInformation[1]);
+        if (text != nullptr && length > 0) {
+            activeCapture->lines_.emplace_back(text, length - 1); // without the terminator
+        }
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
 } // namespace gui

@@ -181,6 +181,25 @@ private:
 // 25..65, return gas -20..45 ºC).
 std::string DataTextWithRefrigerants(int count);
 
+// ---- Debugger traces ---------------------------------------------------------
+
+// The lines this thread writes with OutputDebugString while the object
+// lives, seen as the debug-print exception a debugger would receive.
+class DebugTraceCapture {
+public:
+    DebugTraceCapture();
+    ~DebugTraceCapture();
+    DebugTraceCapture(const DebugTraceCapture&) = delete;
+    DebugTraceCapture& operator=(const DebugTraceCapture&) = delete;
+
+    const std::vector<std::string>& lines() const noexcept { return lines_; }
+
+private:
+    static LONG CALLBACK handler(EXCEPTION_POINTERS* exception);
+    void* handle_ = nullptr;
+    std::vector<std::string> lines_;
+};
+
 // ---- Measurements and pictures ------------------------------------------
 
 // Milliseconds since this process was created.

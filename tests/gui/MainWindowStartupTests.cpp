@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <algorithm>
 #include <limits>
 
@@ -306,6 +308,7 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
             directory.writeRawDataFile(files[i]);
         }
         RegistrySettingsStore store = TestStore();
+        DebugTraceCapture traces;
         MainWindow window(store, readAppIdentity(), programBaseName());
         HWND box = nullptr;
         Script script;
@@ -322,6 +325,16 @@ TEST(MainWindowStartup, MissingOrUnusableDataFileShowsTheMessageAndWritesNothing
         EXPECT_EQ(StoredValue(SECTION_SETTINGS, VALUE_HEAT_LOAD), 12345);
         EXPECT_EQ(StoredValueNames(SECTION_SETTINGS).size(), 2u);
         EXPECT_TRUE(StoredValueNames(SECTION_LOCATION).empty());
+        // The user sees one message; a debugger sees why.
+        ASSERT_EQ(traces.lines().size(), 1u) << "file " << i;
+        const std::string& line = traces.lines()[0];
+        EXPECT_EQ(line.rfind("Varnu Olvane: Olvane.tbx refused: ", 0), 0u) << line;
+        const std::string reason = line.substr(std::strlen("Varnu Olvane: Olvane.tbx refused: "));
+        const char* const expected[] = {"no text", "no text", nullptr, "no refrigerant"};
+        EXPECT_FALSE(reason.empty());
+        if (expected[i] != nullptr) {
+            EXPECT_EQ(reason.rfind(expected[i], 0), 0u) << reason;
+        }
     }
     ResetSettingsStore();
 }
