@@ -1,7 +1,6 @@
 #include "win32/BufferedPaint.h"
 
 #include "win32/GdiGuards.h"
-#include "win32/OffscreenCanvas.h"
 
 void BufferedPaint::excludeFromPaint(HDC) {}
 
@@ -32,7 +31,7 @@ std::optional<LRESULT> BufferedPaint::handlePaintMessage(HWND window, UINT messa
             return 0;
         }
         excludeFromPaint(paint.dc());
-        OffscreenCanvas canvas(paint.dc(), area);
+        OffscreenCanvas canvas(paint.dc(), area, surface_);
         paintContent(canvas.dc(), area, true);
         canvas.release();
         return 0;

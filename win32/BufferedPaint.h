@@ -3,7 +3,8 @@
 // itself, as a mixin: the window's class derives from BufferedPaint, draws in
 // paintContent, and hands its paint messages to handlePaintMessage.
 //   WM_PAINT       BeginPaint, then an OffscreenCanvas over the update
-//                  rectangle: paintContent draws on the canvas, which is
+//                  rectangle, on a surface the window keeps from paint to
+//                  paint: paintContent draws on the canvas, which is
 //                  copied to the window in one block transfer. (A WM_PAINT
 //                  that carries a device context in wParam draws into it.)
 //   WM_PRINTCLIENT paintContent draws straight into the device context given,
@@ -11,6 +12,8 @@
 //   WM_ERASEBKGND  nothing is erased; the answer is the one given at
 //                  construction (non-zero: "erased", 0: "left to the paint").
 // Drawing outside the area is harmless: the canvas clips it.
+#include "win32/OffscreenCanvas.h"
+
 #include <optional>
 #include <windows.h>
 
@@ -43,4 +46,5 @@ protected:
 private:
     void paintInto(HWND window, HDC dc);
     LRESULT eraseAnswer_;
+    CanvasSurface surface_;
 };
