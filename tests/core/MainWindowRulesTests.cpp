@@ -69,8 +69,8 @@ TEST(MainLayout, ControlsFollowTheEdges) {
     }
 }
 
-// The painted page of a 784 x 601 client (R = 52, P = 402), in the numbers
-// of the window's description.
+// The painted page of a 784 x 601 client (R = 52, P = 402): every position
+// at its fixed offset from an edge.
 TEST(MainLayout, PageGeometryFollowsTheEdges) {
     const PageGeometry page = computeMainLayout(784, 601, kPicture).page;
     EXPECT_EQ(page.rightInset, 52);
