@@ -8,10 +8,35 @@ void fillSolid(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
-    fillSolid(dc, RECT{rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
-    fillSolid(dc, RECT{rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);
-    fillSolid(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
-    fillSolid(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+    UniqueBrush light(CreateSolidBrush(topLeft));
+    UniqueBrush dark(CreateSolidBrush(bottomRight));
+    drawTwoToneFrame(dc, rect, light.get(), dark.get());
+}
+
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight) {
+    const RECT top{rect.left, rect.top, rect.right - 1, rect.top + 1};
+    const RECT left{rect.left, rect.top, rect.left + 1, rect.bottom - 1};
+    const RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
+    const RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
+    FillRect(dc, &top, topLeft);
+    FillRect(dc, &left, topLeft);
+    FillRect(dc, &right, bottomRight);
+    FillRect(dc, &bottom, bottomRight);
+}
+
+HBRUSH SolidBrushes::get(COLORREF colour) {
+    for (const auto& kept : brushes_) {
+        if (kept.first == colour) {
+            return kept.second.get();
+        }
+    }
+    UniqueBrush brush(CreateSolidBrush(colour));
+    if (!brush) {
+        return nullptr;
+    }
+    const HBRUSH made = brush.get();
+    brushes_.emplace_back(colour, std::move(brush));
+    return made;
 }
 
 LOGFONTW logicalFont(const FontSpec& spec) {

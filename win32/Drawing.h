@@ -2,6 +2,8 @@
 // Small GDI drawing helpers shared by the windows and controls.
 #include "win32/Unique.h"
 
+#include <utility>
+#include <vector>
 #include <windows.h>
 
 // Fills `rect` with a solid brush of `colour`.
@@ -10,6 +12,19 @@ void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel outline: the top and left lines in `topLeft`, the right and
 // bottom lines in `bottomRight` (those two include the corner pixels).
 void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+// The same outline with brushes the caller keeps.
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight);
+
+// Solid brushes kept for a window's lifetime, one per colour, made on first
+// use.
+class SolidBrushes {
+public:
+    // The brush of `colour`; null when none could be made.
+    HBRUSH get(COLORREF colour);
+
+private:
+    std::vector<std::pair<COLORREF, UniqueBrush>> brushes_;
+};
 
 // A logical font: the face and the given fields, every other field 0 (so the
 // ANSI character set, default precision and quality).

@@ -16,6 +16,9 @@
 
 namespace {
 
+// The refrigeration picture's size in its own pixels.
+constexpr PictureSize kPicture{1401, 1926};
+
 ControlRect rectOf(const MainLayout& layout, int controlId) {
     for (const ControlRect& rect : layout.controls) {
         if (rect.controlId == controlId) {
@@ -36,7 +39,7 @@ TEST(MainLayout, RightInsetSteps) {
 }
 
 TEST(MainLayout, ControlsFollowTheEdges) {
-    const MainLayout layout = computeMainLayout(784, 601);
+    const MainLayout layout = computeMainLayout(784, 601, kPicture);
     EXPECT_EQ(layout.rightInset, 52);
     EXPECT_EQ(layout.fieldColumn, 784 - 110 - 52);
     EXPECT_EQ(layout.panelLeft, 784 - 330 - 52);
@@ -61,11 +64,68 @@ TEST(MainLayout, ControlsFollowTheEdges) {
 
     // The list is 308 wide whatever the width.
     for (int width : {685, 699, 700, 1000, 1919}) {
-        const ControlRect list = rectOf(computeMainLayout(width, 600), IDC_MAIN_RESULTS);
+        const ControlRect list = rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS);
         EXPECT_EQ(list.width, 308) << width;
         EXPECT_EQ(list.height, 201);
         EXPECT_EQ(list.left, width - 330 - rightInset(width) + 6);
     }
+}
+
+// The painted page of a 784 x 601 client (R = 52, P = 402): every position
+// at its fixed offset from an edge.
+TEST(MainLayout, PageGeometryFollowsTheEdges) {
+    const PageGeometry page = computeMainLayout(784, 601, kPicture).page;
+    EXPECT_EQ(page.rightInset, 52);
+    EXPECT_EQ(page.page.right, 784);
+    EXPECT_EQ(page.page.bottom, 601);
+    EXPECT_EQ(page.headerBand.top, 16);
+    EXPECT_EQ(page.headerBand.right, 784 - 8);
+    EXPECT_EQ(page.headerBand.bottom, 67);
+    EXPECT_EQ(page.logo.x, 784 - 8 - 99);
+    EXPECT_EQ(page.logo.y, 3);
+    // Both outlines of both panels.
+    EXPECT_EQ(page.inputPanel.outer.left, 402);
+    EXPECT_EQ(page.inputPanel.outer.top, 94);
+    EXPECT_EQ(page.inputPanel.outer.right, 784 - 10 - 52);
+    EXPECT_EQ(page.inputPanel.outer.bottom, 225);
+    EXPECT_EQ(page.inputPanel.inner.left, 401);
+    EXPECT_EQ(page.inputPanel.inner.top, 95);
+    EXPECT_EQ(page.inputPanel.inner.right, 784 - 10 - 52 + 1);
+    EXPECT_EQ(page.inputPanel.inner.bottom, 226);
+    EXPECT_EQ(page.recommendationPanel.outer.top, 275);
+    EXPECT_EQ(page.recommendationPanel.outer.bottom, 502);
+    EXPECT_EQ(page.recommendationPanel.inner.bottom, 503);
+    EXPECT_EQ(page.inputTitle.x, 402);
+    EXPECT_EQ(page.inputTitle.y, 74);
+    EXPECT_EQ(page.recommendationTitle.y, 255);
+    EXPECT_EQ(page.flowLine.left, 408);
+    EXPECT_EQ(page.flowLine.top, 272);
+    EXPECT_EQ(page.flowLine.right, 784 - 30 - 52);
+    EXPECT_EQ(page.flowLine.bottom, 293);
+    EXPECT_EQ(page.hint.x, 408);
+    EXPECT_EQ(page.hint.y, 505);
+    EXPECT_EQ(page.captionColumn, 784 - 290 - 52);
+    EXPECT_EQ(page.unitColumn, 784 - 50 - 52);
+    EXPECT_EQ(page.captionRows[0], 100);
+    EXPECT_EQ(page.captionRows[4], 200);
+    EXPECT_EQ(page.captionMarkers[0].x, 784 - 310 - 52);
+    EXPECT_EQ(page.captionMarkers[3].y, 210);
+    // The picture: 90 % of the 531 pixels below its top, markers at its scale.
+    EXPECT_DOUBLE_EQ(page.picture.scale, 0.9 * 531.0 / 1926.0);
+    EXPECT_EQ(page.picture.left, 15);
+    EXPECT_EQ(page.picture.top, 70);
+    EXPECT_EQ(page.picture.size.height, static_cast<int>(1926 * page.picture.scale));
+    EXPECT_EQ(page.pictureMarkers[3].x, static_cast<int>(1020 * page.picture.scale + 15.0));
+    EXPECT_EQ(page.pictureMarkers[3].y, static_cast<int>(1700 * page.picture.scale + 70.0));
+}
+
+// "Version" and "Database" start 20 pixels after the product name; the values
+// 50 pixels after that, unless the wider label leaves less than 6 pixels.
+TEST(MainLayout, HeaderValuesClearTheirLabels) {
+    EXPECT_EQ(headerLabelColumn(100), 120);
+    EXPECT_EQ(headerValueColumn(100, 40, 44), 170);
+    EXPECT_EQ(headerValueColumn(100, 40, 45), 120 + 45 + 6);
+    EXPECT_EQ(headerValueColumn(100, 52, 45), 120 + 52 + 6);
 }
 
 TEST(WindowPlacement, StoredPlacementFitsTheScreen) {

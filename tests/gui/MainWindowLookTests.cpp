@@ -17,13 +17,19 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
 
 using look_test::Capture;
 using look_test::Describe;
+
+// The refrigeration picture's size in its own pixels.
+constexpr PictureSize kPicture{1401, 1926};
 
 struct ClientSize {
     int width = 0;
@@ -94,13 +100,15 @@ void CheckPage(HWND window) {
         EXPECT_EQ(Describe(shot.at(W - 10 - R, middle)), Describe(PANEL_INNER_DARK));
         EXPECT_EQ(Describe(shot.at(W - 16 - R, panel.second - 1)), Describe(PANEL_FRAME_DARK));
     }
-    for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = captionMarkerPosition(i, W, R);
+    // The markers where the layout's page geometry puts them.
+    const PageGeometry page = computeMainLayout(W, H, kPicture).page;
+    EXPECT_DOUBLE_EQ(page.picture.scale, pictureScale(1401, 1926, W, H, R, PICTURE_TOP));
+    for (std::size_t i = 0; i < page.captionMarkers.size(); ++i) {
+        const MarkerPoint at = page.captionMarkers[i];
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
-    const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
-    for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
+    for (std::size_t i = 0; i < page.pictureMarkers.size(); ++i) {
+        const MarkerPoint at = page.pictureMarkers[i];
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
     }
     // The flow line has text; the hint under the list too.
@@ -192,6 +200,139 @@ TEST(MainWindowLook, PageAndControlsAt800x640AndLarger) {
             gui::Close(window.hwnd());
         });
     gui::runScripted(window, script);
+}
+
+// What a drawing leaves on a 32-bit DIB of width x height, 0x00RRGGBB.
+template <typename Draw> std::vector<std::uint32_t> Render(int width, int height, Draw draw) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> pixels;
+    if (bitmap != nullptr && memory != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        draw(memory);
+        GdiFlush();
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        pixels.assign(first, first + static_cast<std::size_t>(width) * height);
+        SelectObject(memory, old);
+    }
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
+// Counts the pixels of the client where `shown` differs from `expected`,
+// outside the `skipped` rectangles, and describes the first one.
+int CountDifferences(const std::vector<std::uint32_t>& expected, int width, int height,
+                     const std::function<COLORREF(int, int)>& shown,
+                     const std::vector<RECT>& skipped, std::string& first) {
+    int differences = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const POINT p{x, y};
+            bool skip = false;
+            for (const RECT& r : skipped) {
+                skip = skip || PtInRect(&r, p) != FALSE;
+            }
+            const std::uint32_t e = expected[static_cast<std::size_t>(y) * width + x];
+            const COLORREF want = RGB((e >> 16) & 0xFF, (e >> 8) & 0xFF, e & 0xFF);
+            if (skip || shown(x, y) == want) {
+                continue;
+            }
+            if (differences++ == 0) {
+                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") " +
+                        Describe(shown(x, y)) + " instead of " + Describe(want);
+            }
+        }
+    }
+    return differences;
+}
+
+// The page painted with the window's kept resources (the stretched picture
+// kept from paint to paint, fonts, bitmaps and brushes kept for the window's
+// life) is, pixel for pixel, the page painted with resources made for that
+// one paint, which stretch the picture straight onto the page: at two sizes
+// and again at the first size after the resize. Also on the screen, after a
+// repaint of part of the window only (an off-screen canvas of the update
+// rectangle), outside the child controls.
+TEST(MainWindowLook, KeptPaintResourcesGiveTheSamePixelsAsFreshOnes) {
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    auto compare = [&window](const char* what) {
+        const HWND w = window.hwnd();
+        const ClientSize client = ClientOf(w);
+        SCOPED_TRACE(std::string(what) + ", client " + std::to_string(client.width) + " x " +
+                     std::to_string(client.height));
+        PagePaintResources fresh(PagePaintResources::Keeping::OnePaint);
+        MainWindowLook look;
+        look.page = computeMainLayout(client.width, client.height, fresh.pictureSize()).page;
+        look.productName = window.identity().productName;
+        look.programVersion = window.identity().programVersion;
+        look.databaseVersion = window.identity().databaseVersion;
+        look.units = window.units();
+        look.flowRate = window.result().flowRate;
+        const std::vector<std::uint32_t> expected =
+            Render(client.width, client.height,
+                   [&](HDC dc) { paintMainWindowContent(dc, look, fresh); });
+        const std::vector<std::uint32_t> kept =
+            Render(client.width, client.height, [w](HDC dc) {
+                SendMessageW(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+            });
+        ASSERT_EQ(expected.size(), static_cast<std::size_t>(client.width) * client.height);
+        ASSERT_EQ(kept.size(), expected.size());
+        std::string first;
+        auto keptAt = [&](int x, int y) {
+            const std::uint32_t p = kept[static_cast<std::size_t>(y) * client.width + x];
+            return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        };
+        EXPECT_EQ(CountDifferences(expected, client.width, client.height, keptAt, {}, first), 0)
+            << "printed page, first: " << first;
+
+        // A part of the window repainted on the screen: a band across the
+        // picture, the header and the panels.
+        look_test::RepaintNow(w);
+        const RECT part{client.width / 5, 10, client.width - 40, client.height - 60};
+        RedrawWindow(w, &part, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        look_test::Pump(20);
+        Capture shot(w);
+        std::vector<RECT> children;
+        for (HWND child = GetWindow(w, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child)) {
+                RECT r{};
+                GetWindowRect(child, &r);
+                MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+                children.push_back(r);
+            }
+        }
+        ASSERT_GT(children.size(), 5u);
+        auto shownAt = [&shot](int x, int y) { return shot.at(x, y); };
+        EXPECT_EQ(CountDifferences(expected, client.width, client.height, shownAt, children, first),
+                  0)
+            << "screen, first: " << first;
+    };
+    gui::Script script;
+    WaitForWindow(script, window)
+        .then([&] { compare("first size"); })
+        .then([&] {
+            SetClientSize(window.hwnd(), 1200, 900);
+            compare("second size");
+        })
+        .then([&] {
+            SetClientSize(window.hwnd(), 784, 601);
+            compare("first size again");
+            gui::Close(window.hwnd());
+        });
+    gui::runScripted(window, script, 60000);
 }
 
 TEST(MainWindowLook, RightInsetFollowsTheWidthAndSizingStopsAtTheMinimum) {

@@ -6,13 +6,9 @@
 #include "win32/WindowText.h"
 
 #include <string>
+#include <utility>
 
 namespace {
-
-// Every text of the box: "Arial" 14, weight 400, pitch-and-family 1.
-UniqueFont makeItemFont() {
-    return createFont({L"Arial", 14, 0, 400, 1});
-}
 
 void frame(HDC dc, const RECT& rect, COLORREF colour) {
     UniqueBrush brush(CreateSolidBrush(colour));
@@ -29,10 +25,20 @@ void drawText(HDC dc, const std::wstring& text, RECT rect, COLORREF colour) {
 } // namespace
 
 void FlatComboBox::SetBitmaps(int left, int button, int otherButton, int middle) {
-    left_ = left;
-    button_ = button;
-    otherButton_ = otherButton;
-    middle_ = middle;
+    const std::pair<Piece*, int> pieces[] = {
+        {&left_, left}, {&button_, button}, {&otherButton_, otherButton}, {&middle_, middle}};
+    for (const auto& [piece, id] : pieces) {
+        piece->id = id;
+        piece->bitmap = loadBitmapResource(id);
+    }
+}
+
+// Every text of the box: "Arial" 14, weight 400, pitch-and-family 1.
+HFONT FlatComboBox::itemFont() {
+    if (!itemFont_) {
+        itemFont_ = createFont({L"Arial", 14, 0, 400, 1});
+    }
+    return itemFont_.get();
 }
 
 void FlatComboBox::SetFocusColours(COLORREF fill, COLORREF text) {
@@ -45,35 +51,33 @@ void FlatComboBox::SetNormalColours(COLORREF fill, COLORREF text) {
     normalText_ = text;
 }
 
-void FlatComboBox::paint() {
-    PaintScope paintScope(hwnd());
-    const HDC dc = paintScope.dc();
+void FlatComboBox::paintContent(HDC dc, const RECT&, bool onScreen) {
     RECT client{};
     GetClientRect(hwnd(), &client);
 
-    UniqueBitmap leftBitmap = loadBitmapResource(left_);
-    UniqueBitmap buttonBitmap = loadBitmapResource(button_);
-    UniqueBitmap middleBitmap = loadBitmapResource(middle_);
-    const SIZE leftSize = bitmapSize(leftBitmap.get());
-    const SIZE buttonSize = bitmapSize(buttonBitmap.get());
-    const SIZE middleSize = bitmapSize(middleBitmap.get());
+    const HBITMAP leftBitmap = left_.bitmap.get();
+    const HBITMAP buttonBitmap = button_.bitmap.get();
+    const HBITMAP middleBitmap = middle_.bitmap.get();
+    const SIZE leftSize = bitmapSize(leftBitmap);
+    const SIZE buttonSize = bitmapSize(buttonBitmap);
+    const SIZE middleSize = bitmapSize(middleBitmap);
     const int wL = leftSize.cx;
     const int wB = buttonSize.cx;
 
     {
         UniqueMemoryDC memory(CreateCompatibleDC(dc));
-        if (leftBitmap) {
-            SelectGuard selected(memory.get(), leftBitmap.get());
+        if (leftBitmap != nullptr) {
+            SelectGuard selected(memory.get(), leftBitmap);
             BitBlt(dc, client.left, client.top, leftSize.cx, leftSize.cy, memory.get(), 0, 0,
                    SRCCOPY);
         }
-        if (buttonBitmap) {
-            SelectGuard selected(memory.get(), buttonBitmap.get());
+        if (buttonBitmap != nullptr) {
+            SelectGuard selected(memory.get(), buttonBitmap);
             BitBlt(dc, client.right - wB, client.top, buttonSize.cx, buttonSize.cy, memory.get(), 0,
                    0, SRCCOPY);
         }
-        if (middleBitmap) {
-            SelectGuard selected(memory.get(), middleBitmap.get());
+        if (middleBitmap != nullptr) {
+            SelectGuard selected(memory.get(), middleBitmap);
             StretchBlt(dc, client.left + wL, client.top, client.right - wL - wB, middleSize.cy,
                        memory.get(), 0, 0, middleSize.cx, middleSize.cy, SRCCOPY);
         }
@@ -86,16 +90,16 @@ void FlatComboBox::paint() {
               fillColour);
 
     const std::wstring text = windowText(hwnd());
-    UniqueFont font = makeItemFont();
     {
-        SelectGuard selected(dc, font.get());
+        SelectGuard selected(dc, itemFont());
         RECT textRect = client;
         textRect.left += textOffset_;
         textRect.top -= 2;
         drawText(dc, text, textRect, textColour);
     }
 
-    if (list_ != nullptr) {
+    // The open list is another window: only a paint of the screen draws it.
+    if (onScreen && list_ != nullptr) {
         paintList(wL);
     }
 }
@@ -110,8 +114,7 @@ void FlatComboBox::paintList(int leftWidth) {
     GetClientRect(list_, &listRect);
     fillSolid(dc, listRect, normalFill_);
     frame(dc, listRect, focusFill_);
-    UniqueFont font = makeItemFont();
-    SelectGuard selected(dc, font.get());
+    SelectGuard selected(dc, itemFont());
     const int count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
         const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -157,19 +160,16 @@ void FlatComboBox::drawItem(const DRAWITEMSTRUCT& item) {
                      reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<std::size_t>(length));
     }
-    UniqueFont font = makeItemFont();
-    SelectGuard selected(item.hDC, font.get());
+    SelectGuard selected(item.hDC, itemFont());
     rect.left = textOffset_;
     drawText(item.hDC, text, rect, textColour);
 }
 
 void FlatComboBox::swapButtonBitmaps() {
-    if (otherButton_ == 0) {
+    if (otherButton_.id == 0) {
         return;
     }
-    const int swapped = button_;
-    button_ = otherButton_;
-    otherButton_ = swapped;
+    std::swap(button_, otherButton_);
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -199,10 +199,10 @@ bool FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, L
 }
 
 LRESULT FlatComboBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto painted = handlePaintMessage(hwnd(), message, wParam)) {
+        return *painted;
+    }
     switch (message) {
-    case WM_PAINT:
-        paint();
-        return 0;
     case WM_CTLCOLORLISTBOX: {
         const auto asking = reinterpret_cast<HWND>(lParam);
         if (list_ == nullptr && asking != nullptr && asking != hwnd()) {

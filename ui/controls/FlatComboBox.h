@@ -4,12 +4,16 @@
 // list items in two colour pairs: the focus pair for the face while the box
 // has the keyboard focus and for the item under the cursor, the normal pair
 // otherwise. The box's behaviour (items, selection, notifications) is the
-// platform's.
+// platform's. The face paints through an off-screen canvas (BufferedPaint);
+// the bitmaps are loaded when they are set, the item font at the first
+// drawing, and both are kept for the box's lifetime.
 #include "ui/framework/SubclassedControl.h"
+#include "win32/BufferedPaint.h"
+#include "win32/Unique.h"
 
 #include <windows.h>
 
-class FlatComboBox : public SubclassedControl {
+class FlatComboBox : public SubclassedControl, private BufferedPaint {
 public:
     FlatComboBox() = default;
 
@@ -20,8 +24,8 @@ public:
     void SetFocusColours(COLORREF fill, COLORREF text);
     void SetNormalColours(COLORREF fill, COLORREF text);
 
-    int buttonBitmap() const noexcept { return button_; }
-    int otherButtonBitmap() const noexcept { return otherButton_; }
+    int buttonBitmap() const noexcept { return button_.id; }
+    int otherButtonBitmap() const noexcept { return otherButton_.id; }
     HWND listWindow() const noexcept { return list_; }
     int textOffset() const noexcept { return textOffset_; }
 
@@ -31,15 +35,22 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void paint();
+    void paintContent(HDC dc, const RECT& area, bool onScreen) override;
     void paintList(int leftWidth);
     void drawItem(const DRAWITEMSTRUCT& item);
     void swapButtonBitmaps();
+    HFONT itemFont();
 
-    int left_ = 0;
-    int button_ = 0;
-    int otherButton_ = 0;
-    int middle_ = 0;
+    // A bitmap resource and the bitmap loaded from it.
+    struct Piece {
+        int id = 0;
+        UniqueBitmap bitmap;
+    };
+    Piece left_;
+    Piece button_;
+    Piece otherButton_;
+    Piece middle_;
+    UniqueFont itemFont_;
     COLORREF focusFill_ = RGB(0, 0, 0);
     COLORREF focusText_ = RGB(255, 255, 255);
     COLORREF normalFill_ = RGB(255, 255, 255);

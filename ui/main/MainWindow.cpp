@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kWholeDigits = 9;
 constexpr int kDecimalPlaces = 3;
-constexpr COLORREF kFieldBackground = RGB(242, 246, 251);
 constexpr UINT kRecalculationPeriodMs = 1000;
 
 } // namespace
@@ -53,10 +52,10 @@ std::optional<LRESULT> MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM
         onTimer();
         return std::nullopt; // then the default processing
     case WM_PAINT:
-        PaintMainWindow();
-        return 0;
-    case WM_ERASEBKGND:
-        return TRUE; // the paint covers the whole client area
+        return PaintMainWindow(wParam);
+    case WM_PRINTCLIENT:
+    case WM_ERASEBKGND: // nothing is erased: the paint covers the whole client area
+        return handlePaintMessage(hwnd(), message, wParam);
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(applicationIcon());
     case WM_SIZE:
@@ -171,7 +170,7 @@ void MainWindow::InitialiseControls() {
     refrigerantSelector_.SetBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
                                     IDB_COMBO_MIDDLE);
     refrigerantSelector_.SetFocusColours(SELECTOR_BLUE, BUTTON_TEXT);
-    refrigerantSelector_.SetNormalColours(FIELD_BACKGROUND, RGB(0, 0, 0));
+    refrigerantSelector_.SetNormalColours(FIELD_BACKGROUND, FIELD_TEXT);
 
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
@@ -185,7 +184,7 @@ void MainWindow::InitialiseControls() {
     returnGasTempField_.SetValue(stored.returnGasTemp, true);
     ambientTempField_.SetValue(stored.ambientTemp, true);
     for (NumericEntryField* field : shownFields) {
-        field->SetBackgroundColour(kFieldBackground);
+        field->SetBackgroundColour(FIELD_BACKGROUND);
     }
     resultsList_.setUpScrollBars();
     LayoutControls();
@@ -210,7 +209,7 @@ void MainWindow::InitialiseControls() {
 
 void MainWindow::setUpResultsList() {
     HWND list = resultsList_.hwnd();
-    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(kFieldBackground));
+    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(RESULTS_ROW_BACK));
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
     RECT client{};
     GetClientRect(list, &client);

@@ -13,7 +13,7 @@
 //   MainWindowCommands.cpp  control notifications, the buttons, the system menu
 //   MainWindowRecalculate.cpp  the selection run and the result list
 //   MainWindowLayout.cpp    control placement, size and move tracking
-//   MainWindowPaint.cpp     painting and the icon
+//   MainWindowPaint.cpp     painting (buffered, see BufferedPaint) and the icon
 #include "database/RefrigerantDatabase.h"
 #include "selection/SelectionInputs.h"
 #include "selection/SelectionResult.h"
@@ -25,15 +25,17 @@
 #include "ui/framework/Dialog.h"
 #include "ui/framework/SubclassedControl.h"
 #include "ui/main/AppIdentity.h"
+#include "ui/main/MainWindowPainter.h"
 #include "ui/main/ResultsList.h"
 #include "ui/main/StyledButton.h"
 #include "units/UnitSettings.h"
+#include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
 #include <memory>
 #include <string>
 
-class MainWindow : public Dialog {
+class MainWindow : public Dialog, private BufferedPaint {
 public:
     // `identity` comes from the program's version resource (the data file may
     // replace its database version); `applicationName` captions the
@@ -94,7 +96,9 @@ private:
     static FrameInsets frameInsets();
 
     // Painting (MainWindowPaint.cpp).
-    void PaintMainWindow();
+    LRESULT PaintMainWindow(WPARAM wParam);
+    void paintContent(HDC dc, const RECT& area, bool onScreen) override;
+    void paintMinimised();
     HICON applicationIcon() const noexcept { return icon_; }
 
     void redrawNow(HWND window) const;
@@ -109,12 +113,12 @@ private:
     int currentRefrigerant = 0;
     bool recalcPending = false;
     bool isInitialised = false;
-    int rightInset = 0;
-    double pictureScale = 0.0;
+    PageGeometry page_; // from the last layout; read by every paint
     int recalculationCount_ = 0;
 
     UniqueFont CaptionFont;
     UniqueFont ListFont;
+    PagePaintResources pageResources_;
     HICON icon_ = nullptr; // shared resource icon, not destroyed
     UniqueIcon smallIcon_;
 

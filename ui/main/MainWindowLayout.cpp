@@ -24,9 +24,10 @@ FrameInsets MainWindow::frameInsets() {
 void MainWindow::LayoutControls() {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    const MainLayout layout =
-        computeMainLayout(client.right - client.left, client.bottom - client.top);
-    rightInset = layout.rightInset;
+    const MainLayout layout = computeMainLayout(client.right - client.left,
+                                                client.bottom - client.top,
+                                                pageResources_.pictureSize());
+    page_ = layout.page;
     for (const ControlRect& rect : layout.controls) {
         HWND control = item(rect.controlId);
         if (control == nullptr) {

@@ -5,31 +5,33 @@
 #include "ui/main/rules/PicturePlacement.h"
 #include "ui/main/rules/ScriptedText.h"
 #include "units/Units.h"
-#include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
-#include "win32/OffscreenCanvas.h"
 #include "win32/Text1252.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
-// Every font of the page: width 0, weight 400, pitch-and-family 1.
+// Every font of the page: face "Arial", weight 400, pitch-and-family 1.
 constexpr int kFontWeight = 400;
 constexpr int kFontPitch = 1;
+// The base font of the scripted flow line.
+constexpr int kScriptedTextHeight = 16;
 
-UniqueFont pageFont(int height) {
-    return MakeFont(0, height, L"Arial", kFontWeight, kFontPitch);
+RECT toRect(const PageRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-void drawPanelFrame(HDC dc, RECT frame) {
-    drawTwoToneFrame(dc, frame, PANEL_FRAME_LIGHT, PANEL_FRAME_DARK);
-    frame.left -= 1;
-    frame.top += 1;
-    frame.right += 1;
-    frame.bottom += 1;
-    drawTwoToneFrame(dc, frame, PANEL_INNER_LIGHT, PANEL_INNER_DARK);
+void fill(HDC dc, PagePaintResources& resources, const PageRect& rect, COLORREF colour) {
+    const RECT area = toRect(rect);
+    FillRect(dc, &area, resources.brush(colour));
+}
+
+void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& frame) {
+    drawTwoToneFrame(dc, toRect(frame.outer), resources.brush(PANEL_FRAME_LIGHT),
+                     resources.brush(PANEL_FRAME_DARK));
+    drawTwoToneFrame(dc, toRect(frame.inner), resources.brush(PANEL_INNER_LIGHT),
+                     resources.brush(PANEL_INNER_DARK));
 }
 
 TextExtent measure(HDC dc, const std::wstring& text) {
@@ -38,16 +40,123 @@ TextExtent measure(HDC dc, const std::wstring& text) {
     return {size.cx, size.cy};
 }
 
+// The bitmap's size in the logical units of `dc`, taken through a memory DC
+// with the same mapping mode, which `draw` receives with the bitmap selected.
+// False when the bitmap or the memory DC is missing.
+template <typename Draw> bool drawFromBitmap(HDC dc, HBITMAP bitmap, Draw draw) {
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return false;
+    }
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    if (!memory) {
+        return false;
+    }
+    SetMapMode(memory.get(), GetMapMode(dc));
+    SelectGuard selected(memory.get(), bitmap);
+    POINT size{info.bmWidth, info.bmHeight};
+    DPtoLP(memory.get(), &size, 1);
+    draw(memory.get(), PictureSize{size.x, size.y});
+    return true;
+}
+
+// The one stretched copy of a page bitmap: the whole bitmap onto `drawn`
+// pixels at (x, y), SRCCOPY, in the target's stretch mode (left at its
+// default).
+void stretchWhole(HDC dc, int x, int y, PictureSize drawn, HDC source, PictureSize size) {
+    StretchBlt(dc, x, y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
+               SRCCOPY);
+}
+
+void drawPicture(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
+    const PagePicture& placement = look.page.picture;
+    if (const HBITMAP scaled = resources.scaledPicture(dc, placement)) {
+        UniqueMemoryDC memory(CreateCompatibleDC(dc));
+        if (memory) {
+            SelectGuard selected(memory.get(), scaled);
+            BitBlt(dc, placement.left, placement.top, placement.size.width, placement.size.height,
+                   memory.get(), 0, 0, SRCCOPY);
+            return;
+        }
+    }
+    DrawBitmapAt(dc, resources.picture(), placement.left, placement.top, true, look);
+}
+
 } // namespace
 
 UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily) {
     return createFont({face, height, width, weight, pitchAndFamily});
 }
 
-int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
+HFONT PagePaintResources::labelFont(int height, int width) {
+    const std::pair<int, int> key{height, width};
+    for (const auto& kept : fonts_) {
+        if (kept.first == key) {
+            return kept.second.get();
+        }
+    }
+    UniqueFont font = MakeFont(width, height, L"Arial", kFontWeight, kFontPitch);
+    const HFONT made = font.get();
+    if (made != nullptr) {
+        fonts_.emplace_back(key, std::move(font));
+    }
+    return made;
+}
+
+HBITMAP PagePaintResources::logo() {
+    if (!logoLoaded_) {
+        logo_ = loadBitmapResource(IDB_LOGO);
+        logoLoaded_ = true;
+    }
+    return logo_.get();
+}
+
+HBITMAP PagePaintResources::picture() {
+    if (!pictureLoaded_) {
+        picture_ = loadBitmapResource(IDB_PICTURE);
+        pictureLoaded_ = true;
+    }
+    return picture_.get();
+}
+
+PictureSize PagePaintResources::pictureSize() {
+    const SIZE size = bitmapSize(picture());
+    return {size.cx, size.cy};
+}
+
+HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) {
+    if (keeping_ == Keeping::OnePaint || placement.size.width <= 0 ||
+        placement.size.height <= 0) {
+        return nullptr;
+    }
+    if (scaled_ && scaledSize_.width == placement.size.width &&
+        scaledSize_.height == placement.size.height) {
+        return scaled_.get();
+    }
+    scaled_.reset();
+    UniqueBitmap made(CreateCompatibleBitmap(dc, placement.size.width, placement.size.height));
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    if (!made || !memory) {
+        return nullptr;
+    }
+    bool drawn = false;
+    {
+        SelectGuard selected(memory.get(), made.get());
+        drawn = drawFromBitmap(memory.get(), picture(), [&](HDC source, PictureSize size) {
+            stretchWhole(memory.get(), 0, 0, placement.size, source, size);
+        });
+    }
+    if (!drawn) {
+        return nullptr;
+    }
+    scaled_ = std::move(made);
+    scaledSize_ = placement.size;
+    return scaled_.get();
+}
+
+int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height) {
     const std::wstring wide = widen1252(text);
-    UniqueFont font = pageFont(height);
-    SelectGuard selected(dc, font.get());
+    SelectGuard selected(dc, resources.labelFont(height));
     const int oldMode = SetBkMode(dc, OPAQUE);
     const TextExtent extent = measure(dc, wide);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
@@ -55,56 +164,44 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     return extent.width;
 }
 
-void DrawLetterMarker(HDC dc, int x, int y, int diameter, int index) {
+void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
+                      int index) {
     const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
-    UniqueBrush brush(CreateSolidBrush(MARKER_FILL));
-    const HGDIOBJ oldBrush = SelectObject(dc, brush.get());
+    SelectGuard selected(dc, resources.brush(MARKER_FILL));
     SetBkColor(dc, MARKER_FILL);
     Ellipse(dc, geometry.left, geometry.top, geometry.left + geometry.side,
             geometry.top + geometry.side);
     const char letter[2] = {static_cast<char>('A' + index), '\0'};
-    DrawLabel(dc, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
-    SelectObject(dc, oldBrush);
+    DrawLabel(dc, resources, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
 }
 
 double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
-    BITMAP info{};
-    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
-        return scaled ? 0.0 : 1.0;
-    }
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (!memory) {
-        return scaled ? 0.0 : 1.0;
-    }
-    SetMapMode(memory.get(), GetMapMode(dc));
-    SelectGuard selected(memory.get(), bitmap);
-    POINT size{info.bmWidth, info.bmHeight};
-    DPtoLP(memory.get(), &size, 1);
-    if (!scaled) {
-        StretchBlt(dc, x, y, size.x, size.y, memory.get(), 0, 0, size.x, size.y, SRCCOPY);
-        return 1.0;
-    }
-    const double scale =
-        pictureScale(size.x, size.y, look.clientWidth, look.clientHeight, look.rightInset, y);
-    const PictureSize drawn = scaledPictureSize(size.x, size.y, scale);
-    StretchBlt(dc, x, y, drawn.width, drawn.height, memory.get(), 0, 0, size.x, size.y, SRCCOPY);
-    return scale;
+    double factor = scaled ? 0.0 : 1.0;
+    drawFromBitmap(dc, bitmap, [&](HDC source, PictureSize size) {
+        if (!scaled) {
+            stretchWhole(dc, x, y, size, source, size);
+            return;
+        }
+        const PageGeometry& page = look.page;
+        factor = pictureScale(size.width, size.height, page.clientWidth, page.clientHeight,
+                              page.rightInset, y);
+        stretchWhole(dc, x, y, scaledPictureSize(size.width, size.height, factor), source, size);
+    });
+    return factor;
 }
 
-void DrawScriptedText(HDC dc, const std::string& text, const RECT& rect, int alignment) {
-    UniqueFont baseFont = pageFont(16);
+void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& text,
+                      const RECT& rect, int alignment) {
+    const HFONT baseFont = resources.labelFont(kScriptedTextHeight);
     LOGFONTW logical{};
-    GetObjectW(baseFont.get(), sizeof logical, &logical);
+    GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;
     const int h = logical.lfHeight;
     const ScriptFontSize scriptSize = scriptFontFor(w, h);
-    LOGFONTW scriptLogical = logical;
-    scriptLogical.lfWidth = scriptSize.width;
-    scriptLogical.lfHeight = scriptSize.height;
-    UniqueFont scriptFont(CreateFontIndirectW(&scriptLogical));
+    const HFONT scriptFont = resources.labelFont(scriptSize.height, scriptSize.width);
 
     SavedDCState saved(dc);
-    SelectObject(dc, baseFont.get());
+    SelectObject(dc, baseFont);
     SetTextAlign(dc, TA_BOTTOM | TA_LEFT);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
@@ -116,113 +213,83 @@ void DrawScriptedText(HDC dc, const std::string& text, const RECT& rect, int ali
     extents.reserve(runs.size());
     for (const ScriptedRun& run : runs) {
         wideRuns.push_back(widen1252(run.text));
-        SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont.get() : scriptFont.get());
+        SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont : scriptFont);
         extents.push_back(measure(dc, wideRuns.back()));
     }
     const ScriptRect box{rect.left, rect.top, rect.right, rect.bottom};
     const ScriptedLayout layout =
         layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont.get() : scriptFont.get());
+        SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont : scriptFont);
         ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &rect,
                     wideRuns[i].c_str(), static_cast<UINT>(wideRuns[i].size()), nullptr);
     }
-    // `saved` restores the DC (and so deselects the fonts) before they are deleted.
+    // `saved` restores the DC, and with it the font that was selected before.
 }
 
-void PaintInfoPanel(HDC dc, const MainWindowLook& look, double pictureScale) {
-    const int W = look.clientWidth;
-    const int R = look.rightInset;
-    const int P = W - 330 - R;
+void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
+    const PageGeometry& page = look.page;
 
     SetBkColor(dc, HEADER_YELLOW);
-    const int w = DrawLabel(dc, look.productName.c_str(), 4, 17, 32);
-    const int versionWidth = DrawLabel(dc, "Version", w + 20, 20, 14);
-    const int databaseWidth = DrawLabel(dc, "Database", w + 20, 34, 14);
-    // The values start 50 pixels after the labels, or further right where a
-    // label leaves less than 6 pixels before them ("Database" in Arial 14 is
-    // about 52 pixels wide): the opaque value must not cover its last letter.
-    const int widest = versionWidth > databaseWidth ? versionWidth : databaseWidth;
-    const int valueX = widest + 6 > 50 ? w + 20 + widest + 6 : w + 70;
-    DrawLabel(dc, look.programVersion.c_str(), valueX, 20, 14);
-    DrawLabel(dc, look.databaseVersion.c_str(), valueX, 34, 14);
+    const int nameWidth = DrawLabel(dc, resources, look.productName.c_str(), page.productName.x,
+                                    page.productName.y, PRODUCT_NAME_HEIGHT);
+    const int labelX = headerLabelColumn(nameWidth);
+    const int versionWidth =
+        DrawLabel(dc, resources, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
+    const int databaseWidth =
+        DrawLabel(dc, resources, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
+    const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth);
+    DrawLabel(dc, resources, look.programVersion.c_str(), valueX, page.versionRow,
+              HEADER_TEXT_HEIGHT);
+    DrawLabel(dc, resources, look.databaseVersion.c_str(), valueX, page.databaseRow,
+              HEADER_TEXT_HEIGHT);
 
     SetBkColor(dc, PAGE_WHITE);
-    DrawLabel(dc, "Input Data", P, 74, 20);
-    DrawLabel(dc, "Capillary Tube Recommendation", P, 255, 20);
+    DrawLabel(dc, resources, "Input Data", page.inputTitle.x, page.inputTitle.y,
+              PANEL_TITLE_HEIGHT);
+    DrawLabel(dc, resources, "Capillary Tube Recommendation", page.recommendationTitle.x,
+              page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
 
-    const RECT flowRect{P + 6, 272, W - 30 - R, 293};
-    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), flowRect, 0);
+    DrawScriptedText(dc, resources, flowLineText(look.units, look.flowRate),
+                     toRect(page.flowLine), 0);
 
-    DrawLabel(dc, "Optimal selection is highlighted in yellow.", P + 6, 505, 14);
+    DrawLabel(dc, resources, "Optimal selection is highlighted in yellow.", page.hint.x,
+              page.hint.y, HINT_HEIGHT);
 
-    static const char* const captions[5] = {"Refrigerant", "Heat load of the system",
-                                            "Evaporating temperature", "Condensing temperature",
-                                            "Return gas temperature"};
-    static const int unitKinds[5] = {UNIT_NONE, UNIT_ENERGY, UNIT_TEMPERATURE, UNIT_TEMPERATURE,
-                                     UNIT_TEMPERATURE};
-    for (int i = 0; i < 5; ++i) {
-        const int y = 100 + 25 * i;
-        DrawLabel(dc, captions[i], W - 290 - R, y, 16);
-        DrawLabel(dc, UnitLabel(look.units, unitKinds[i]), W - 50 - R, y, 16);
+    static const char* const captions[CAPTION_ROWS] = {
+        "Refrigerant", "Heat load of the system", "Evaporating temperature",
+        "Condensing temperature", "Return gas temperature"};
+    static const int unitKinds[CAPTION_ROWS] = {UNIT_NONE, UNIT_ENERGY, UNIT_TEMPERATURE,
+                                                UNIT_TEMPERATURE, UNIT_TEMPERATURE};
+    for (std::size_t i = 0; i < CAPTION_ROWS; ++i) {
+        const int y = page.captionRows[i];
+        DrawLabel(dc, resources, captions[i], page.captionColumn, y, CAPTION_HEIGHT);
+        DrawLabel(dc, resources, UnitLabel(look.units, unitKinds[i]), page.unitColumn, y,
+                  CAPTION_HEIGHT);
     }
 
     SetTextColor(dc, MARKER_LETTER);
-    for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = captionMarkerPosition(i, W, R);
-        DrawLetterMarker(dc, at.x, at.y, MARKER_DIAMETER, i);
+    for (std::size_t i = 0; i < page.captionMarkers.size(); ++i) {
+        DrawLetterMarker(dc, resources, page.captionMarkers[i].x, page.captionMarkers[i].y,
+                         MARKER_DIAMETER, static_cast<int>(i));
     }
-    for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], pictureScale);
-        DrawLetterMarker(dc, at.x, at.y, MARKER_DIAMETER, i);
+    for (std::size_t i = 0; i < page.pictureMarkers.size(); ++i) {
+        DrawLetterMarker(dc, resources, page.pictureMarkers[i].x, page.pictureMarkers[i].y,
+                         MARKER_DIAMETER, static_cast<int>(i));
     }
 }
 
-double paintMainWindowContent(HDC dc, const MainWindowLook& look) {
-    const int W = look.clientWidth;
-    const int H = look.clientHeight;
-    const int R = look.rightInset;
-    const int P = W - 330 - R;
+void paintMainWindowContent(HDC dc, const MainWindowLook& look, PagePaintResources& resources) {
+    const PageGeometry& page = look.page;
+    fill(dc, resources, page.page, PAGE_WHITE);
+    fill(dc, resources, page.headerBand, HEADER_YELLOW);
+    drawPanelFrame(dc, resources, page.inputPanel);
+    drawPanelFrame(dc, resources, page.recommendationPanel);
 
-    fillSolid(dc, RECT{0, 0, W, H}, PAGE_WHITE);
-    fillSolid(dc, RECT{0, 16, W - 8, 67}, HEADER_YELLOW);
-    drawPanelFrame(dc, RECT{P, 94, W - 10 - R, 225});
-    drawPanelFrame(dc, RECT{P, 275, W - 10 - R, 502});
-
-    {
-        UniqueBitmap logo = loadBitmapResource(IDB_LOGO);
-        DrawBitmapAt(dc, logo.get(), W - 8 - 99, 3, false, look);
-    }
-    double pictureScale = 0;
-    {
-        UniqueBitmap picture = loadBitmapResource(IDB_PICTURE);
-        pictureScale = DrawBitmapAt(dc, picture.get(), PICTURE_LEFT, PICTURE_TOP, true, look);
-    }
+    DrawBitmapAt(dc, resources.logo(), page.logo.x, page.logo.y, false, look);
+    drawPicture(dc, resources, look);
 
     SetBkColor(dc, PAGE_WHITE);
     SetTextColor(dc, PAGE_TEXT);
-    PaintInfoPanel(dc, look, pictureScale);
-    return pictureScale;
-}
-
-double PaintMainWindow(HWND window, const MainWindowLook& look) {
-    if (IsIconic(window)) {
-        PaintScope paint(window);
-        RECT client{};
-        GetClientRect(window, &client);
-        SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()), 0);
-        const int cx = GetSystemMetrics(SM_CXICON);
-        const int cy = GetSystemMetrics(SM_CYICON);
-        if (look.icon != nullptr) {
-            DrawIcon(paint.dc(), (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2,
-                     look.icon);
-        }
-        return 0.0;
-    }
-    PaintScope paint(window);
-    OffscreenCanvas canvas(paint.dc(), RECT{0, 0, look.clientWidth, look.clientHeight});
-    const double pictureScale = paintMainWindowContent(canvas.dc(), look);
-    DefWindowProcW(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-    canvas.release();
-    return pictureScale;
+    PaintInfoPanel(dc, resources, look);
 }

@@ -4,7 +4,6 @@
 #include "ui/main/MainWindowPainter.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
-#include "win32/OffscreenCanvas.h"
 #include "win32/Unique.h"
 
 #include <commctrl.h>
@@ -84,57 +83,59 @@ LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {
     }
 }
 
-void ResultsList::paint() {
-    PaintScope paintScope(hwnd());
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    // The copy must never cover the header.
-    if (header_.hwnd() != nullptr) {
-        RECT headerRect{};
-        GetWindowRect(header_.hwnd(), &headerRect);
-        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&headerRect), 2);
-        ExcludeClipRect(paintScope.dc(), headerRect.left, headerRect.top, headerRect.right,
-                        headerRect.bottom);
+// The copy must never cover the header.
+void ResultsList::excludeFromPaint(HDC target) {
+    if (header_.hwnd() == nullptr) {
+        return;
     }
-    OffscreenCanvas canvas(paintScope.dc(), client);
+    RECT headerRect{};
+    GetWindowRect(header_.hwnd(), &headerRect);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&headerRect), 2);
+    ExcludeClipRect(target, headerRect.left, headerRect.top, headerRect.right, headerRect.bottom);
+}
+
+void ResultsList::paintContent(HDC dc, const RECT&, bool) {
     RECT clip{};
-    GetClipBox(canvas.dc(), &clip);
-    fillSolid(canvas.dc(), clip, RESULTS_ROW_BACK);
+    GetClipBox(dc, &clip);
+    fillSolid(dc, clip, RESULTS_ROW_BACK);
     ListView_SetTextBkColor(hwnd(), RESULTS_ROW_BACK);
     ListView_SetTextColor(hwnd(), RESULTS_ROW_TEXT);
-    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-    canvas.release();
+    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
 LRESULT ResultsList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT:
-        paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 0;
-    default:
-        return defaultHandling(message, wParam, lParam);
+    if (const auto painted = handlePaintMessage(hwnd(), message, wParam)) {
+        return *painted;
     }
+    return defaultHandling(message, wParam, lParam);
 }
 
-void ResultsList::Header::paint() {
-    PaintScope paintScope(hwnd());
+void ResultsList::Header::makeResources() {
+    if (resourcesMade_) {
+        return;
+    }
+    tile_ = loadBitmapResource(IDB_HEADER_TILE);
+    leftEdge_ = loadBitmapResource(IDB_HEADER_LEFT);
+    rightEdge_ = loadBitmapResource(IDB_HEADER_RIGHT);
+    captionFont_ = MakeFont(0, 14, L"Arial", 0, 0);
+    resourcesMade_ = true;
+}
+
+void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
+    makeResources();
     RECT client{};
     GetClientRect(hwnd(), &client);
-    OffscreenCanvas canvas(paintScope.dc(), client);
-    const HDC dc = canvas.dc();
     fillSolid(dc, client, RESULTS_ROW_BACK);
-    UniqueBitmap tile = loadBitmapResource(IDB_HEADER_TILE);
-    UniqueBitmap leftEdge = loadBitmapResource(IDB_HEADER_LEFT);
-    UniqueBitmap rightEdge = loadBitmapResource(IDB_HEADER_RIGHT);
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (tile) {
-        SelectGuard selected(memory.get(), tile.get());
+    if (tile_) {
+        SelectGuard selected(memory.get(), tile_.get());
         StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0, 1,
                    kHeaderPieceHeight, SRCCOPY);
     }
 
+    SelectGuard selectedFont(dc, captionFont_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RESULTS_CAPTION_TEXT);
     const int count = Header_GetItemCount(hwnd());
     for (int index = 0; index < count; ++index) {
         wchar_t caption[256] = {};
@@ -149,33 +150,23 @@ void ResultsList::Header::paint() {
                      reinterpret_cast<LPARAM>(&rect));
 
         if (item.iOrder == 0) {
-            copyBitmap(dc, memory.get(), leftEdge.get(), rect.left, rect.top, 2,
+            copyBitmap(dc, memory.get(), leftEdge_.get(), rect.left, rect.top, 2,
                        kHeaderPieceHeight);
         } else {
-            copyBitmap(dc, memory.get(), tile.get(), rect.left + 1, rect.top, 1,
+            copyBitmap(dc, memory.get(), tile_.get(), rect.left + 1, rect.top, 1,
                        kHeaderPieceHeight);
         }
-        copyBitmap(dc, memory.get(), rightEdge.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
+        copyBitmap(dc, memory.get(), rightEdge_.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
 
-        UniqueFont font = MakeFont(0, 14, L"Arial", 0, 0);
-        SelectGuard selectedFont(dc, font.get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(255, 255, 255));
         RECT textRect = rect;
         InflateRect(&textRect, -2, -2);
         DrawTextW(dc, caption, -1, &textRect, kCaptionFormat);
     }
-    canvas.release();
 }
 
 LRESULT ResultsList::Header::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT:
-        paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 0;
-    default:
-        return defaultHandling(message, wParam, lParam);
+    if (const auto painted = handlePaintMessage(hwnd(), message, wParam)) {
+        return *painted;
     }
+    return defaultHandling(message, wParam, lParam);
 }

@@ -3,21 +3,20 @@
 // selected row is drawn black on yellow (the selection itself is left as it
 // was after every paint), which paints through an off-screen canvas without
 // erasing, and whose column header is drawn from bitmaps with white, centred
-// captions.
+// captions. Colours: the palette's RESULTS_*.
 #include "ui/framework/SubclassedControl.h"
+#include "ui/main/rules/Palette.h"
+#include "win32/BufferedPaint.h"
+#include "win32/Unique.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-constexpr COLORREF RESULTS_SELECTED_TEXT = RGB(0, 0, 0);
-constexpr COLORREF RESULTS_SELECTED_BACK = RGB(252, 217, 0);
-constexpr COLORREF RESULTS_ROW_BACK = RGB(242, 246, 251);
-constexpr COLORREF RESULTS_ROW_TEXT = RGB(0, 0, 0);
-
-class ResultsList : public SubclassedControl {
+class ResultsList : public SubclassedControl, private BufferedPaint {
 public:
-    ResultsList() = default;
+    // An erase request is answered 0: the paint covers the rows.
+    ResultsList() : BufferedPaint(0) {}
 
     // Flat scroll bars with both arrows of both bars disabled.
     void setUpScrollBars();
@@ -31,17 +30,29 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // The list's column header, taken over when the list is attached.
-    class Header : public SubclassedControl {
+    // The list's column header, taken over when the list is attached. Its
+    // bitmaps and caption font are made at its first paint and kept.
+    class Header : public SubclassedControl, private BufferedPaint {
+    public:
+        Header() : BufferedPaint(0) {}
+
     protected:
         LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     private:
-        void paint();
+        void paintContent(HDC dc, const RECT& area, bool onScreen) override;
+        void makeResources();
+
+        bool resourcesMade_ = false;
+        UniqueBitmap tile_;
+        UniqueBitmap leftEdge_;
+        UniqueBitmap rightEdge_;
+        UniqueFont captionFont_;
     };
 
     LRESULT onCustomDraw(const NMLVCUSTOMDRAW& draw);
-    void paint();
+    void paintContent(HDC dc, const RECT& area, bool onScreen) override;
+    void excludeFromPaint(HDC target) override;
 
     bool lastItemWasSelected_ = false;
     Header header_;
