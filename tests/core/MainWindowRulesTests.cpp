@@ -191,7 +191,7 @@ TEST(SettingsGroups, InputsAndPlacementGoThroughTheStore) {
 }
 
 TEST(WindowPlacement, MinimumTrackSize) {
-    TrackRect rect = holdMinimumTrackSize({100, 50, 600, 400});
+    PixelRect rect = holdMinimumTrackSize({100, 50, 600, 400});
     EXPECT_EQ(rect.left, 100);
     EXPECT_EQ(rect.top, 50);
     EXPECT_EQ(rect.right, 785);

@@ -30,15 +30,15 @@ TEST(PicturePlacement, MarkerPositions) {
     EXPECT_EQ(PICTURE_POINTS[3].x, 1020);
     EXPECT_EQ(PICTURE_POINTS[3].y, 1700);
 
-    const MarkerPoint d = pictureMarkerPosition(PICTURE_POINTS[3], 0.25);
+    const PixelPoint d = pictureMarkerPosition(PICTURE_POINTS[3], 0.25);
     EXPECT_EQ(d.x, 270);
     EXPECT_EQ(d.y, 495);
     // Truncated, not rounded.
-    const MarkerPoint b = pictureMarkerPosition({1100, 88}, 0.2999);
+    const PixelPoint b = pictureMarkerPosition({1100, 88}, 0.2999);
     EXPECT_EQ(b.x, 344);
     EXPECT_EQ(b.y, 96);
 
-    const MarkerPoint captionA = captionMarkerPosition(0, 784, 52);
+    const PixelPoint captionA = captionMarkerPosition(0, 784, 52);
     EXPECT_EQ(captionA.x, 784 - 310 - 52);
     EXPECT_EQ(captionA.y, 135);
     EXPECT_EQ(captionMarkerPosition(3, 784, 52).y, 210);

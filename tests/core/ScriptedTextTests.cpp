@@ -72,7 +72,7 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
     const std::vector<ScriptedRun> runs = splitScriptedText("N_2 x^3");
     ASSERT_EQ(runs.size(), 4u);
     const std::vector<TextExtent> extents = {{12, 18}, {6, 11}, {10, 18}, {6, 11}};
-    const ScriptRect rect{100, 272, 500, 293};
+    const PixelRect rect{100, 272, 500, 293};
     const ScriptedLayout layout = layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 0);
     EXPECT_EQ(layout.blockWidth, 12 + 6 + 10 + 6);
     EXPECT_EQ(layout.blockHeight, 18 + 2 * (16 / 6));
@@ -101,7 +101,7 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
 TEST(ScriptedTextLayout, AlignmentAndNoPlainRun) {
     const std::vector<ScriptedRun> runs = splitScriptedText("ab");
     const std::vector<TextExtent> extents = {{40, 18}};
-    const ScriptRect rect{10, 0, 110, 30};
+    const PixelRect rect{10, 0, 110, 30};
     EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 1).start.x, 10 + 50 - 20);
     EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 2).start.x, 110 - 40);
     EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 7).start.x, 10);

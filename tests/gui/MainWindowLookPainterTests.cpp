@@ -159,13 +159,13 @@ void CheckPageAt(int width, int height, const char* name) {
 
     // Caption markers A to D, and the markers on the scaled picture.
     for (int i = 0; i < 4; ++i) {
-        const MarkerPoint at = captionMarkerPosition(i, W, R);
+        const PixelPoint at = captionMarkerPosition(i, W, R);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
     const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
     EXPECT_DOUBLE_EQ(window.pictureScale(), scale);
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const MarkerPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
+        const PixelPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
         EXPECT_EQ(Describe(shot.at(at.x + 6, at.y + 5)), Describe(MARKER_FILL)) << "picture " << i;
     }
@@ -219,7 +219,7 @@ TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     const int P = 900 - 330 - 60;
     EXPECT_EQ(Describe(shot.at(P, 150)), Describe(PANEL_FRAME_LIGHT));
     EXPECT_EQ(Describe(shot.at(900 - 11 - 60, 150)), Describe(PANEL_FRAME_DARK));
-    const MarkerPoint a = captionMarkerPosition(0, 900, 60);
+    const PixelPoint a = captionMarkerPosition(0, 900, 60);
     EXPECT_EQ(Describe(shot.at(a.x - 6, a.y)), Describe(MARKER_FILL));
     // The picture is limited to W - R - 350 in width here.
     EXPECT_DOUBLE_EQ(window.pictureScale(), pictureScale(1401, 1926, 900, 650, 60, 70));

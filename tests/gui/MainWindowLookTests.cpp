@@ -104,11 +104,11 @@ void CheckPage(HWND window) {
     const PageGeometry page = computeMainLayout(W, H, kPicture).page;
     EXPECT_DOUBLE_EQ(page.picture.scale, pictureScale(1401, 1926, W, H, R, PICTURE_TOP));
     for (std::size_t i = 0; i < page.captionMarkers.size(); ++i) {
-        const MarkerPoint at = page.captionMarkers[i];
+        const PixelPoint at = page.captionMarkers[i];
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
     for (std::size_t i = 0; i < page.pictureMarkers.size(); ++i) {
-        const MarkerPoint at = page.pictureMarkers[i];
+        const PixelPoint at = page.pictureMarkers[i];
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
     }
     // The flow line has text; the hint under the list too.

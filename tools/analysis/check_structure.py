@@ -9,7 +9,8 @@ the including folder may use, and the platform-free folders must include no
 Windows header. The layers, lowest first:
 
   core          database/ units/ selection/ settings/
-  platform-free print/ (the report), ui/*/rules/ (decisions of the windows)
+  platform-free print/ (the report), ui/*/rules/ (decisions of the windows),
+                ui/look/ (the colours)
   win32/        Win32 support: handle owners, GDI guards, text, small helpers
   ui/framework/ dialog and control bases
   ui/controls/  the program's own controls (no main window, dialog or engine)
@@ -28,12 +29,14 @@ import sys
 
 CORE = ("database/", "units/", "selection/", "settings/")
 RESOURCES = ("resources/",)
+LOOK = ("ui/look/",)  # the program's colours: a header of constants
 
 # (folder, the folders its files may include), the most specific folder first.
 LAYERS = [
     ("ui/controls/rules/", CORE + ("ui/controls/rules/",)),
     ("ui/dialogs/rules/", CORE + ("ui/dialogs/rules/",)),
-    ("ui/main/rules/", CORE + RESOURCES + ("ui/main/rules/",)),
+    ("ui/main/rules/", CORE + RESOURCES + LOOK + ("ui/main/rules/",)),
+    ("ui/look/", ()),
     ("database/", ("database/",)),
     ("units/", ("units/",)),
     ("selection/", ("selection/", "database/", "units/")),
@@ -43,17 +46,18 @@ LAYERS = [
     ("win32/", ("win32/",)),
     ("ui/framework/", ("win32/", "ui/framework/")),
     ("ui/controls/", ("win32/", "ui/framework/", "ui/controls/", "units/") + RESOURCES),
-    ("ui/dialogs/", CORE + RESOURCES + ("win32/", "ui/framework/", "ui/controls/",
-                                        "ui/dialogs/")),
-    ("ui/main/", CORE + RESOURCES + ("win32/", "ui/framework/", "ui/controls/", "ui/dialogs/",
-                                     "ui/main/", "print/")),
+    ("ui/dialogs/", CORE + RESOURCES + LOOK + ("win32/", "ui/framework/", "ui/controls/",
+                                               "ui/dialogs/")),
+    ("ui/main/", CORE + RESOURCES + LOOK + ("win32/", "ui/framework/", "ui/controls/",
+                                            "ui/dialogs/", "ui/main/", "print/")),
     ("app/", CORE + RESOURCES + ("win32/", "ui/", "app/")),
     ("tools/", CORE + ("tools/",)),
 ]
 
 # Folders whose code builds without Windows: no Windows header at all.
 PLATFORM_FREE = CORE + ("print/ReportContent", "print/ReportPrinter", "print/ReportDevice",
-                        "ui/controls/rules/", "ui/dialogs/rules/", "ui/main/rules/", "tools/")
+                        "ui/controls/rules/", "ui/dialogs/rules/", "ui/main/rules/", "ui/look/",
+                        "tools/")
 WINDOWS_HEADERS = re.compile(r"#\s*include\s*<(windows|windowsx|commctrl|commdlg|shellapi|"
                              r"winuser|wingdi|winreg)\.h>", re.IGNORECASE)
 OWN_INCLUDE = re.compile(r'#\s*include\s*"([^"]+)"')

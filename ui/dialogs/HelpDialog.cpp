@@ -1,6 +1,7 @@
 #include "ui/dialogs/HelpDialog.h"
 
 #include "resources/ResourceIds.h"
+#include "ui/look/Palette.h"
 #include "ui/controls/rules/HyperlinkText.h"
 #include "ui/dialogs/Disclaimer.h"
 #include "ui/dialogs/rules/HelpText.h"
@@ -16,7 +17,7 @@ bool CHelpDlg::onInitDialog() {
     bindControl(text_, IDC_HELP_TEXT);
     link_.SetTarget(MAKER_WEB_ADDRESS); // caption and default colours stay
     text_.setText(helpTextFor(db_));    // the box drops its forbidden characters
-    text_.SetBackgroundColour(kTextBackground);
+    text_.SetBackgroundColour(FIELD_BACKGROUND);
     return true; // the system sets the focus (OK, the first tab stop)
 }
 

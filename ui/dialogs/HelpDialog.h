@@ -12,8 +12,6 @@
 
 class CHelpDlg : public Dialog {
 public:
-    static constexpr COLORREF kTextBackground = RGB(242, 246, 251);
-
     // The database is read when the dialog opens; the application name
     // captions the disclaimer box.
     CHelpDlg(const RefrigerantDatabase& db, std::wstring applicationName);

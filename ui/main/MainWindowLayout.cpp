@@ -64,7 +64,7 @@ void MainWindow::onMove(int x, int y) {
 }
 
 void MainWindow::onSizing(RECT& proposed) {
-    const TrackRect held =
+    const PixelRect held =
         holdMinimumTrackSize({proposed.left, proposed.top, proposed.right, proposed.bottom});
     proposed = RECT{held.left, held.top, held.right, held.bottom};
 }

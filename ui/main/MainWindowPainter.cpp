@@ -18,11 +18,11 @@ constexpr int kFontPitch = 1;
 // The base font of the scripted flow line.
 constexpr int kScriptedTextHeight = 16;
 
-RECT toRect(const PageRect& rect) {
+RECT toRect(const PixelRect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-void fill(HDC dc, PagePaintResources& resources, const PageRect& rect, COLORREF colour) {
+void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF colour) {
     const RECT area = toRect(rect);
     FillRect(dc, &area, resources.brush(colour));
 }
@@ -216,7 +216,7 @@ void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& 
         SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont : scriptFont);
         extents.push_back(measure(dc, wideRuns.back()));
     }
-    const ScriptRect box{rect.left, rect.top, rect.right, rect.bottom};
+    const PixelRect box{rect.left, rect.top, rect.right, rect.bottom};
     const ScriptedLayout layout =
         layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
     for (std::size_t i = 0; i < runs.size(); ++i) {

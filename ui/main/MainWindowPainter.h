@@ -8,7 +8,7 @@
 // (MainWindowLook, PagePaintResources), so that they can be driven without a
 // MainWindow.
 #include "ui/main/rules/MainLayout.h"
-#include "ui/main/rules/Palette.h"
+#include "ui/look/Palette.h"
 #include "units/UnitSettings.h"
 #include "win32/Drawing.h"
 #include "win32/Unique.h"

@@ -5,7 +5,7 @@
 // erasing, and whose column header is drawn from bitmaps with white, centred
 // captions. Colours: the palette's RESULTS_*.
 #include "ui/framework/SubclassedControl.h"
-#include "ui/main/rules/Palette.h"
+#include "ui/look/Palette.h"
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 

@@ -10,19 +10,12 @@
 // W / 15 once the client is at least 700 pixels wide, else 0.
 int rightInset(int clientWidth);
 
-struct PageRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
 // A panel's frame: two one-pixel outlines, the second one pixel further out
 // at the left, one pixel lower at the top and one pixel further out at the
 // right and the bottom.
 struct PanelFrame {
-    PageRect outer;
-    PageRect inner;
+    PixelRect outer;
+    PixelRect inner;
 };
 
 // The picture: its left-top corner, the factor it is drawn at and its drawn
@@ -49,24 +42,24 @@ struct PageGeometry {
     int clientWidth = 0;
     int clientHeight = 0;
     int rightInset = 0;
-    PageRect page;       // the whole client area, white
-    PageRect headerBand; // yellow
-    MarkerPoint logo;    // left-top of the logo, drawn at its own size
-    MarkerPoint productName;
+    PixelRect page;       // the whole client area, white
+    PixelRect headerBand; // yellow
+    PixelPoint logo;      // left-top of the logo, drawn at its own size
+    PixelPoint productName;
     int versionRow = 0;  // top of "Version" and the program version
     int databaseRow = 0; // top of "Database" and the database version
     PanelFrame inputPanel;
     PanelFrame recommendationPanel;
-    MarkerPoint inputTitle;
-    MarkerPoint recommendationTitle;
-    PageRect flowLine;
-    MarkerPoint hint;
+    PixelPoint inputTitle;
+    PixelPoint recommendationTitle;
+    PixelRect flowLine;
+    PixelPoint hint;
     int captionColumn = 0;
     int unitColumn = 0;
     std::array<int, CAPTION_ROWS> captionRows{};
-    std::array<MarkerPoint, CAPTION_MARKERS> captionMarkers{};
+    std::array<PixelPoint, CAPTION_MARKERS> captionMarkers{};
     PagePicture picture;
-    std::array<MarkerPoint, PICTURE_POINT_COUNT> pictureMarkers{};
+    std::array<PixelPoint, PICTURE_POINT_COUNT> pictureMarkers{};
 };
 
 // The page of a W x H client with inset R and a picture of the given size in

@@ -1,6 +1,6 @@
 #include "ui/main/rules/PicturePlacement.h"
 
-const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT] = {
+const PixelPoint PICTURE_POINTS[PICTURE_POINT_COUNT] = {
     {1100, 390}, // A: heat load, where the cabinet's heat enters the evaporator
     {1100, 88},  // B: evaporating, in the evaporator's first pass
     {1100, 850}, // C: condensing, in the condenser
@@ -26,12 +26,12 @@ PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
             static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
 }
 
-MarkerPoint pictureMarkerPosition(const MarkerPoint& picturePoint, double scale) {
+PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale) {
     return {static_cast<int>(picturePoint.x * scale + static_cast<double>(PICTURE_LEFT)),
             static_cast<int>(picturePoint.y * scale + static_cast<double>(PICTURE_TOP))};
 }
 
-MarkerPoint captionMarkerPosition(int index, int clientWidth, int rightInset) {
+PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset) {
     return {clientWidth - 310 - rightInset, 135 + 25 * index};
 }
 

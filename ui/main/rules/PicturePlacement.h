@@ -3,6 +3,7 @@
 // factor at which the refrigeration picture is drawn, and the picture's
 // points A to D turned into client coordinates. The right-hand inset R comes
 // from the layout (rightInset).
+#include "ui/main/rules/PixelGeometry.h"
 
 // The picture is drawn with its top-left corner here.
 constexpr int PICTURE_LEFT = 15;
@@ -25,22 +26,17 @@ struct PictureSize {
 // The drawn size: each side times the factor, truncated.
 PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
 
-struct MarkerPoint {
-    int x = 0;
-    int y = 0;
-};
-
 // The picture's points in its own pixels, for the letters A (heat load),
 // B (evaporating), C (condensing) and D (return gas).
 constexpr int PICTURE_POINT_COUNT = 4;
-extern const MarkerPoint PICTURE_POINTS[PICTURE_POINT_COUNT];
+extern const PixelPoint PICTURE_POINTS[PICTURE_POINT_COUNT];
 
 // A picture point in client coordinates at the given factor.
-MarkerPoint pictureMarkerPosition(const MarkerPoint& picturePoint, double scale);
+PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale);
 
 // The markers beside the four input captions (A to D), for a client width W
 // and inset R.
-MarkerPoint captionMarkerPosition(int index, int clientWidth, int rightInset);
+PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset);
 
 // The marker's circle and letter for its centre (x, y) and diameter d: the
 // bounding square's left-top corner is (x - d / 2, y - d / 2); the letter is

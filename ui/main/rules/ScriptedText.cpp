@@ -49,7 +49,7 @@ ScriptFontSize scriptFontFor(int baseWidth, int baseHeight) {
 
 ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
                                   const std::vector<TextExtent>& extents, int baseWidth,
-                                  int baseHeight, int plainHeight, const ScriptRect& rect,
+                                  int baseHeight, int plainHeight, const PixelRect& rect,
                                   int alignment) {
     ScriptedLayout layout;
     const int shiftRight = baseWidth / 2;

@@ -4,6 +4,8 @@
 // lowers it; a doubled marker ("^^", "__") stands for one literal marker, and a
 // marker at the very end is dropped. Splitting and placing are pure so that
 // the drawing code only measures and draws.
+#include "ui/main/rules/PixelGeometry.h"
+
 #include <string>
 #include <vector>
 
@@ -33,25 +35,13 @@ struct TextExtent {
     int height = 0;
 };
 
-struct ScriptRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
-struct ScriptPoint {
-    int x = 0;
-    int y = 0;
-};
-
 // Where each run is drawn. The text is drawn with bottom alignment: y is the
 // bottom of the character cell.
 struct ScriptedLayout {
     int blockWidth = 0;
     int blockHeight = 0;
-    ScriptPoint start;                  // left end of the line, bottom of the plain text
-    std::vector<ScriptPoint> positions; // one per run, in order
+    PixelPoint start;                  // left end of the line, bottom of the plain text
+    std::vector<PixelPoint> positions; // one per run, in order
 };
 
 // Places the runs inside `rect`. `extents` holds each run's measured size
@@ -62,5 +52,5 @@ struct ScriptedLayout {
 // for the tallest plain run.
 ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
                                   const std::vector<TextExtent>& extents, int baseWidth,
-                                  int baseHeight, int plainHeight, const ScriptRect& rect,
+                                  int baseHeight, int plainHeight, const PixelRect& rect,
                                   int alignment);

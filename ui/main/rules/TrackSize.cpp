@@ -20,8 +20,8 @@ void holdSpan(int& nearEdge, int& farEdge, int minimum) {
 
 } // namespace
 
-TrackRect holdMinimumTrackSize(TrackRect proposed) {
-    TrackRect rect = proposed;
+PixelRect holdMinimumTrackSize(PixelRect proposed) {
+    PixelRect rect = proposed;
     holdSpan(rect.left, rect.right, MIN_TRACK_WIDTH);
     holdSpan(rect.top, rect.bottom, MIN_TRACK_HEIGHT);
     return rect;

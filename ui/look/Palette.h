@@ -1,6 +1,7 @@
 #pragma once
-// Every colour of the main window, its results list and the controls it
-// configures, named by use. A colour is a 32-bit value 0x00BBGGRR, the byte
+// Every colour the program's windows choose themselves (the main window, its
+// results list, the controls it configures, the help dialog's text box),
+// named by use. A colour is a 32-bit value 0x00BBGGRR, the byte
 // order of a Windows colour value, so the window code passes these on as
 // they are; this header itself stays free of Windows headers.
 #include <cstdint>
