@@ -225,7 +225,7 @@ TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     EXPECT_DOUBLE_EQ(window.pictureScale(), pictureScale(1401, 1926, 900, 650, 60, 70));
 }
 
-// Paint time of one whole page (steps 1 to 7 and the block transfer), median
+// Paint time of one whole page (the page and the block transfer), median
 // of 50, at the client sizes of an 800 x 640 window and a maximised window
 // on a 1920 x 1080 screen, with kept paint resources and with resources made
 // for each paint. Printed, not asserted.

@@ -69,7 +69,7 @@ private:
     PictureSize scaledSize_;
 };
 
-// Steps 1 to 7 of a paint onto any device context whose origin is the
+// The whole page, painted onto any device context whose origin is the
 // client's top-left: page, band, frames, logo, picture, texts and markers.
 void paintMainWindowContent(HDC dc, const MainWindowLook& look, PagePaintResources& resources);
 
