@@ -151,37 +151,49 @@ void RepaintNow(HWND window) {
     Pump(20);
 }
 
-Capture::Capture(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    width_ = client.right;
-    height_ = client.bottom;
-    if (width_ <= 0 || height_ <= 0) {
-        width_ = height_ = 0;
-        return;
-    }
-    // No DCX_CLIPCHILDREN: the children's pixels are part of the copy.
-    HDC source = GetDCEx(window, nullptr, DCX_CACHE);
+std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    pixels_.assign(static_cast<const std::uint32_t*>(bits),
-                   static_cast<const std::uint32_t*>(bits) +
-                       static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    SelectObject(memory, old);
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> pixels;
+    if (bitmap != nullptr && memory != nullptr && bits != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        draw(memory);
+        GdiFlush();
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        pixels.assign(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        SelectObject(memory, old);
+    }
     DeleteDC(memory);
     DeleteObject(bitmap);
+    return pixels;
+}
+
+Capture::Capture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (client.right <= 0 || client.bottom <= 0) {
+        return;
+    }
+    // No DCX_CLIPCHILDREN: the children's pixels are part of the copy.
+    HDC source = GetDCEx(window, nullptr, DCX_CACHE);
+    pixels_ = Render(client.right, client.bottom, [&](HDC memory) {
+        BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    });
     ReleaseDC(window, source);
+    if (!pixels_.empty()) {
+        width_ = client.right;
+        height_ = client.bottom;
+    }
 }
 
 Capture::~Capture() = default;

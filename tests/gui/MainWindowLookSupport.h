@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -68,6 +69,10 @@ void Pump(int milliseconds = 0);
 // Paints everything of the window now (invalidate, erase, update now, all
 // children) and pumps.
 void RepaintNow(HWND window);
+
+// What `draw` leaves on a top-down 32-bit DIB of width x height, 0x00RRGGBB
+// per pixel; empty when the DIB could not be made.
+std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw);
 
 // A copy of what a top-level window (or the child's part of it) shows.
 class Capture {

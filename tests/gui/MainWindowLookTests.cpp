@@ -27,6 +27,7 @@ namespace {
 
 using look_test::Capture;
 using look_test::Describe;
+using look_test::Render;
 
 // The refrigeration picture's size in its own pixels.
 constexpr PictureSize kPicture{1401, 1926};
@@ -200,34 +201,6 @@ TEST(MainWindowLook, PageAndControlsAt800x640AndLarger) {
             gui::Close(window.hwnd());
         });
     gui::runScripted(window, script);
-}
-
-// What a drawing leaves on a 32-bit DIB of width x height, 0x00RRGGBB.
-template <typename Draw> std::vector<std::uint32_t> Render(int width, int height, Draw draw) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    std::vector<std::uint32_t> pixels;
-    if (bitmap != nullptr && memory != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        draw(memory);
-        GdiFlush();
-        const auto* first = static_cast<const std::uint32_t*>(bits);
-        pixels.assign(first, first + static_cast<std::size_t>(width) * height);
-        SelectObject(memory, old);
-    }
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    return pixels;
 }
 
 // Counts the pixels of the client where `shown` differs from `expected`,
