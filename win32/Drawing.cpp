@@ -39,23 +39,23 @@ HBRUSH SolidBrushes::get(COLORREF colour) {
     return made;
 }
 
-LOGFONTW logicalFont(const FontSpec& spec) {
+LOGFONTW logicalFont(const FontDescription& wanted) {
     LOGFONTW font{};
-    font.lfHeight = spec.height;
-    font.lfWidth = spec.width;
-    font.lfWeight = spec.weight;
-    font.lfItalic = spec.italic ? TRUE : FALSE;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfHeight = wanted.height;
+    font.lfWidth = wanted.width;
+    font.lfWeight = wanted.weight;
+    font.lfItalic = wanted.italic ? TRUE : FALSE;
+    font.lfUnderline = wanted.underline ? TRUE : FALSE;
     font.lfCharSet = ANSI_CHARSET;
-    font.lfPitchAndFamily = static_cast<BYTE>(spec.pitchAndFamily);
-    if (spec.face != nullptr) {
-        std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+    font.lfPitchAndFamily = static_cast<BYTE>(wanted.pitchAndFamily);
+    if (wanted.face != nullptr) {
+        std::wcsncpy(font.lfFaceName, wanted.face, LF_FACESIZE - 1);
     }
     return font;
 }
 
-UniqueFont createFont(const FontSpec& spec) {
-    const LOGFONTW font = logicalFont(spec);
+UniqueFont createFont(const FontDescription& wanted) {
+    const LOGFONTW font = logicalFont(wanted);
     return UniqueFont(CreateFontIndirectW(&font));
 }
 

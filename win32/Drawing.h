@@ -28,7 +28,7 @@ private:
 
 // A logical font: the face and the given fields, every other field 0 (so the
 // ANSI character set, default precision and quality).
-struct FontSpec {
+struct FontDescription {
     const wchar_t* face = L"Arial";
     int height = 0;
     int width = 0;
@@ -37,8 +37,8 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
 };
-LOGFONTW logicalFont(const FontSpec& spec);
-UniqueFont createFont(const FontSpec& spec);
+LOGFONTW logicalFont(const FontDescription& wanted);
+UniqueFont createFont(const FontDescription& wanted);
 
 // A bitmap resource of the program as a DIB section, or null.
 UniqueBitmap loadBitmapResource(int resourceId);

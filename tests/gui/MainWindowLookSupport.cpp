@@ -31,7 +31,7 @@ void alignDword(std::vector<WORD>& out) {
 }
 
 // DLGTEMPLATE, its font, then one DLGITEMTEMPLATE per control.
-std::vector<WORD> buildTemplate(const std::vector<ControlSpec>& controls) {
+std::vector<WORD> buildTemplate(const std::vector<ControlEntry>& controls) {
     std::vector<WORD> out;
     appendDword(out, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_SETFONT);
     appendDword(out, 0);
@@ -45,7 +45,7 @@ std::vector<WORD> buildTemplate(const std::vector<ControlSpec>& controls) {
     appendString(out, L"Look test");
     appendWord(out, 8);
     appendString(out, L"MS Shell Dlg");
-    for (const ControlSpec& control : controls) {
+    for (const ControlEntry& control : controls) {
         alignDword(out);
         appendDword(out, control.style | WS_CHILD | WS_VISIBLE);
         appendDword(out, 0);
@@ -67,7 +67,7 @@ TestDialog::~TestDialog() {
     destroy();
 }
 
-bool TestDialog::create(const std::vector<ControlSpec>& controls, int clientWidth,
+bool TestDialog::create(const std::vector<ControlEntry>& controls, int clientWidth,
                         int clientHeight) {
     const std::vector<WORD> words = buildTemplate(controls);
     // The template must be DWORD-aligned: copy it into storage that is.

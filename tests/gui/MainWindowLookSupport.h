@@ -15,7 +15,7 @@ namespace look_test {
 
 // One control of a test dialog, in dialog units (moved to pixels later with
 // placeControl when a test needs exact positions).
-struct ControlSpec {
+struct ControlEntry {
     std::wstring className;
     std::wstring text;
     DWORD style = 0;
@@ -26,7 +26,7 @@ struct ControlSpec {
     short cy = 10;
 };
 
-// A modeless dialog made from ControlSpecs. `onInit` runs at WM_INITDIALOG
+// A modeless dialog made from ControlEntries. `onInit` runs at WM_INITDIALOG
 // (bind the controls there); `messageHook`, when set, sees every other message
 // first and returns true when it handled it. WM_COMMAND notifications that
 // reach the dialog are recorded.
@@ -37,7 +37,7 @@ public:
 
     // Creates, places (client area of the given size at screen 40, 40) and
     // shows the dialog. False when it could not be made.
-    bool create(const std::vector<ControlSpec>& controls, int clientWidth, int clientHeight);
+    bool create(const std::vector<ControlEntry>& controls, int clientWidth, int clientHeight);
     void destroy();
 
     bool bind(SubclassedControl& control, int id) { return bindControl(control, id); }
