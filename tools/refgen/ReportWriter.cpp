@@ -13,6 +13,14 @@ namespace {
 constexpr double PI = 3.14159265358979323846;
 const OperatingPoint DEFAULTS{110.0, -25.0, 55.0, 32.0};
 
+// A tube of a published chart: what the chart lists it for, and its bore and
+// length in the chart's inches and feet.
+struct ChartTube {
+    const char* label;
+    double inches;
+    double feet;
+};
+
 std::string f(const char* format, ...) {
     char buffer[1024];
     va_list args;
@@ -726,16 +734,11 @@ void writeServiceChart(const ReportInputs& in, std::string& r) {
          "C, for both heat exchanger bounds and the shipped middle:\n\n"
          "| chart | tube | Q for s = 0 W | Q shipped W | Q for s = 1 W |\n|---|---|---|---|---|\n";
     const RefrigerantData* d = find(in, "R12");
-    struct Chart {
-        const char* motor;
-        double inches;
-        double feet;
-    };
-    const Chart chart[] = {{"1/20 hp, static/fan", 0.026, 16},
+    const ChartTube chart[] = {{"1/20 hp, static/fan", 0.026, 16},
                            {"1/12 hp, static/fan", 0.026, 12},
                            {"1/8 hp, static/fan", 0.026, 10},
                            {"1/6 hp, static", 0.031, 12}};
-    for (const Chart& c : chart) {
+    for (const ChartTube& c : chart) {
         if (d == nullptr) {
             break;
         }
@@ -755,7 +758,7 @@ void writeServiceChart(const ReportInputs& in, std::string& r) {
         r +=
             f("| %s | .%03.0f in \xC3\x97 %.0f ft (%.2f mm \xC3\x97 %.2f m) | %.0f | %.0f | "
               "%.0f |\n",
-              c.motor, c.inches * 1000, c.feet, c.inches * 25.4, c.feet * 0.3048, q[0], q[1], q[2]);
+              c.label, c.inches * 1000, c.feet, c.inches * 25.4, c.feet * 0.3048, q[0], q[1], q[2]);
     }
     r += "\nAs a rough guide (an assumption here, not from the chart), small R12 compressors of "
          "1/20 to 1/6 hp deliver some 50 to 200 W at low back pressure; the chart's tubes then "
@@ -773,17 +776,12 @@ void writeApplianceChart(const ReportInputs& in, std::string& r) {
          "neither refrigerant nor compressor) lists, by cabinet size, the tubes below. The "
          "load the shipped model assigns to each, at the defaults' temperatures:\n\n"
          "| appliance | tube | Q for R134a W | Q for R600a W |\n|---|---|---|---|\n";
-    struct Appliance {
-        const char* label;
-        double inches;
-        double feet;
-    };
-    const Appliance rows[] = {{"refrigerator 100-140 l", 0.026, 14.5},
+    const ChartTube rows[] = {{"refrigerator 100-140 l", 0.026, 14.5},
                               {"refrigerator 160-165 l", 0.030, 10.5},
                               {"refrigerator 200-250 l", 0.030, 10.0},
                               {"refrigerator 300 l", 0.036, 14.5},
                               {"deep freezer 230-380 l", 0.036, 10.0}};
-    for (const Appliance& row : rows) {
+    for (const ChartTube& row : rows) {
         double q[2] = {0, 0};
         const char* names[2] = {"R134a", "R600a"};
         for (int i = 0; i < 2; ++i) {
