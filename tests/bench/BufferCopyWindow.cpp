@@ -7,6 +7,7 @@
 // busy before its copy. The benchmark runs one such slow copy beside the plain
 // one to check that its timing really contains the paint.
 #include "settings/SettingsNames.h"
+#include "tests/support/PerformanceClock.h"
 
 #include <cstdlib>
 #include <windows.h>
@@ -19,17 +20,6 @@ HDC keptDc = nullptr;
 HBITMAP keptBitmap = nullptr;
 HGDIOBJ originalBitmap = nullptr;
 double paintDelayMs = 0;
-
-double nowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void releaseKeptBitmap() {
     if (keptDc != nullptr) {
@@ -71,8 +61,8 @@ void paint(HWND window) {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(window, &ps);
     if (paintDelayMs > 0) {
-        const double until = nowMs() + paintDelayMs;
-        while (nowMs() < until) {
+        const double until = performanceMilliseconds() + paintDelayMs;
+        while (performanceMilliseconds() < until) {
         }
     }
     RECT client{};

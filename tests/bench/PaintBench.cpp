@@ -43,6 +43,7 @@
 // each timed call (and the surface upload after it) is summed as well; it
 // depends far less on that load.
 #include "settings/SettingsNames.h"
+#include "tests/support/PerformanceClock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,17 +57,6 @@
 namespace {
 
 // ---- Clock and statistics -------------------------------------------------
-
-double nowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Summary {
     double median = NAN;
@@ -207,7 +197,7 @@ bool start(const Program& program, const std::wstring& folder, Running& running)
     std::wstring commandLine = L"\"" + program.path + L"\" " + program.arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    const double begin = nowMs();
+    const double begin = performanceMilliseconds();
     if (!CreateProcessW(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &running.process)) {
         std::fprintf(stderr, "paint-bench: cannot start %s (error %lu)\n", program.name,
@@ -215,7 +205,7 @@ bool start(const Program& program, const std::wstring& folder, Running& running)
         return false;
     }
     for (;;) {
-        const double now = nowMs() - begin;
+        const double now = performanceMilliseconds() - begin;
         if (running.window == nullptr) {
             running.window = findMainWindow(running.process.dwProcessId);
             if (running.window != nullptr) {
@@ -228,7 +218,7 @@ bool start(const Program& program, const std::wstring& folder, Running& running)
         if (running.shownMs >= 0 && !paintPending(running.window)) {
             roundTrip(running.window); // a paint in progress ends first
             if (!paintPending(running.window)) {
-                running.paintedMs = nowMs() - begin;
+                running.paintedMs = performanceMilliseconds() - begin;
                 return true;
             }
         }
@@ -326,10 +316,10 @@ int timedCalls = 0;
 void timeRedraw(Target& target, UINT flags, PaintFigure* into) {
     HWND window = target.running.window;
     const double cpuBefore = threadCpuMs(target.running.process.hThread);
-    const double begin = nowMs();
+    const double begin = performanceMilliseconds();
     RedrawWindow(window, nullptr, nullptr, flags);
     roundTrip(window);
-    const double elapsed = nowMs() - begin;
+    const double elapsed = performanceMilliseconds() - begin;
     ++timedCalls;
     if (paintPending(window)) {
         ++leftUnpainted;

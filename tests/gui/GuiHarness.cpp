@@ -121,7 +121,7 @@ void CALLBACK onStepTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
     // The deadline holds even while a step is stuck in a nested modal loop
     // (a sent instead of posted click): ending the dialogs lets it return.
-    if (NowMilliseconds() > run->deadline) {
+    if (performanceMilliseconds() > run->deadline) {
         run->timedOut = true;
         ADD_FAILURE() << "GUI script timed out waiting for: " << run->script->currentStepName();
         endEveryDialog();
@@ -174,7 +174,7 @@ BOOL CALLBACK collectDialog(HWND window, LPARAM list) {
 ScriptedRun runScripted(Dialog& dialog, Script& script, int timeoutMs) {
     RunState state;
     state.script = &script;
-    state.deadline = NowMilliseconds() + timeoutMs;
+    state.deadline = performanceMilliseconds() + timeoutMs;
     RunState* const outer = activeRun;
     activeRun = &state;
     const UINT_PTR timer = SetTimer(nullptr, 0, kStepPeriodMs, &onStepTimer);
@@ -505,17 +505,6 @@ double MillisecondsSinceProcessStart() {
         return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     };
     return static_cast<double>(ticks(now) - ticks(created)) / 10000.0; // 100 ns units
-}
-
-double NowMilliseconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 bool CaptureScreen(const std::wstring& bmpPath, HWND window) {

@@ -36,6 +36,7 @@
 // the application "gui_tests"), temporary working directories with or without
 // a data file, message boxes, list rows, a screen capture and timing.
 #include "app/RegistrySettingsStore.h"
+#include "tests/support/PerformanceClock.h"
 #include "ui/framework/Dialog.h"
 #include "ui/main/AppIdentity.h"
 
@@ -204,8 +205,6 @@ private:
 
 // Milliseconds since this process was created.
 double MillisecondsSinceProcessStart();
-// A monotonic clock in milliseconds.
-double NowMilliseconds();
 // Writes the screen (or one window) as a 24-bit BMP. Used for looking at the
 // windows; set OLVANE_SCREENSHOT_DIR to get them from the tests that take them.
 bool CaptureScreen(const std::wstring& bmpPath, HWND window = nullptr);
