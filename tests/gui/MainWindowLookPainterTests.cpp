@@ -2,14 +2,8 @@
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "win32/BufferedPaint.h"
-#include "win32/OffscreenCanvas.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
 
 using namespace look_test;
 
@@ -223,44 +217,4 @@ TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     EXPECT_EQ(Describe(shot.at(a.x - 6, a.y)), Describe(MARKER_FILL));
     // The picture is limited to W - R - 350 in width here.
     EXPECT_DOUBLE_EQ(window.pictureScale(), pictureScale(1401, 1926, 900, 650, 60, 70));
-}
-
-// Paint time of one whole page (the page and the block transfer), median
-// of 50, at the client sizes of an 800 x 640 window and a maximised window
-// on a 1920 x 1080 screen, with kept paint resources and with resources made
-// for each paint. Printed, not asserted.
-TEST(MainWindowLookPainter, PaintTimeMedianOf50) {
-    HDC screen = GetDC(nullptr);
-    for (const auto& size : {std::pair<int, int>{784, 601}, std::pair<int, int>{1920, 1017}}) {
-        const MainWindowLook look = LookFor(size.first, size.second, size.first / 15);
-        HDC target = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, size.first, size.second);
-        HGDIOBJ old = SelectObject(target, bitmap);
-        PagePaintResources kept;
-        for (const bool keep : {true, false}) {
-            std::vector<double> times;
-            for (int i = 0; i < 50; ++i) {
-                const auto start = std::chrono::steady_clock::now();
-                {
-                    PagePaintResources fresh(PagePaintResources::Keeping::OnePaint);
-                    OffscreenCanvas canvas(target, RECT{0, 0, size.first, size.second});
-                    paintMainWindowContent(canvas.dc(), look, keep ? kept : fresh);
-                }
-                times.push_back(std::chrono::duration<double, std::milli>(
-                                    std::chrono::steady_clock::now() - start)
-                                    .count());
-            }
-            std::sort(times.begin(), times.end());
-            std::printf("[ paint    ] %dx%d client, %s resources: median %.2f ms, min %.2f ms, "
-                        "max %.2f ms\n",
-                        size.first, size.second, keep ? "kept" : "fresh", times[25],
-                        times.front(), times.back());
-        }
-        // The kept resources hold the picture at this page's scale.
-        EXPECT_NE(kept.scaledPicture(target, look.page.picture), nullptr);
-        SelectObject(target, old);
-        DeleteObject(bitmap);
-        DeleteDC(target);
-    }
-    ReleaseDC(nullptr, screen);
 }

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -425,42 +424,4 @@ TEST(MainWindowLook, InvalidInputAndImperialUnits) {
             gui::Close(window.hwnd());
         });
     gui::runScripted(window, script);
-}
-
-// One full paint of the window (the page, then every control), median of 50,
-// at 800 x 640 and maximised. Printed, not asserted.
-TEST(MainWindowLook, PaintTimeOfTheWholeWindow) {
-    MemorySettingsStore store = PlacedStore();
-    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
-    auto measure = [&window](const char* what) {
-        const HWND w = window.hwnd();
-        std::vector<double> pageOnly;
-        std::vector<double> withControls;
-        for (int i = 0; i < 50; ++i) {
-            double start = performanceMilliseconds();
-            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            pageOnly.push_back(performanceMilliseconds() - start);
-            start = performanceMilliseconds();
-            RedrawWindow(w, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            withControls.push_back(performanceMilliseconds() - start);
-        }
-        std::sort(pageOnly.begin(), pageOnly.end());
-        std::sort(withControls.begin(), withControls.end());
-        const ClientSize client = ClientOf(w);
-        std::printf("[ paint    ] main window %s, client %dx%d: page %.2f ms, page and controls "
-                    "%.2f ms (medians of 50)\n",
-                    what, client.width, client.height, pageOnly[25], withControls[25]);
-        EXPECT_GT(pageOnly[25], 0.0);
-    };
-    gui::Script script;
-    WaitForWindow(script, window).then([&] { measure("800 x 640"); }).then([&] {
-        ShowWindow(window.hwnd(), SW_MAXIMIZE);
-        look_test::Pump(100);
-        look_test::RepaintNow(window.hwnd());
-        gui::CaptureScreenIfAsked("main_maximised");
-        measure("maximised");
-        gui::Close(window.hwnd());
-    });
-    gui::runScripted(window, script, 60000);
 }
