@@ -38,6 +38,13 @@
 #define IDC_MAIN_HELP 1019
 #define IDC_MAIN_RESULTS 1020
 #define IDC_MAIN_HOMEPAGE 1022
+// Zero-size labels naming the control after each of them
+#define IDC_MAIN_REFRIGERANT_LABEL 1030
+#define IDC_MAIN_HEAT_LOAD_LABEL 1031
+#define IDC_MAIN_EVAP_TEMP_LABEL 1032
+#define IDC_MAIN_COND_TEMP_LABEL 1033
+#define IDC_MAIN_RETURN_GAS_TEMP_LABEL 1034
+#define IDC_MAIN_RESULTS_LABEL 1035
 
 // Settings dialog controls
 #define IDC_SETTINGS_ENERGY_W 1004

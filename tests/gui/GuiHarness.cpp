@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <utility>
 
 namespace gui {
@@ -41,6 +42,56 @@ Script& Script::waitForDialog(const std::wstring& caption, HWND& found) {
             return *target != nullptr;
         },
         "the dialog \"" + narrow1252(caption) + "\" to appear");
+}
+
+Script& Script::runHelper(const std::wstring& program, std::function<std::wstring()> arguments,
+                          std::string& output) {
+    auto process = std::make_shared<PROCESS_INFORMATION>();
+    auto file = std::make_shared<std::wstring>();
+    then([=] {
+        wchar_t path[MAX_PATH] = {};
+        wchar_t folder[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring commandLine(path);
+        commandLine = L"\"" + commandLine.substr(0, commandLine.find_last_of(L"\\/") + 1) +
+                      program + L"\" " + arguments();
+        GetTempPathW(MAX_PATH, folder);
+        GetTempFileNameW(folder, L"olv", 0, path);
+        *file = path;
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        const HANDLE out = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                                       CREATE_ALWAYS, 0, nullptr);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = out;
+        startup.hStdError = out;
+        EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                   nullptr, nullptr, &startup, process.get()))
+            << narrow1252(commandLine);
+        CloseHandle(out);
+    });
+    std::string* target = &output;
+    return waitUntil(
+        [process, file, target] {
+            if (process->hProcess != nullptr &&
+                WaitForSingleObject(process->hProcess, 0) == WAIT_TIMEOUT) {
+                return false;
+            }
+            CloseHandle(process->hProcess);
+            CloseHandle(process->hThread);
+            std::FILE* in = _wfopen(file->c_str(), L"r"); // text: CR LF read as LF
+            target->clear();
+            for (int c = in != nullptr ? std::fgetc(in) : EOF; c != EOF; c = std::fgetc(in)) {
+                target->push_back(static_cast<char>(c));
+            }
+            if (in != nullptr) {
+                std::fclose(in);
+            }
+            DeleteFileW(file->c_str());
+            return true;
+        },
+        "the program " + narrow1252(program) + " to end");
 }
 
 bool Script::runStep() {

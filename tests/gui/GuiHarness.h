@@ -61,6 +61,12 @@ public:
     // Waits for a visible dialog of this thread with the caption `caption`
     // and stores its window in `found`.
     Script& waitForDialog(const std::wstring& caption, HWND& found);
+    // Runs `program`, which lies beside the test program, with the arguments
+    // `arguments()` gives when the step runs, and waits until it ends; its
+    // standard output goes to `output`. The dialogs keep answering messages
+    // meanwhile, so the program may talk to them.
+    Script& runHelper(const std::wstring& program, std::function<std::wstring()> arguments,
+                      std::string& output);
 
     bool finished() const noexcept { return next_ >= steps_.size(); }
     // Runs the current step; true when the script moved on.

@@ -49,6 +49,8 @@ TEST(MainWindowEvents, TypingBetweenTicksGivesOneRecalculation) {
         EXPECT_EQ(rowsAt120, ExpectedRows(window));
         EXPECT_NE(rowsAt120, rowsAt110);
         EXPECT_EQ(SelectedRow(ResultsListWindow(window)), window.result().selectedRow);
+        EXPECT_EQ(ListView_GetNextItem(ResultsListWindow(window), -1, LVNI_FOCUSED),
+                  window.result().selectedRow);
 
         // A tick with nothing pending does not recalculate.
         Tick(window.hwnd());

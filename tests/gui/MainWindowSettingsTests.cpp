@@ -10,43 +10,13 @@
 
 using namespace gui;
 
-namespace {
-
-// Opens the settings dialog from the main window with a posted click, runs
-// `choose` on it, then ends it with `button` and waits until the main window
-// has recalculated.
-void changeSettings(Script& script, MainWindow& window, std::function<void(HWND)> choose,
-                    int button, int& countBefore) {
-    auto settings = std::make_shared<HWND>(nullptr);
-    int* before = &countBefore;
-    script
-        .then([&window, before] {
-            *before = window.recalculationCount();
-            PostClick(window.hwnd(), IDC_MAIN_SETTINGS);
-        })
-        .waitForDialog(L"Settings", *settings)
-        .then([settings, choose, button] {
-            // The main window is disabled while its dialog runs.
-            EXPECT_FALSE(IsWindowEnabled(GetWindow(*settings, GW_OWNER)));
-            choose(*settings);
-            PostClick(*settings, button);
-        })
-        .waitUntil(
-            [&window, before] {
-                return FindDialog(L"Settings") == nullptr && window.recalculationCount() > *before;
-            },
-            "the settings dialog to end and the window to recalculate");
-}
-
-} // namespace
-
 TEST(MainWindowSettings, EnergyUnitRoundTripReturnsToTheEnteredValue) {
     MemorySettingsStore store;
     MainWindow window(store, readAppIdentity(), programBaseName());
     int before = 0;
     Script script;
     WaitShown(script, window);
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) { CheckRadio(dialog, IDC_SETTINGS_ENERGY_BTU, IDC_SETTINGS_ENERGY_W); },
         IDOK, before);
@@ -61,7 +31,7 @@ TEST(MainWindowSettings, EnergyUnitRoundTripReturnsToTheEnteredValue) {
         // The temperatures did not move.
         EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "-25");
     });
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) { CheckRadio(dialog, IDC_SETTINGS_ENERGY_W, IDC_SETTINGS_ENERGY_BTU); },
         IDOK, before);
@@ -81,7 +51,7 @@ TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
     int before = 0;
     Script script;
     WaitShown(script, window);
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) {
             CheckRadio(dialog, IDC_SETTINGS_TEMPERATURE_F, IDC_SETTINGS_TEMPERATURE_C);
@@ -95,7 +65,7 @@ TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "110");
         EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u);
     });
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) {
             CheckRadio(dialog, IDC_SETTINGS_TEMPERATURE_C, IDC_SETTINGS_TEMPERATURE_F);
@@ -108,7 +78,7 @@ TEST(MainWindowSettings, TemperatureUnitConvertsTheFourTemperaturesAndBack) {
         EXPECT_EQ(FieldText(window, IDC_MAIN_AMBIENT_TEMP), "25");
     });
     // Closing in ºF stores the values in ºF with the unit.
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) {
             CheckRadio(dialog, IDC_SETTINGS_TEMPERATURE_F, IDC_SETTINGS_TEMPERATURE_C);
@@ -128,7 +98,7 @@ TEST(MainWindowSettings, CancelChangesNothingButStillRecalculates) {
     int before = 0;
     Script script;
     WaitShown(script, window);
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) {
             CheckRadio(dialog, IDC_SETTINGS_ENERGY_BTU, IDC_SETTINGS_ENERGY_W);
@@ -160,7 +130,7 @@ TEST(MainWindowSettings, OtherUnitValuesOpenAsOneAndAreStoredAsOne) {
     int before = 0;
     Script script;
     WaitShown(script, window);
-    changeSettings(
+    ChangeSettings(
         script, window,
         [](HWND dialog) {
             for (int id : {IDC_SETTINGS_ENERGY_W, IDC_SETTINGS_TEMPERATURE_F,

@@ -7,6 +7,8 @@
 #include "ui/main/MainWindow.h"
 
 #include <gtest/gtest.h>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +50,32 @@ inline void RowIs(const std::vector<std::pair<std::string, std::string>>& rows,
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].first, message);
     EXPECT_EQ(rows[0].second, range);
+}
+
+// Opens the settings dialog from the main window with a posted click, runs
+// `choose` on it, then ends it with `button` and waits until the main window
+// has recalculated.
+inline void ChangeSettings(Script& script, MainWindow& window, std::function<void(HWND)> choose,
+                    int button, int& countBefore) {
+    auto settings = std::make_shared<HWND>(nullptr);
+    int* before = &countBefore;
+    script
+        .then([&window, before] {
+            *before = window.recalculationCount();
+            PostClick(window.hwnd(), IDC_MAIN_SETTINGS);
+        })
+        .waitForDialog(L"Settings", *settings)
+        .then([settings, choose, button] {
+            // The main window is disabled while its dialog runs.
+            EXPECT_FALSE(IsWindowEnabled(GetWindow(*settings, GW_OWNER)));
+            choose(*settings);
+            PostClick(*settings, button);
+        })
+        .waitUntil(
+            [&window, before] {
+                return FindDialog(L"Settings") == nullptr && window.recalculationCount() > *before;
+            },
+            "the settings dialog to end and the window to recalculate");
 }
 
 } // namespace gui

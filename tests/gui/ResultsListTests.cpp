@@ -120,12 +120,15 @@ TEST_F(ResultsListTest, SelectedRowYellowOthersLightSelectionKept) {
     EXPECT_GT(shot.count(firstColumn, RGB(0, 0, 0)), 10);
     EXPECT_EQ(shot.count(firstColumn, GetSysColor(COLOR_HIGHLIGHT)), 0);
 
-    // Painting left the selection as it was.
+    // Painting left the selection as it was, without changing it even for a
+    // moment: no change notification.
     EXPECT_EQ(selectedCount(), 1);
     EXPECT_EQ(ListView_GetNextItem(list.hwnd(), -1, LVNI_SELECTED), 4);
+    const int changesBefore = itemChanges;
     RepaintNow(dialog.hwnd());
     RepaintNow(dialog.hwnd());
     EXPECT_EQ(ListView_GetNextItem(list.hwnd(), -1, LVNI_SELECTED), 4);
+    EXPECT_EQ(itemChanges, changesBefore);
 
     // Another row selected instead: that one is yellow, the old one light.
     ListView_SetItemState(list.hwnd(), 4, 0, LVIS_SELECTED);

@@ -56,6 +56,13 @@ std::optional<LRESULT> MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM
     case WM_PRINTCLIENT:
     case WM_ERASEBKGND: // nothing is erased: the paint covers the whole client area
         return handlePaintMessage(hwnd(), message, wParam);
+    case WM_HELP: // F1, wherever the focus is in this window
+        // While a dialog of this window runs, the window is disabled: F1
+        // there opens no second dialog on top.
+        if (IsWindowEnabled(hwnd())) {
+            onHelp();
+        }
+        return TRUE;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(applicationIcon());
     case WM_SIZE:
@@ -187,6 +194,7 @@ void MainWindow::InitialiseControls() {
         field->SetBackgroundColour(FIELD_BACKGROUND);
     }
     resultsList_.setUpScrollBars();
+    nameInputs();
     LayoutControls();
     setUpResultsList();
     Recalculate();
@@ -211,20 +219,17 @@ void MainWindow::setUpResultsList() {
     HWND list = resultsList_.hwnd();
     SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(RESULTS_ROW_BACK));
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
-    RECT client{};
-    GetClientRect(list, &client);
-    const int columnWidth = (client.right - client.left) / 2;
     const wchar_t* const captions[] = {L"Length", L"Inner Diameter"};
     for (int column = 0; column < 2; ++column) {
         LVCOLUMNW definition{};
-        definition.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        definition.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
         definition.fmt = LVCFMT_LEFT;
-        definition.cx = columnWidth;
         definition.pszText = const_cast<wchar_t*>(captions[column]);
         definition.iSubItem = column;
         SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                      reinterpret_cast<LPARAM>(&definition));
     }
+    resultsList_.fitColumns();
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 }
 

@@ -14,6 +14,7 @@
 //   MainWindowRecalculate.cpp  the selection run and the result list
 //   MainWindowLayout.cpp    control placement, size and move tracking
 //   MainWindowPaint.cpp     painting (buffered, see BufferedPaint) and the icon
+//   MainWindowNames.cpp     the labels that name the controls for screen readers
 #include "database/RefrigerantDatabase.h"
 #include "selection/SelectionInputs.h"
 #include "selection/SelectionResult.h"
@@ -94,6 +95,12 @@ private:
     void onMove(int x, int y);
     void onSizing(RECT& proposed);
     static FrameInsets frameInsets();
+
+    // Names (MainWindowNames.cpp): the input rows' labels follow the units,
+    // the results list's label the outcome of the last run.
+    void nameInputs();
+    void nameRecommendation(bool runSucceeded);
+    void setLabelText(int labelId, int controlId, const std::string& text);
 
     // Painting (MainWindowPaint.cpp).
     LRESULT PaintMainWindow(WPARAM wParam);

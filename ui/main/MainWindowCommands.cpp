@@ -91,6 +91,7 @@ void MainWindow::onSettings() {
                 true);
         }
     }
+    nameInputs();
     redrawNow(hwnd());
     Recalculate();
 }

@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/main/rules/FlowLineText.h"
+#include "ui/main/rules/PanelTexts.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "ui/main/rules/ScriptedText.h"
 #include "units/Units.h"
@@ -245,26 +246,21 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
               HEADER_TEXT_HEIGHT);
 
     SetBkColor(dc, PAGE_WHITE);
-    DrawLabel(dc, resources, "Input Data", page.inputTitle.x, page.inputTitle.y,
+    DrawLabel(dc, resources, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
               PANEL_TITLE_HEIGHT);
-    DrawLabel(dc, resources, "Capillary Tube Recommendation", page.recommendationTitle.x,
+    DrawLabel(dc, resources, RECOMMENDATION_TITLE, page.recommendationTitle.x,
               page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
 
     DrawScriptedText(dc, resources, flowLineText(look.units, look.flowRate),
                      toRect(page.flowLine), 0);
 
-    DrawLabel(dc, resources, "Optimal selection is highlighted in yellow.", page.hint.x,
-              page.hint.y, HINT_HEIGHT);
+    DrawLabel(dc, resources, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
 
-    static const char* const captions[CAPTION_ROWS] = {
-        "Refrigerant", "Heat load of the system", "Evaporating temperature",
-        "Condensing temperature", "Return gas temperature"};
-    static const int unitKinds[CAPTION_ROWS] = {UNIT_NONE, UNIT_ENERGY, UNIT_TEMPERATURE,
-                                                UNIT_TEMPERATURE, UNIT_TEMPERATURE};
     for (std::size_t i = 0; i < CAPTION_ROWS; ++i) {
+        const InputRowText& row = INPUT_ROW_TEXTS[i];
         const int y = page.captionRows[i];
-        DrawLabel(dc, resources, captions[i], page.captionColumn, y, CAPTION_HEIGHT);
-        DrawLabel(dc, resources, UnitLabel(look.units, unitKinds[i]), page.unitColumn, y,
+        DrawLabel(dc, resources, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
+        DrawLabel(dc, resources, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
                   CAPTION_HEIGHT);
     }
 

@@ -43,9 +43,11 @@ void MainWindow::Recalculate() {
         insertRow(list, static_cast<int>(row), content.rows[row]);
     }
     if (content.selectedRow >= 0) {
+        // Selected (the yellow row) and focused: where the keyboard and a
+        // screen reader start in the list.
         LVITEMW state{};
-        state.stateMask = LVIS_SELECTED;
-        state.state = LVIS_SELECTED;
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(content.selectedRow),
                      reinterpret_cast<LPARAM>(&state));
     }
@@ -56,6 +58,7 @@ void MainWindow::Recalculate() {
         SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(content.selectedRow), FALSE);
     }
     InvalidateRect(list, nullptr, TRUE);
+    nameRecommendation(succeeded);
 
     if (succeeded) {
         redrawNow(hwnd()); // the painted flow line shows the new value

@@ -51,35 +51,40 @@ bool ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& 
 }
 
 LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {
-    // The control reads the colours back from the notification it sent.
+    // The control reads the colours and the item state back from the
+    // notification it sent.
     auto& draw = const_cast<NMLVCUSTOMDRAW&>(constDraw);
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: {
-        const int item = static_cast<int>(draw.nmcd.dwItemSpec);
-        lastItemWasSelected_ =
-            (ListView_GetItemState(hwnd(), item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-        if (lastItemWasSelected_) {
+    case CDDS_ITEMPREPAINT:
+        if ((draw.nmcd.uItemState & CDIS_SELECTED) != 0) {
+            // Drawn with these colours, not the platform's highlight: the
+            // drawing is told the item is not selected. The item's own state
+            // stays as it is, so painting raises no change notification.
             draw.clrText = RESULTS_SELECTED_TEXT;
             draw.clrTextBk = RESULTS_SELECTED_BACK;
-            // Drawn with these colours, not the platform's highlight: the
-            // item loses its selected state for the drawing, and the state
-            // this notification reports says so too (some list controls
-            // decide on the highlight from the notification).
-            ListView_SetItemState(hwnd(), item, 0, LVIS_SELECTED);
             draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
-        }
-        return CDRF_NOTIFYPOSTPAINT;
-    }
-    case CDDS_ITEMPOSTPAINT:
-        if (lastItemWasSelected_) {
-            ListView_SetItemState(hwnd(), static_cast<int>(draw.nmcd.dwItemSpec), LVIS_SELECTED,
-                                  LVIS_SELECTED);
         }
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;
+    }
+}
+
+void ResultsList::fitColumns() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const HWND headerWindow = ListView_GetHeader(hwnd());
+    const int count = headerWindow != nullptr ? Header_GetItemCount(headerWindow) : 0;
+    if (count <= 0) {
+        return;
+    }
+    const int width = (client.right - client.left) / count;
+    for (int column = 0; column < count; ++column) {
+        if (ListView_GetColumnWidth(hwnd(), column) != width) {
+            ListView_SetColumnWidth(hwnd(), column, width);
+        }
     }
 }
 
@@ -106,6 +111,13 @@ void ResultsList::paintContent(HDC dc, const RECT&, bool) {
 LRESULT ResultsList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto painted = handlePaintMessage(hwnd(), message, wParam)) {
         return *painted;
+    }
+    if (message == WM_SIZE) {
+        // The client narrows when the vertical scroll bar appears and widens
+        // when it goes: the columns follow, so no horizontal bar shows.
+        const LRESULT result = defaultHandling(message, wParam, lParam);
+        fitColumns();
+        return result;
     }
     return defaultHandling(message, wParam, lParam);
 }

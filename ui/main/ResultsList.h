@@ -1,9 +1,10 @@
 #pragma once
 // The main window's list of candidate tubes: a report-view list control whose
-// selected row is drawn black on yellow (the selection itself is left as it
-// was after every paint), which paints through an off-screen canvas without
-// erasing, and whose column header is drawn from bitmaps with white, centred
-// captions. Colours: the palette's RESULTS_*.
+// selected row is drawn black on yellow (painting changes no item state),
+// which paints through an off-screen canvas without erasing, whose columns
+// share its client width beside the vertical scroll bar, and whose column
+// header is drawn from bitmaps with white, centred captions. Colours: the
+// palette's RESULTS_*.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
 #include "win32/BufferedPaint.h"
@@ -20,6 +21,11 @@ public:
 
     // Flat scroll bars with both arrows of both bars disabled.
     void setUpScrollBars();
+
+    // Gives every column an equal share of the client width (rounded down),
+    // which leaves nothing to scroll sideways. Runs again whenever the
+    // client changes size.
+    void fitColumns();
 
     bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -54,6 +60,5 @@ private:
     void paintContent(HDC dc, const RECT& area, bool onScreen) override;
     void excludeFromPaint(HDC target) override;
 
-    bool lastItemWasSelected_ = false;
     Header header_;
 };
