@@ -156,6 +156,9 @@ TEST(MainWindowLook, PageAndControlsAt800x640AndLarger) {
                     << "row " << row;
             }
             EXPECT_EQ(gui::SelectedRow(list), selected);
+            // The columns fit beside the vertical scroll bar: no horizontal bar.
+            EXPECT_LE(ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1),
+                      listClient.right);
             // The header's tile under the first caption's left end.
             const RECT listRect = ChildRect(w, IDC_MAIN_RESULTS);
             EXPECT_EQ(Describe(shot.at(listRect.left + 8, listRect.top + 12)),
