@@ -282,47 +282,34 @@ TEST(ResultListRows, NineRowsOrTheMessage) {
     EXPECT_EQ(content.selectedRow, -1);
 }
 
-TEST(PanelTexts, InputLabelsCarryTheAccessKeyAndTheUnitWithTheDegreeSign) {
-    UnitSettings units; // W and ºC
-    const char* const metric[CAPTION_ROWS] = {"&Refrigerant", "Heat &load of the system (W)",
-                                              "&Evaporating temperature (\xB0"
-                                              "C)",
-                                              "&Condensing temperature (\xB0"
-                                              "C)",
-                                              "Return &gas temperature (\xB0"
-                                              "C)"};
-    std::string keys = "hps"; // the buttons'
+// \260 is the degree sign (0xB0), \272 the ordinal indicator (0xBA).
+TEST(PanelTexts, LabelsCarryAUniqueAccessKeyTheUnitAndTheDegreeSign) {
+    UnitSettings units; // W and degrees Celsius
+    const char* const metric[CAPTION_ROWS] = {
+        "&Refrigerant", "Heat &load of the system (W)", "&Evaporating temperature (\260C)",
+        "&Condensing temperature (\260C)", "Return &gas temperature (\260C)"};
+    std::string keys = {'h', 'p', 's', static_cast<char>(std::tolower(RECOMMENDATION_ACCESS_KEY))};
     for (int i = 0; i < CAPTION_ROWS; ++i) {
         EXPECT_EQ(inputRowLabelText(INPUT_ROW_TEXTS[i], units), metric[i]);
         keys += static_cast<char>(std::tolower(INPUT_ROW_TEXTS[i].accessKey));
     }
-    keys += static_cast<char>(std::tolower(RECOMMENDATION_ACCESS_KEY));
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(std::unique(keys.begin(), keys.end()), keys.end()) << "a key used twice";
-
+    EXPECT_EQ(std::unique(keys.begin(), keys.end()), keys.end()) << keys;
     units.energyUnit = 0;
     units.temperatureUnit = 1;
     EXPECT_EQ(inputRowLabelText(INPUT_ROW_TEXTS[1], units), "Heat &load of the system (Btu/hr)");
-    EXPECT_EQ(inputRowLabelText(INPUT_ROW_TEXTS[4], units), "Return &gas temperature (\xB0"
-                                                            "F)");
-    // An ampersand of the text stays one; a letter the caption lacks gives no key.
+    EXPECT_EQ(inputRowLabelText(INPUT_ROW_TEXTS[4], units), "Return &gas temperature (\260F)");
+    // A text's own "&" is doubled; a letter the caption lacks gives no key.
     EXPECT_EQ(controlLabelText("R&D", 'D', " "), "R&&&D");
     EXPECT_EQ(controlLabelText("Tube", 'x', "m"), "Tube (m)");
-}
 
-TEST(PanelTexts, ListLabelCarriesTheFlowLineOrTheFailedCheckThenTheHint) {
     SelectionResult result;
     result.flowRate = 5.0;
-    UnitSettings units;
-    EXPECT_EQ(recommendationLabelText(result, true, units),
-              "Capillary &Tube Recommendation. Flow Rate: 5.0 l/min (N2 at delta p 10 bar). "
-              "Optimal selection is highlighted in yellow.");
+    const std::string hint = ". Optimal selection is highlighted in yellow.";
+    EXPECT_EQ(recommendationLabelText(result, true, UnitSettings{}),
+              "Capillary &Tube Recommendation. Flow Rate: 5.0 l/min (N2 at delta p 10 bar)" + hint);
     result.message = "Evap temp invalid";
-    result.rangeText = "-40.0\xBA"
-                       "C to -5.0\xBA"
-                       "C";
-    EXPECT_EQ(recommendationLabelText(result, false, units),
-              "Capillary &Tube Recommendation. Evap temp invalid: -40.0\xB0"
-              "C to -5.0\xB0"
-              "C. Optimal selection is highlighted in yellow.");
+    result.rangeText = "-40.0\272C to -5.0\272C";
+    EXPECT_EQ(recommendationLabelText(result, false, UnitSettings{}),
+              "Capillary &Tube Recommendation. Evap temp invalid: -40.0\260C to -5.0\260C" + hint);
 }
