@@ -66,8 +66,8 @@ Script& Script::runHelper(const std::wstring& program, std::function<std::wstrin
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = out;
         startup.hStdError = out;
-        EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                   nullptr, nullptr, &startup, process.get()))
+        EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                   nullptr, &startup, process.get()))
             << narrow1252(commandLine);
         CloseHandle(out);
     });

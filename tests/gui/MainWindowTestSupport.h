@@ -6,8 +6,8 @@
 #include "tests/gui/GuiHarness.h"
 #include "ui/main/MainWindow.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <utility>
@@ -56,7 +56,7 @@ inline void RowIs(const std::vector<std::pair<std::string, std::string>>& rows,
 // `choose` on it, then ends it with `button` and waits until the main window
 // has recalculated.
 inline void ChangeSettings(Script& script, MainWindow& window, std::function<void(HWND)> choose,
-                    int button, int& countBefore) {
+                           int button, int& countBefore) {
     auto settings = std::make_shared<HWND>(nullptr);
     int* before = &countBefore;
     script

@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
         object->get_accRole(self, &role);
         object->get_accValue(self, &value);
         object->get_accKeyboardShortcut(self, &shortcut);
-        std::printf("%d|%s|%ld|%s|%s\n", id, taken(name).c_str(), role.vt == VT_I4 ? role.lVal : -1L,
-                    taken(value).c_str(), taken(shortcut).c_str());
+        std::printf("%d|%s|%ld|%s|%s\n", id, taken(name).c_str(),
+                    role.vt == VT_I4 ? role.lVal : -1L, taken(value).c_str(),
+                    taken(shortcut).c_str());
         object->Release();
     }
     CoUninitialize();

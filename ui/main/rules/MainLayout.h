@@ -96,5 +96,6 @@ struct MainLayout {
 
 // The rectangles of the selector, the seven fields, the results list, the
 // three buttons and the link, in this order, and the page. Fields 1000, 1007
-// and 1008 lie 500 pixels right of the field column, outside the client area.
+// and 1008 are hidden; they lie 500 pixels right of the field column, outside
+// the client area.
 MainLayout computeMainLayout(int clientWidth, int clientHeight, PictureSize picture);

@@ -31,8 +31,7 @@ inline constexpr InputRowText INPUT_ROW_TEXTS[CAPTION_ROWS] = {
     {IDC_MAIN_HEAT_LOAD, IDC_MAIN_HEAT_LOAD_LABEL, "Heat load of the system", 'l', UNIT_ENERGY},
     {IDC_MAIN_EVAP_TEMP, IDC_MAIN_EVAP_TEMP_LABEL, "Evaporating temperature", 'E',
      UNIT_TEMPERATURE},
-    {IDC_MAIN_COND_TEMP, IDC_MAIN_COND_TEMP_LABEL, "Condensing temperature", 'C',
-     UNIT_TEMPERATURE},
+    {IDC_MAIN_COND_TEMP, IDC_MAIN_COND_TEMP_LABEL, "Condensing temperature", 'C', UNIT_TEMPERATURE},
     {IDC_MAIN_RETURN_GAS_TEMP, IDC_MAIN_RETURN_GAS_TEMP_LABEL, "Return gas temperature", 'g',
      UNIT_TEMPERATURE},
 };
