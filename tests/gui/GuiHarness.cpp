@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -80,13 +82,9 @@ Script& Script::runHelper(const std::wstring& program, std::function<std::wstrin
             }
             CloseHandle(process->hProcess);
             CloseHandle(process->hThread);
-            std::FILE* in = _wfopen(file->c_str(), L"r"); // text: CR LF read as LF
-            target->clear();
-            for (int c = in != nullptr ? std::fgetc(in) : EOF; c != EOF; c = std::fgetc(in)) {
-                target->push_back(static_cast<char>(c));
-            }
-            if (in != nullptr) {
-                std::fclose(in);
+            {
+                std::ifstream in(file->c_str()); // text: CR LF read as LF
+                target->assign(std::istreambuf_iterator<char>(in), {});
             }
             DeleteFileW(file->c_str());
             return true;
