@@ -354,7 +354,9 @@ TEST(MainWindowStartup, TemplateOrderTabStopsAndFieldStyles) {
             ASSERT_NE(child, nullptr);
             EXPECT_EQ(GetDlgCtrlID(child), order[i]);
             const LONG style = GetWindowLongW(child, GWL_STYLE);
-            EXPECT_EQ((style & WS_TABSTOP) != 0, i < 9) << order[i];
+            // The first nine are tab stops, and the link makes itself one.
+            EXPECT_EQ((style & WS_TABSTOP) != 0, i < 9 || order[i] == IDC_MAIN_HOMEPAGE)
+                << order[i];
             child = GetWindow(child, GW_HWNDNEXT);
         }
         for (int id :
@@ -366,11 +368,11 @@ TEST(MainWindowStartup, TemplateOrderTabStopsAndFieldStyles) {
             EXPECT_TRUE((style & WS_BORDER) || (extended & WS_EX_CLIENTEDGE)) << id;
             EXPECT_TRUE(style & ES_AUTOHSCROLL) << id;
         }
-        // Tab walks the nine stops in template order and wraps round.
+        // Tab walks the nine stops and the link in template order and wraps round.
         HWND at = Item(window, IDC_MAIN_REFRIGERANT);
-        for (size_t i = 1; i <= 9; ++i) {
+        for (size_t i = 1; i <= 10; ++i) {
             at = GetNextDlgTabItem(window.hwnd(), at, FALSE);
-            EXPECT_EQ(GetDlgCtrlID(at), order[i % 9]);
+            EXPECT_EQ(GetDlgCtrlID(at), i == 9 ? IDC_MAIN_HOMEPAGE : order[i % 10]);
         }
         // No button is the default one.
         for (int id : {IDC_MAIN_HELP, IDC_MAIN_PRINT, IDC_MAIN_SETTINGS}) {
