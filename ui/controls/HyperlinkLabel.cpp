@@ -6,6 +6,7 @@
 #include "win32/Text1252.h"
 #include "win32/WindowText.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -244,21 +245,29 @@ LRESULT HyperlinkLabel::onFocusChange(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 // With the focus: the static paints its text into this paint's device
-// context, then a dotted rectangle in the text's colour goes round it.
+// context, then a dotted rectangle in the text's colour goes round the text
+// (the label may be wider than its text when its window lays it out).
 LRESULT HyperlinkLabel::onPaint(WPARAM wParam, LPARAM lParam) {
     if (wParam != 0 || GetFocus() != hwnd()) {
         return defaultHandling(WM_PAINT, wParam, lParam);
     }
     PaintScope paint(hwnd());
-    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(paint.dc()), 0);
+    const HDC dc = paint.dc();
+    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    const std::wstring text = caption();
+    SIZE textSize{};
+    {
+        SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &textSize);
+    }
     RECT client{};
     GetClientRect(hwnd(), &client);
     const LOGBRUSH colour{BS_SOLID, currentTextColour(), 0};
     UniquePen dotted(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
-    SelectGuard pen(paint.dc(), dotted.get());
-    SelectGuard brush(paint.dc(), GetStockObject(NULL_BRUSH));
-    SetBkMode(paint.dc(), TRANSPARENT);
-    Rectangle(paint.dc(), client.left, client.top, client.right, client.bottom);
+    SelectGuard pen(dc, dotted.get());
+    SelectGuard brush(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    Rectangle(dc, 0, 0, std::min(textSize.cx, client.right), std::min(textSize.cy, client.bottom));
     return 0;
 }
 
