@@ -66,7 +66,7 @@ TEST(ButtonShadeFace, IndexPerColumn) {
     EXPECT_GE(shadeFaceIndex(9, 10, -300, 0), 0);
 }
 
-TEST(ButtonShadeFace, FacesAndFocusStrips) {
+TEST(ButtonShadeFace, Faces) {
     ShadeParameters parameters;
     parameters.left = {255, 255, 255};
     parameters.middle = {128, 128, 128};
@@ -87,11 +87,40 @@ TEST(ButtonShadeFace, FacesAndFocusStrips) {
     EXPECT_EQ(faces.facePalette[0], parameters.right);
     // Hover blended fully toward the left colour.
     EXPECT_EQ(faces.hoverPalette[0], parameters.left);
+}
 
-    EXPECT_EQ(focusStripLengthH(80, 4), 71);
-    EXPECT_EQ(focusStripLengthV(25, 4), 17);
-    EXPECT_EQ(focusStripLengthH(5, 4), 1);
-    EXPECT_EQ(focusStripLengthV(2, 4), 1);
-    const std::vector<std::uint8_t> strip = focusStripIndices(5);
-    EXPECT_EQ(strip, (std::vector<std::uint8_t>{0, 255, 0, 255, 0}));
+TEST(ButtonShadeFocusRing, ContrastAndRingColour) {
+    const ShadeColour white{255, 255, 255};
+    const ShadeColour black{0, 0, 0};
+    // The published WCAG ratio of #777777 on white.
+    EXPECT_NEAR(contrastRatio(white, {119, 119, 119}), 4.48, 0.01);
+    const auto ringOver = [](const ShadeParameters& parameters, const ShadeColour& caption) {
+        return focusRingColour(makeShadeFaces(parameters, 80, [] { return 0; }), caption);
+    };
+    // The main window's blue face: its white caption (4.2:1); a caption of
+    // the face's own colour gives way to black (5.0:1).
+    ShadeParameters blue;
+    blue.left = blue.middle = blue.right = kBlue;
+    EXPECT_EQ(ringOver(blue, white), white);
+    EXPECT_EQ(ringOver(blue, kBlue), black);
+    // Red through green to blue: white fails on the green, black keeps 2.4:1.
+    ShadeParameters rainbow;
+    rainbow.left = {255, 0, 0};
+    rainbow.middle = {0, 255, 0};
+    rainbow.right = {0, 0, 255};
+    EXPECT_EQ(ringOver(rainbow, white), black);
+    // The hover face counts too: a dark face whose hover face is white.
+    ShadeParameters hover;
+    hover.left = white;
+    hover.blendColour = {20, 20, 20};
+    hover.coloring = 100;
+    hover.highlight = 100;
+    EXPECT_EQ(ringOver(hover, white), black);
+}
+
+TEST(ButtonShadeCaption, WithoutAccessKey) {
+    EXPECT_EQ(captionWithoutAccessKey(L"&Settings"), L"Settings");
+    // "&&" shows one '&' either way; a last '&' is shown as it is.
+    EXPECT_EQ(captionWithoutAccessKey(L"Save && &quit"), L"Save && quit");
+    EXPECT_EQ(captionWithoutAccessKey(L"&&&Go&"), L"&&Go&");
 }

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <oleacc.h>
 #include <utility>
 
 namespace gui {
@@ -302,6 +303,47 @@ void TypeText(HWND field, const std::string& characters) {
 void PressKey(HWND field, UINT virtualKey) {
     SendMessageW(field, WM_KEYDOWN, virtualKey, 1);
     SendMessageW(field, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void KeyStroke(UINT virtualKey, bool alt) {
+    std::vector<UINT> keys{virtualKey};
+    if (alt) {
+        keys.insert(keys.begin(), VK_MENU);
+    }
+    // The presses in order, then the releases in the opposite order.
+    std::vector<INPUT> inputs(keys.size() * 2);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        INPUT& press = inputs[i];
+        INPUT& release = inputs[inputs.size() - 1 - i];
+        press.type = release.type = INPUT_KEYBOARD;
+        press.ki.wVk = release.ki.wVk = static_cast<WORD>(keys[i]);
+        release.ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::wstring AccessibleNameOf(HWND window) {
+    std::wstring name;
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* accessible = nullptr;
+    // __uuidof: MinGW declares IID_IAccessible, data of oleacc.dll, without
+    // dllimport, so its address would be the import stub's, not the identifier.
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible)))) {
+        VARIANT self{}; // lVal 0: CHILDID_SELF
+        self.vt = VT_I4;
+        BSTR value = nullptr;
+        if (accessible->get_accName(self, &value) == S_OK && value != nullptr) {
+            name = value;
+        }
+        SysFreeString(value);
+        accessible->Release();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return name;
 }
 
 void SetSelection(HWND field, int start, int end) {

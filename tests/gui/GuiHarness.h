@@ -111,6 +111,10 @@ void PressMessageBoxButton(HWND box, int buttonId = IDOK);
 // Typing: one WM_CHAR per character (Windows-1252; '\b' is Backspace).
 void TypeText(HWND field, const std::string& characters);
 void PressKey(HWND field, UINT virtualKey); // WM_KEYDOWN and WM_KEYUP
+// Real keyboard input (SendInput) to the window with the focus, so that the
+// dialog manager sees it: one press and release of the key, with Alt held
+// when `alt` is true. It arrives when the thread next reads its messages.
+void KeyStroke(UINT virtualKey, bool alt = false);
 void SetSelection(HWND field, int start, int end);
 // Replaces the field's whole text as if the user typed it: select all, then
 // type `text` (an empty text: select all, then the Delete key).
@@ -142,6 +146,10 @@ int SelectedRow(HWND list);
 // What a mouse click on row `row` does: selects the row and sends the
 // parent NM_CLICK for it.
 void ClickListRow(HWND dialog, HWND list, int row);
+
+// The name a screen reader reads for the window (oleacc, the window's client
+// object); empty when it has none.
+std::wstring AccessibleNameOf(HWND window);
 
 // ---- Settings store of the test program -----------------------------------
 

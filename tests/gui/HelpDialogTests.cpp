@@ -105,6 +105,25 @@ TEST(HelpDialog, ShowsTheBuiltInTextWhenTheDatabaseHasNoHelpLines) {
     EXPECT_EQ(run.result, IDCANCEL);
 }
 
+TEST(HelpDialog, ALabelNamesTheTextAndTheLinkIsATabStop) {
+    auto db = std::make_unique<RefrigerantDatabase>();
+    CHelpDlg dialog(*db, kCaption);
+    Script script;
+    WaitShown(script, dialog)
+        .then([&] {
+            // Screen readers name the box after the control just before it,
+            // now the label (with no size, it draws nothing), not the link.
+            const HWND text = Item(dialog, IDC_HELP_TEXT);
+            EXPECT_EQ(AccessibleNameOf(text), L"Help text");
+            EXPECT_EQ(GetNextDlgTabItem(dialog.hwnd(), Item(dialog, IDOK), FALSE),
+                      Item(dialog, IDC_HELP_LINK));
+            KeyStroke('H', true);
+        })
+        .waitUntil([&] { return GetFocus() == Item(dialog, IDC_HELP_TEXT); }, "Alt+H")
+        .then([&] { PostClick(dialog.hwnd(), IDOK); });
+    EXPECT_EQ(runScripted(dialog, script).result, IDOK);
+}
+
 TEST(HelpDialog, DisclaimerOpensAndClosesAnyNumberOfTimesOverTheOpenDialog) {
     auto db = std::make_unique<RefrigerantDatabase>();
     CHelpDlg dialog(*db, kCaption);

@@ -1,3 +1,4 @@
+#include "tests/gui/GuiHarness.h"
 #include "tests/gui/MainWindowLookSupport.h"
 #include "ui/controls/HyperlinkLabel.h"
 #include "ui/controls/rules/HyperlinkText.h"
@@ -16,6 +17,7 @@ using namespace look_test;
 namespace {
 
 constexpr int kLinkId = 1022;
+constexpr int kDefaultButtonId = 1025;
 
 // Stands in for the shell, the registry and WinExec.
 class FakeOpener : public HyperlinkOpener {
@@ -57,8 +59,13 @@ protected:
                             link.hoverColour());
             link.setOpener(&opener);
         };
-        ASSERT_TRUE(dialog.create(
-            {{L"STATIC", L"Homepage: https://www.varnu.com", SS_LEFT, kLinkId}}, 360, 120));
+        // A default button before the link takes the first focus, and Enter
+        // when the link does not take it.
+        ASSERT_TRUE(
+            dialog.create({{L"BUTTON", L"Default", BS_DEFPUSHBUTTON | WS_TABSTOP, kDefaultButtonId,
+                            150, 40, 40, 14},
+                           {L"STATIC", L"Homepage: https://www.varnu.com", SS_LEFT, kLinkId}},
+                          360, 120));
         RepaintNow(dialog.hwnd());
     }
 
@@ -205,6 +212,34 @@ TEST_F(HyperlinkLabelTest, FailuresReportTheFirstCodeAndStayUnvisited) {
     click();
     EXPECT_EQ(opener.commands.size(), 1u);
     EXPECT_TRUE(link.isVisited());
+}
+
+TEST_F(HyperlinkLabelTest, TabReachesItFocusShowsAndEnterAndSpaceOpenIt) {
+    const RECT area = linkArea();
+    const RECT inside{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+    Capture before(dialog.hwnd());
+    gui::KeyStroke(VK_TAB);
+    Pump(100);
+    ASSERT_EQ(GetFocus(), link.hwnd());
+    // A dotted rectangle in the link colour on the label's border, nothing else.
+    Capture focused(dialog.hwnd());
+    SaveIfRequested(focused, "hyperlink_focus");
+    EXPECT_GT(focused.count(area, LINK_UNVISITED),
+              before.count(area, LINK_UNVISITED) + (area.right - area.left) / 2);
+    EXPECT_EQ(focused.differences(before, inside), 0);
+
+    // Enter and Space open it as a click does; the default button gets nothing.
+    gui::KeyStroke(VK_RETURN);
+    gui::KeyStroke(VK_SPACE);
+    Pump(100);
+    EXPECT_EQ(opener.shellTargets.size(), 2u);
+    EXPECT_EQ(dialog.countNotifications(kDefaultButtonId, BN_CLICKED), 0);
+
+    // Tab moves on, and the label looks as before.
+    gui::KeyStroke(VK_TAB);
+    Pump(100);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog.hwnd(), kDefaultButtonId));
+    EXPECT_EQ(Capture(dialog.hwnd()).differences(before, area), 0);
 }
 
 TEST(HyperlinkLabelCaption, EmptyCaptionShowsTheTarget) {

@@ -8,6 +8,8 @@ namespace look_test {
 
 namespace {
 
+constexpr ULONG_PTR kDialogClassAtom = 32770; // "#32770"
+
 void appendWord(std::vector<WORD>& out, WORD value) {
     out.push_back(value);
 }
@@ -136,6 +138,13 @@ void Pump(int milliseconds) {
     do {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            // Keys for a dialog go through the dialog manager (Tab, Enter,
+            // access keys), as in a modal dialog's loop.
+            const HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+            if (root != nullptr && GetClassLongPtrW(root, GCW_ATOM) == kDialogClassAtom &&
+                IsDialogMessageW(root, &msg)) {
+                continue;
+            }
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -214,6 +223,16 @@ int Capture::count(const RECT& area, COLORREF colour) const {
             if (at(x, y) == colour) {
                 ++found;
             }
+        }
+    }
+    return found;
+}
+
+int Capture::differences(const Capture& other, const RECT& area) const {
+    int found = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            found += at(x, y) != other.at(x, y) ? 1 : 0;
         }
     }
     return found;

@@ -63,7 +63,8 @@ protected:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-// Dispatches every waiting message, for at least `milliseconds`.
+// Dispatches every waiting message, for at least `milliseconds`; a dialog's
+// messages pass its dialog manager first.
 void Pump(int milliseconds = 0);
 
 // Paints everything of the window now (invalidate, erase, update now, all
@@ -89,6 +90,8 @@ public:
     COLORREF at(int x, int y) const; // CLR_INVALID outside
     // How many pixels of the rectangle have exactly this colour.
     int count(const RECT& area, COLORREF colour) const;
+    // How many pixels of the rectangle differ from the other capture's.
+    int differences(const Capture& other, const RECT& area) const;
     // The smallest rectangle holding every pixel of the colour (empty if none).
     RECT bounds(const RECT& area, COLORREF colour) const;
     // Writes a 24-bit BMP (for looking at a capture); false on failure.

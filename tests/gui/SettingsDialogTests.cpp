@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 using namespace gui;
 
 namespace {
@@ -18,12 +21,18 @@ struct Expected {
     bool startsGroup;
 };
 
-// Template order, which is also the tab order.
+constexpr int kNoId = -1; // the group boxes and the list's label
+
+// Template order, which is also the tab order and the order in which screen
+// readers look for a control's group or label: each group box just before
+// its pair, the label just before the list.
 const Expected kControls[] = {
     {IDOK, "OK", {63, 144, 50, 14}, false},
     {IDCANCEL, "Cancel", {129, 144, 50, 14}, false},
+    {kNoId, "&Energy", {6, 6, 72, 54}, true},
     {IDC_SETTINGS_ENERGY_W, "W", {12, 24, 36, 10}, true},
     {IDC_SETTINGS_ENERGY_BTU, "Btu/hr", {12, 42, 36, 10}, false},
+    {kNoId, "&Temperature", {90, 6, 72, 54}, true},
     {IDC_SETTINGS_TEMPERATURE_F,
      "\xBA"
      "F",
@@ -34,14 +43,19 @@ const Expected kControls[] = {
      "C",
      {96, 42, 30, 10},
      false},
+    {kNoId, "&Pressure", {168, 6, 72, 54}, true},
     {IDC_SETTINGS_PRESSURE_PSI, "psi", {174, 24, 36, 10}, true},
     {IDC_SETTINGS_PRESSURE_BAR, "Bar", {174, 42, 36, 10}, false},
+    {kNoId, "&Diameter", {6, 66, 72, 48}, true},
     {IDC_SETTINGS_DIAMETER_INCHES, "inches", {12, 78, 54, 10}, true},
     {IDC_SETTINGS_DIAMETER_MM, "millimeters", {12, 96, 54, 10}, false},
+    {kNoId, "&Length", {90, 66, 72, 48}, true},
     {IDC_SETTINGS_LENGTH_INCHES, "inches", {96, 78, 54, 10}, true},
     {IDC_SETTINGS_LENGTH_METERS, "meters", {96, 96, 54, 10}, false},
+    {kNoId, "&Flow", {168, 66, 72, 48}, true},
     {IDC_SETTINGS_FLOW_LPM, "l/min", {174, 78, 36, 10}, true},
     {IDC_SETTINGS_FLOW_CFM, "CFM", {174, 96, 36, 10}, false},
+    {kNoId, "&Standard tube diameter list", {24, 120, 96, 8}, true},
 };
 
 RECT dialogUnitsToPixels(HWND dialog, const RECT& units) {
@@ -59,8 +73,9 @@ RECT childRect(HWND dialog, HWND child) {
 
 } // namespace
 
-TEST(SettingsDialog, TemplateMatchesTheTable) {
+TEST(SettingsDialog, TemplateMatchesTheTableAndAccessKeysMoveTheFocus) {
     UnitSettings units;
+    units.energyUnit = 0; // Btu/hr, the second radio of its pair
     MemorySettingsStore store;
     CSettingsDlg dialog(units, store);
     Script script;
@@ -81,16 +96,17 @@ TEST(SettingsDialog, TemplateMatchesTheTable) {
             EXPECT_EQ(GetDlgCtrlID(child), expected.id);
             EXPECT_EQ(WindowText(child), expected.caption) << expected.id;
             const LONG childStyle = GetWindowLongW(child, GWL_STYLE);
+            const bool radio = expected.id > IDCANCEL;
             // Checking a radio button gives it the tab stop and takes it from
             // the other buttons of its group, so the live style of an
             // unchecked radio button no longer shows the template's tab stop.
-            const bool uncheckedRadio =
-                expected.id > IDCANCEL && SendMessageW(child, BM_GETCHECK, 0, 0) != BST_CHECKED;
-            if (!uncheckedRadio) {
+            if (expected.id == kNoId) {
+                EXPECT_FALSE(childStyle & WS_TABSTOP) << expected.caption;
+            } else if (!radio || SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
                 EXPECT_TRUE(childStyle & WS_TABSTOP) << expected.id;
             }
-            EXPECT_EQ((childStyle & WS_GROUP) != 0, expected.startsGroup) << expected.id;
-            if (expected.id > IDCANCEL) {
+            EXPECT_EQ((childStyle & WS_GROUP) != 0, expected.startsGroup) << expected.caption;
+            if (radio) {
                 EXPECT_EQ(childStyle & BS_TYPEMASK, BS_AUTORADIOBUTTON) << expected.id;
             }
             const RECT want = dialogUnitsToPixels(box, expected.units);
@@ -108,21 +124,25 @@ TEST(SettingsDialog, TemplateMatchesTheTable) {
         // WS_VSCROLL of the template goes to the combo box's drop-down list;
         // the combo box window itself does not keep it.
         EXPECT_TRUE(comboStyle & WS_TABSTOP);
-        const char* const boxes[] = {
-            "Energy",   "Temperature", "Diameter", "Length", "Standard tube diameter list",
-            "Pressure", "Flow"};
-        for (const char* caption : boxes) {
-            child = GetWindow(child, GW_HWNDNEXT);
-            ASSERT_NE(child, nullptr);
-            EXPECT_EQ(WindowText(child), caption);
-        }
         EXPECT_EQ(GetWindow(child, GW_HWNDNEXT), nullptr);
 
         EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
         // The focus starts on the first tab stop, OK.
         EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK));
-        PostClick(box, IDCANCEL);
+        CaptureScreenIfAsked("settings_dialog", box);
     });
+    // Alt and a group's letter: the checked radio of the group; the list's.
+    const std::pair<char, int> keys[] = {
+        {'E', IDC_SETTINGS_ENERGY_BTU},    {'T', IDC_SETTINGS_TEMPERATURE_C},
+        {'P', IDC_SETTINGS_PRESSURE_BAR},  {'D', IDC_SETTINGS_DIAMETER_MM},
+        {'L', IDC_SETTINGS_LENGTH_METERS}, {'F', IDC_SETTINGS_FLOW_LPM},
+        {'S', IDC_SETTINGS_DIAMETER_LIST}};
+    for (const auto& [letter, id] : keys) {
+        script.then([letter = letter] { KeyStroke(static_cast<UINT>(letter), true); })
+            .waitUntil([&box, id = id] { return GetFocus() == GetDlgItem(box, id); },
+                       std::string("Alt+") + letter);
+    }
+    script.then([&] { PostClick(box, IDCANCEL); });
     EXPECT_EQ(runScripted(dialog, script).result, IDCANCEL);
 }
 

@@ -1,6 +1,8 @@
+#include "tests/gui/GuiHarness.h"
 #include "tests/gui/MainWindowLookSupport.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/StyledButton.h"
+#include "ui/main/rules/ButtonShade.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +99,24 @@ TEST_F(StyledButtonTest, PressedCaptionMovesOnePixelAndDisabledIsEngraved) {
     EXPECT_EQ(grey.top, light.top - 1);
 }
 
-TEST_F(StyledButtonTest, GradientFaceAndDottedFocusRectangle) {
+TEST_F(StyledButtonTest, FocusRingIsTheOnlyChangeAndStandsOutFromTheFace) {
+    Capture unfocused(dialog.hwnd());
+    SetFocus(button.hwnd());
+    RepaintNow(dialog.hwnd());
+    Capture focused(dialog.hwnd());
+    SaveIfRequested(focused, "styled_button_focus");
+    // A one-pixel white ring 4 pixels inside the edge; nothing else changes.
+    const RECT outer{kLeft + 4, kTop + 4, kLeft + kWidth - 4, kTop + kHeight - 4};
+    const RECT inner{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
+    EXPECT_EQ(focused.count(outer, kWhite) - focused.count(inner, kWhite), 2 * 72 + 2 * 15);
+    EXPECT_EQ(focused.differences(unfocused, face()), focused.differences(unfocused, outer));
+    EXPECT_EQ(focused.differences(unfocused, inner), 0);
+    const COLORREF blue = unfocused.at(outer.left, outer.top);
+    EXPECT_GE(contrastRatio({255, 255, 255}, {GetRValue(blue), GetGValue(blue), GetBValue(blue)}),
+              FOCUS_RING_MIN_CONTRAST);
+}
+
+TEST_F(StyledButtonTest, GradientFaceAndFocusRing) {
     // Red at the left edge through green to blue at the right.
     button.setShade(3, 0, 0, 0, BUTTON_BLEND, RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));
     SetFocus(button.hwnd());
@@ -110,12 +129,43 @@ TEST_F(StyledButtonTest, GradientFaceAndDottedFocusRectangle) {
     EXPECT_GT(GetRValue(nearLeft), 200) << Describe(nearLeft);
     EXPECT_GT(GetGValue(middle), 200) << Describe(middle);
     EXPECT_GT(GetBValue(nearRight), 200) << Describe(nearRight);
-    // The focus strip: index 0 (the right colour) on even pixels, 255 (the
-    // left colour) on odd ones, 4 pixels inside the edge.
-    EXPECT_EQ(Describe(shot.at(kLeft + 4, kTop + 4)), Describe(RGB(0, 0, 255)));
-    EXPECT_EQ(Describe(shot.at(kLeft + 5, kTop + 4)), Describe(RGB(255, 0, 0)));
-    EXPECT_EQ(Describe(shot.at(kLeft + 4, kTop + 5)), Describe(RGB(255, 0, 0)));
-    EXPECT_EQ(Describe(shot.at(kLeft + kWidth - 5, kTop + 6)), Describe(RGB(0, 0, 255)));
+    // White would vanish on the green middle: the ring is black.
+    EXPECT_EQ(Describe(shot.at(kLeft + kWidth / 2, kTop + 4)), Describe(RGB(0, 0, 0)));
+    EXPECT_EQ(Describe(shot.at(kLeft + kWidth - 5, kTop + 6)), Describe(RGB(0, 0, 0)));
+}
+
+TEST_F(StyledButtonTest, AccessKeyUnderlineFollowsTheCuesAndAltPressesTheButton) {
+    const auto drawn = [this](const wchar_t* caption, UINT state) {
+        SetWindowTextW(button.hwnd(), caption);
+        return Render(kWidth, kHeight, [&](HDC dc) {
+            DRAWITEMSTRUCT item{ODT_BUTTON, kButtonId,     0,  ODA_DRAWENTIRE,
+                                state,      button.hwnd(), dc, {0, 0, kWidth, kHeight},
+                                0};
+            LRESULT result = 0;
+            button.handleReflected(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item), result);
+        });
+    };
+    const std::vector<std::uint32_t> plain = drawn(L"Print", 0);
+    // Cues hidden until the keyboard is used: as without an access key, and
+    // no ring on the focused button either.
+    EXPECT_EQ(drawn(L"&Print", ODS_NOACCEL), plain);
+    EXPECT_EQ(drawn(L"&Print", ODS_FOCUS | ODS_NOACCEL | ODS_NOFOCUSRECT), plain);
+    // Cues shown: white pixels of the underline are the only change.
+    const std::vector<std::uint32_t> cued = drawn(L"&Print", 0);
+    ASSERT_EQ(cued.size(), plain.size());
+    int underline = 0;
+    for (std::size_t i = 0; i < cued.size(); ++i) {
+        underline += cued[i] != plain[i] ? 1 : 0;
+        EXPECT_TRUE(cued[i] == plain[i] || (cued[i] & 0xFFFFFF) == 0xFFFFFF) << i;
+    }
+    EXPECT_GE(underline, 5);
+
+    // Alt+P presses it: the dialog manager finds the key in the window text.
+    RepaintNow(dialog.hwnd());
+    SaveIfRequested(Capture(dialog.hwnd()), "styled_button_access_key");
+    gui::KeyStroke('P', true);
+    Pump(100);
+    EXPECT_EQ(dialog.countNotifications(kButtonId, BN_CLICKED), 1);
 }
 
 TEST_F(StyledButtonTest, PressDragReleaseAndHover) {

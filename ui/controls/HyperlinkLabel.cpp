@@ -6,6 +6,7 @@
 #include "win32/Text1252.h"
 #include "win32/WindowText.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -32,7 +33,9 @@ std::wstring HyperlinkLabel::caption() const {
 }
 
 void HyperlinkLabel::onAttached() {
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | SS_NOTIFY);
+    // Clicks are notified, and the keyboard reaches the link by Tab.
+    SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                      GetWindowLongPtrW(hwnd(), GWL_STYLE) | SS_NOTIFY | WS_TABSTOP);
 
     const std::wstring text = caption();
     if (target_.empty()) {
@@ -148,7 +151,7 @@ bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam,
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
-            onClicked();
+            open();
             result = 0;
             return true;
         }
@@ -159,7 +162,8 @@ bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
-void HyperlinkLabel::onClicked() {
+// A click, Enter or Space.
+void HyperlinkLabel::open() {
     hovering_ = false;
     HyperlinkOpener& opener = opener_ != nullptr ? *opener_ : defaultHyperlinkOpener();
     const int result = openHyperlinkTarget(opener, target_, SW_SHOW);
@@ -212,6 +216,61 @@ LRESULT HyperlinkLabel::onSetCursor(WPARAM wParam, LPARAM lParam) {
     return defaultHandling(WM_SETCURSOR, wParam, lParam);
 }
 
+// The dialog manager keeps Enter for the default button and Space for
+// nothing: asked about those keys, the link says it wants them.
+LRESULT HyperlinkLabel::onGetDlgCode(WPARAM wParam, LPARAM lParam) {
+    LRESULT code = defaultHandling(WM_GETDLGCODE, wParam, lParam);
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (message != nullptr && message->message == WM_KEYDOWN &&
+        (message->wParam == VK_RETURN || message->wParam == VK_SPACE)) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
+
+// Opens on the first press of Enter or Space; a held key opens once.
+LRESULT HyperlinkLabel::onKeyDown(WPARAM wParam, LPARAM lParam) {
+    const bool repeated = (lParam & (LPARAM{1} << 30)) != 0;
+    if ((wParam == VK_RETURN || wParam == VK_SPACE) && !repeated) {
+        open();
+        return 0;
+    }
+    return defaultHandling(WM_KEYDOWN, wParam, lParam);
+}
+
+// A static draws no focus: repaint so that onPaint adds or drops the rectangle.
+LRESULT HyperlinkLabel::onFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    return defaultHandling(message, wParam, lParam);
+}
+
+// With the focus: the static paints its text into this paint's device
+// context, then a dotted rectangle in the text's colour goes round the text
+// (the label may be wider than its text when its window lays it out).
+LRESULT HyperlinkLabel::onPaint(WPARAM wParam, LPARAM lParam) {
+    if (wParam != 0 || GetFocus() != hwnd()) {
+        return defaultHandling(WM_PAINT, wParam, lParam);
+    }
+    PaintScope paint(hwnd());
+    const HDC dc = paint.dc();
+    defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    const std::wstring text = caption();
+    SIZE textSize{};
+    {
+        SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &textSize);
+    }
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const LOGBRUSH colour{BS_SOLID, currentTextColour(), 0};
+    UniquePen dotted(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
+    SelectGuard pen(dc, dotted.get());
+    SelectGuard brush(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    Rectangle(dc, 0, 0, std::min(textSize.cx, client.right), std::min(textSize.cy, client.bottom));
+    return 0;
+}
+
 void HyperlinkLabel::onDestroy() {
     KillTimer(hwnd(), HOVER_TIMER_ID);
     if (tooltip_ != nullptr) {
@@ -231,6 +290,15 @@ LRESULT HyperlinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return onMouseMove(wParam, lParam);
     case WM_TIMER:
         return onTimer(wParam, lParam);
+    case WM_GETDLGCODE:
+        return onGetDlgCode(wParam, lParam);
+    case WM_KEYDOWN:
+        return onKeyDown(wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        return onFocusChange(message, wParam, lParam);
+    case WM_PAINT:
+        return onPaint(wParam, lParam);
     case WM_DESTROY:
         onDestroy();
         return defaultHandling(message, wParam, lParam);

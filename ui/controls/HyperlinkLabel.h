@@ -2,7 +2,9 @@
 // A static text control turned into a web link: link colours (unvisited,
 // visited, hover), underlined while the pointer is over it, a pointing-hand
 // cursor, a tooltip with the target, and a click that opens the target in
-// the user's browser or explains in a message box why it could not.
+// the user's browser or explains in a message box why it could not. It is
+// also a tab stop: with the focus it shows a focus rectangle round its text,
+// and Enter or Space opens it as a click does.
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
 #include "win32/Unique.h"
@@ -56,11 +58,15 @@ private:
     void createTooltip();
     void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     std::wstring caption() const;
-    void onClicked();
+    void open();
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT onTimer(WPARAM wParam, LPARAM lParam);
     LRESULT onEraseBackground(HDC dc);
     LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT onGetDlgCode(WPARAM wParam, LPARAM lParam);
+    LRESULT onKeyDown(WPARAM wParam, LPARAM lParam);
+    LRESULT onFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onPaint(WPARAM wParam, LPARAM lParam);
     void onDestroy();
 
     COLORREF unvisited_ = LINK_UNVISITED;

@@ -1,7 +1,6 @@
 #include "ui/main/StyledButton.h"
 #include "win32/ControlTooltip.h"
 
-#include "ui/main/rules/ButtonShade.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 #include "win32/OffscreenCanvas.h"
@@ -11,6 +10,7 @@
 #include <commctrl.h>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,8 +128,7 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     faceHover_ = {};
     facePressed_ = {};
     faceDisabled_ = {};
-    focusStripH_ = {};
-    focusStripV_ = {};
+    faces_ = {};
     if (hwnd() == nullptr || style != 3) {
         return;
     }
@@ -146,7 +145,7 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     parameters.left = toShade(colourLeft);
     parameters.middle = toShade(colourMiddle);
     parameters.right = toShade(colourRight);
-    const ShadeFaces faces = makeShadeFaces(parameters, width, [] { return std::rand(); });
+    ShadeFaces faces = makeShadeFaces(parameters, width, [] { return std::rand(); });
 
     WindowDC reference(hwnd());
     auto image = [&](const ShadePalette& palette, const std::vector<std::uint8_t>& row, int w,
@@ -164,31 +163,7 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     faceHover_ = image(faces.hoverPalette, faces.columnIndices, width, height);
     facePressed_ = image(faces.hoverPalette, faces.columnIndices, width, height);
 
-    const int lengthH = focusStripLengthH(width, focusInset_);
-    const int lengthV = focusStripLengthV(height, focusInset_);
-    focusStripH_ = image(faces.facePalette, focusStripIndices(lengthH), lengthH, 1);
-    // A vertical strip: one column, the dotted pattern down its rows.
-    {
-        const std::vector<std::uint8_t> dots = focusStripIndices(lengthV);
-        Image strip;
-        strip.bitmap = makePaletteImage(reference.get(), faces.facePalette, {0}, 1, lengthV);
-        if (strip.bitmap) {
-            DIBSECTION section{};
-            if (GetObjectW(strip.bitmap.get(), sizeof section, &section) != 0 &&
-                section.dsBm.bmBits != nullptr) {
-                auto* bits = static_cast<std::uint8_t*>(section.dsBm.bmBits);
-                const int stride = section.dsBm.bmWidthBytes;
-                // The section is top-down, so row n is at n * stride.
-                for (int n = 0; n < lengthV; ++n) {
-                    bits[static_cast<std::size_t>(n) * static_cast<std::size_t>(stride)] =
-                        dots[static_cast<std::size_t>(n)];
-                }
-            }
-            strip.width = 1;
-            strip.height = lengthV;
-        }
-        focusStripV_ = std::move(strip);
-    }
+    faces_ = std::move(faces);
 }
 
 bool StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -225,20 +200,24 @@ void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
     BitBlt(dc, x, y, image.width, image.height, memory.get(), 0, 0, SRCCOPY);
 }
 
-void StyledButton::drawFocusRectangle(HDC dc, const RECT& rect) const {
-    const int inset = focusInset_;
-    const int left = rect.left + inset;
-    const int top = rect.top + inset;
-    const int right = rect.right - inset - 1;
-    const int bottom = rect.bottom - inset - 1;
-    drawImage(dc, focusStripH_, left, top);
-    drawImage(dc, focusStripH_, left, bottom);
-    drawImage(dc, focusStripV_, left, top);
-    drawImage(dc, focusStripV_, right, top);
+// A one-pixel ring focusInset pixels inside the edge, in a colour that
+// stands out from every face colour (the caption's white on the blue face).
+void StyledButton::drawFocusRing(HDC dc, const RECT& rect) const {
+    RECT ring = rect;
+    InflateRect(&ring, -focusInset_, -focusInset_);
+    const ShadeColour colour = focusRingColour(faces_, toShade(textColour_));
+    UniqueBrush brush(CreateSolidBrush(RGB(colour.red, colour.green, colour.blue)));
+    FrameRect(dc, &ring, brush.get());
 }
 
-void StyledButton::drawCaption(HDC dc, RECT rect, COLORREF colour) const {
-    const std::wstring caption = windowText(hwnd());
+// The access key's underline follows the keyboard cues: hidden while the
+// system says so for this window (ODS_NOACCEL). The marker is taken out of
+// the text rather than left to DT_HIDEPREFIX, which not every DrawText honours.
+void StyledButton::drawCaption(HDC dc, RECT rect, COLORREF colour, UINT itemState) const {
+    std::wstring caption = windowText(hwnd());
+    if ((itemState & ODS_NOACCEL) != 0) {
+        caption = captionWithoutAccessKey(caption);
+    }
     SetTextColor(dc, colour);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, textFormat_);
 }
@@ -274,10 +253,10 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
             RECT edge = whole;
             DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
         }
-        drawCaption(dc, textRect, GetSysColor(COLOR_BTNHIGHLIGHT));
+        drawCaption(dc, textRect, GetSysColor(COLOR_BTNHIGHLIGHT), item.itemState);
         RECT engraved = textRect;
         OffsetRect(&engraved, -1, -1);
-        drawCaption(dc, engraved, GetSysColor(COLOR_GRAYTEXT));
+        drawCaption(dc, engraved, GetSysColor(COLOR_GRAYTEXT), item.itemState);
         return;
     }
 
@@ -311,10 +290,13 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
         }
     }
 
-    if ((item.itemState & ODS_FOCUS) != 0 && focusInset_ > 0) {
-        drawFocusRectangle(dc, whole);
+    // ODS_NOFOCUSRECT: the system hides focus cues until the keyboard is
+    // used in this window, so a mouse click leaves no ring behind.
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0 &&
+        focusInset_ > 0) {
+        drawFocusRing(dc, whole);
     }
-    drawCaption(dc, textRect, textColour_);
+    drawCaption(dc, textRect, textColour_, item.itemState);
 }
 
 void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {

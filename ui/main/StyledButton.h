@@ -2,9 +2,12 @@
 // The main window's push buttons (Help, Print, Settings): an owner-drawn
 // button whose face is a generated 256-colour image with a three-colour
 // gradient palette, with 3-D edges in the system colours, its own caption
-// font and colour, a hover look, a dotted focus rectangle and a tooltip.
-// Clicks still reach the parent as BN_CLICKED.
+// font and colour, a hover look, a focus ring that stands out from the face
+// and a tooltip. The caption's access key ("&Print") is underlined unless the
+// system hides keyboard cues; Alt and the letter press the button. Clicks
+// still reach the parent as BN_CLICKED.
 #include "ui/framework/SubclassedControl.h"
+#include "ui/main/rules/ButtonShade.h"
 #include "win32/Unique.h"
 
 #include <windows.h>
@@ -46,8 +49,8 @@ private:
 
     void draw(const DRAWITEMSTRUCT& item);
     void drawImage(HDC dc, const Image& image, int x, int y) const;
-    void drawFocusRectangle(HDC dc, const RECT& rect) const;
-    void drawCaption(HDC dc, RECT rect, COLORREF colour) const;
+    void drawFocusRing(HDC dc, const RECT& rect) const;
+    void drawCaption(HDC dc, RECT rect, COLORREF colour, UINT itemState) const;
     void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     bool cursorOverButton() const;
     bool isPushed() const;
@@ -74,6 +77,5 @@ private:
     Image faceHover_;
     Image facePressed_;
     Image faceDisabled_;
-    Image focusStripH_;
-    Image focusStripV_;
+    ShadeFaces faces_; // what the images show; the focus ring's colour follows them
 };

@@ -1,6 +1,7 @@
 #include "ui/main/rules/ButtonShade.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -43,18 +44,53 @@ int shadeFaceIndex(int x, int width, int granularity, int randomValue) {
     return static_cast<int>(std::clamp<long long>(index, 0, 255));
 }
 
-int focusStripLengthH(int width, int inset) {
-    return std::max(width - 2 * inset - 1, 1);
+double relativeLuminance(const ShadeColour& colour) {
+    const auto linear = [](int channel) {
+        const double c = std::clamp(channel, 0, 255) / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+           0.0722 * linear(colour.blue);
 }
 
-int focusStripLengthV(int height, int inset) {
-    return std::max(height - 2 * inset, 1);
+double contrastRatio(const ShadeColour& a, const ShadeColour& b) {
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-std::vector<std::uint8_t> focusStripIndices(int length) {
-    std::vector<std::uint8_t> strip(static_cast<std::size_t>(std::max(length, 0)));
-    for (std::size_t n = 0; n < strip.size(); ++n) {
-        strip[n] = (n % 2 == 0) ? 0 : 255;
+ShadeColour focusRingColour(const ShadeFaces& faces, const ShadeColour& caption) {
+    // The least contrast of a candidate against every face colour shown.
+    const auto leastContrast = [&faces](const ShadeColour& candidate) {
+        double least = 21.0;
+        for (const std::uint8_t index : faces.columnIndices) {
+            least = std::min({least, contrastRatio(candidate, faces.facePalette[index]),
+                              contrastRatio(candidate, faces.hoverPalette[index])});
+        }
+        return least;
+    };
+    if (leastContrast(caption) >= FOCUS_RING_MIN_CONTRAST) {
+        return caption;
     }
-    return strip;
+    const ShadeColour black{0, 0, 0};
+    const ShadeColour white{255, 255, 255};
+    return leastContrast(white) >= leastContrast(black) ? white : black;
+}
+
+std::wstring captionWithoutAccessKey(const std::wstring& caption) {
+    std::wstring shown;
+    shown.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == L'&' && i + 1 < caption.size()) {
+            if (caption[i + 1] == L'&') {
+                shown += L"&&";
+            } else {
+                shown += caption[i + 1];
+            }
+            ++i;
+        } else {
+            shown += caption[i];
+        }
+    }
+    return shown;
 }

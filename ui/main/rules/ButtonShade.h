@@ -2,9 +2,12 @@
 // The generated faces of the styled buttons (shade style 3): a 256-entry
 // palette running from the right colour through the middle colour to the left
 // colour, a face whose palette index falls from 255 at the left edge to about
-// 0 at the right, and the blends that tint the face and its hover variant.
+// 0 at the right, the blends that tint the face and its hover variant, the
+// colour of the focus ring drawn over them, and the caption shown while
+// keyboard cues are hidden.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct ShadeColour {
@@ -32,14 +35,6 @@ void blendShadePalette(ShadePalette& palette, const ShadeColour& toward, int per
 // granularity and one value of the platform's rand() (0 .. 32767). The result
 // always lies in 0 .. 255, also when the noise would push it outside.
 int shadeFaceIndex(int x, int width, int granularity, int randomValue);
-
-// Length of the dotted focus strips: horizontal max(width - 2 * inset - 1, 1),
-// vertical max(height - 2 * inset, 1).
-int focusStripLengthH(int width, int inset);
-int focusStripLengthV(int height, int inset);
-
-// The strip's indices: 0 for even pixels, 255 for odd ones.
-std::vector<std::uint8_t> focusStripIndices(int length);
 
 // Everything the button needs for its four face images: the row of indices
 // shared by every row of the face, and the palettes of the normal face (also
@@ -78,3 +73,25 @@ ShadeFaces makeShadeFaces(const ShadeParameters& parameters, int width,
     blendShadePalette(faces.hoverPalette, parameters.left, parameters.highlight);
     return faces;
 }
+
+// The relative luminance of a colour with 8-bit sRGB channels, 0 (black) to
+// 1 (white), as the WCAG contrast rules define it.
+double relativeLuminance(const ShadeColour& colour);
+
+// The WCAG contrast ratio of two colours: 1 (the same luminance) to 21
+// (black against white).
+double contrastRatio(const ShadeColour& a, const ShadeColour& b);
+
+// The least contrast a focus ring must keep against every face colour under it.
+constexpr double FOCUS_RING_MIN_CONTRAST = 3.0;
+
+// The colour of the focus ring over the faces: the caption colour when it
+// keeps at least FOCUS_RING_MIN_CONTRAST against every colour the normal and
+// the hover face show (the entries of both palettes that the columns use);
+// otherwise black or white, whichever keeps the larger least contrast.
+ShadeColour focusRingColour(const ShadeFaces& faces, const ShadeColour& caption);
+
+// The caption as DrawText shows it without the access key's underline: each
+// '&' that marks an access key is dropped; "&&" (a shown '&') and a '&' at the
+// very end, which DrawText shows as it is, stay.
+std::wstring captionWithoutAccessKey(const std::wstring& caption);
