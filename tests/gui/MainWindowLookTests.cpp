@@ -12,6 +12,7 @@
 #include "ui/main/ResultsList.h"
 #include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/PicturePlacement.h"
+#include "win32/HighContrast.h"
 
 #include <gtest/gtest.h>
 
@@ -426,5 +427,82 @@ TEST(MainWindowLook, InvalidInputAndImperialUnits) {
             look_test::Pump(50);
             gui::Close(window.hwnd());
         });
+    gui::runScripted(window, script);
+}
+
+// Under high contrast every surface, the optimal row, the buttons, the list
+// header and the link take the system's colours; when it is turned off again
+// the program's own colours come back. Wine cannot switch the mode on, so
+// the test answers the window's question and sets the system colours itself.
+TEST(MainWindowLook, HighContrastTakesTheSystemColoursAndGivesThemBack) {
+    const int elements[] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                            COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT,
+                            COLOR_HOTLIGHT};
+    const COLORREF contrast[] = {RGB(0, 0, 0),    RGB(255, 255, 255), RGB(26, 235, 255),
+                                 RGB(0, 0, 0),    RGB(32, 32, 32),    RGB(255, 255, 0),
+                                 RGB(128, 255, 128)};
+    COLORREF saved[std::size(elements)] = {};
+    for (std::size_t i = 0; i < std::size(elements); ++i) {
+        saved[i] = GetSysColor(elements[i]);
+    }
+    // Whatever the steps do, the system's colours and its answer come back.
+    struct Restore {
+        const int* elements;
+        const COLORREF* colours;
+        int count;
+        ~Restore() {
+            forceHighContrast(std::nullopt);
+            SetSysColors(count, elements, colours);
+        }
+    } restore{elements, saved, static_cast<int>(std::size(elements))};
+
+    MemorySettingsStore store = PlacedStore();
+    MainWindow window(store, gui::TestIdentity(), L"gui_tests");
+    gui::Script script;
+    WaitForWindow(script, window)
+        .then([&] {
+            const HWND w = window.hwnd();
+            forceHighContrast(true);
+            SetSysColors(static_cast<int>(std::size(elements)), elements, contrast);
+            SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
+            look_test::RepaintNow(w);
+            Capture shot(w);
+            gui::CaptureScreenIfAsked("main_high_contrast");
+            const int W = ClientOf(w).width;
+            const int P = W - 330 - rightInset(W);
+            EXPECT_EQ(Describe(shot.at(W - 150, 10)), Describe(contrast[0]));
+            EXPECT_EQ(Describe(shot.at(W - 150, 40)), Describe(contrast[0])); // the band
+            EXPECT_EQ(Describe(shot.at(P, 150)), Describe(contrast[1]));      // a frame
+            const PixelPoint marker = computeMainLayout(W, ClientOf(w).height, kPicture)
+                                          .page.captionMarkers[0];
+            EXPECT_EQ(Describe(shot.at(marker.x - 6, marker.y)), Describe(contrast[2]));
+            const HWND list = GetDlgItem(w, IDC_MAIN_RESULTS);
+            RECT row{};
+            ListView_GetItemRect(list, window.result().selectedRow, &row, LVIR_BOUNDS);
+            POINT inRow{row.left + 100, (row.top + row.bottom) / 2};
+            MapWindowPoints(list, w, &inRow, 1);
+            EXPECT_EQ(Describe(shot.at(inRow.x, inRow.y)), Describe(contrast[2]));
+            const RECT listRect = ChildRect(w, IDC_MAIN_RESULTS);
+            EXPECT_EQ(Describe(shot.at(listRect.left + 8, listRect.top + 12)),
+                      Describe(contrast[4]));
+            const RECT help = ChildRect(w, IDC_MAIN_HELP);
+            EXPECT_EQ(Describe(shot.at(help.left + 3, help.top + 3)), Describe(contrast[4]));
+            EXPECT_GT(shot.count(help, contrast[5]), 10);
+            EXPECT_GT(shot.count(ChildRect(w, IDC_MAIN_HOMEPAGE), contrast[6]), 20);
+            const RECT field = ChildRect(w, IDC_MAIN_HEAT_LOAD);
+            EXPECT_EQ(Describe(shot.at(field.right - 4, field.bottom - 4)),
+                      Describe(contrast[0]));
+            EXPECT_GT(shot.count(field, contrast[1]), 10); // the value, in window text
+
+            forceHighContrast(false);
+            SetSysColors(static_cast<int>(std::size(elements)), elements, saved);
+            SendMessageW(w, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+            look_test::RepaintNow(w);
+            Capture again(w);
+            EXPECT_EQ(Describe(again.at(W - 150, 40)), Describe(HEADER_YELLOW));
+            EXPECT_EQ(Describe(again.at(inRow.x, inRow.y)), Describe(RESULTS_SELECTED_BACK));
+            EXPECT_EQ(Describe(again.at(help.left + 3, help.top + 3)), Describe(SELECTOR_BLUE));
+        })
+        .then([&] { gui::Close(window.hwnd()); });
     gui::runScripted(window, script);
 }

@@ -45,7 +45,7 @@ LAYERS = [
     ("print/", CORE + ("print/",)),
     ("win32/", ("win32/",)),
     ("ui/framework/", ("win32/", "ui/framework/")),
-    ("ui/controls/", ("win32/", "ui/framework/", "ui/controls/", "units/") + RESOURCES),
+    ("ui/controls/", ("win32/", "ui/framework/", "ui/controls/", "units/") + RESOURCES + LOOK),
     ("ui/dialogs/", CORE + RESOURCES + LOOK + ("win32/", "ui/framework/", "ui/controls/",
                                                "ui/dialogs/")),
     ("ui/main/", CORE + RESOURCES + LOOK + ("win32/", "ui/framework/", "ui/controls/",

@@ -52,6 +52,13 @@ void EntryField::SetBackgroundColour(COLORREF colour) {
     }
 }
 
+void EntryField::setTextColour(COLORREF colour) {
+    textColour_ = colour;
+    if (hwnd() != nullptr) {
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+}
+
 std::string EntryField::text() const {
     return narrow1252(windowText(hwnd()));
 }
@@ -90,6 +97,7 @@ void EntryField::replaceSelection(const std::string& replacement, bool undoable)
 bool EntryField::handleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && background_) {
         SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColour_);
+        SetTextColor(reinterpret_cast<HDC>(wParam), textColour_);
         result = reinterpret_cast<LRESULT>(background_.get());
         return true;
     }

@@ -5,8 +5,9 @@
 // pasted, cut, cleared and set texts are corrected to the valid text. Every
 // change reaches the parent through the edit control's own EN_CHANGE.
 //
-// It also paints its background in a colour of the owner's choosing, answering
-// the WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC requests the dialog reflects to it.
+// It also paints its background and text in colours of the owner's choosing,
+// answering the WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC requests the dialog
+// reflects to it.
 #include "ui/controls/rules/EntryTextEdit.h"
 #include "ui/framework/SubclassedControl.h"
 #include "win32/Unique.h"
@@ -19,6 +20,8 @@ public:
     // Replaces the field's background brush with a solid one of `colour` and
     // repaints the field.
     void SetBackgroundColour(COLORREF colour);
+    // The text's colour once a background colour is set; black until changed.
+    void setTextColour(COLORREF colour);
 
     // The field's text, as Windows-1252.
     std::string text() const;
@@ -54,4 +57,5 @@ private:
 
     UniqueBrush background_;
     COLORREF backgroundColour_ = RGB(255, 255, 255);
+    COLORREF textColour_ = RGB(0, 0, 0);
 };

@@ -7,15 +7,13 @@
 // and Enter or Space opens it as a click does.
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
+#include "ui/look/Palette.h"
 #include "win32/Unique.h"
 
 #include <windows.h>
 
 #include <string>
 
-constexpr COLORREF LINK_UNVISITED = RGB(0, 0, 238);
-constexpr COLORREF LINK_VISITED = RGB(85, 26, 139);
-constexpr COLORREF LINK_HOVER = RGB(255, 0, 0);
 
 class HyperlinkLabel : public SubclassedControl {
 public:

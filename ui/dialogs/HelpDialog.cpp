@@ -1,7 +1,7 @@
 #include "ui/dialogs/HelpDialog.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/look/Palette.h"
+#include "ui/dialogs/SystemPalette.h"
 #include "ui/controls/rules/HyperlinkText.h"
 #include "ui/dialogs/Disclaimer.h"
 #include "ui/dialogs/rules/HelpText.h"
@@ -15,9 +15,16 @@ CHelpDlg::CHelpDlg(const RefrigerantDatabase& db, std::wstring applicationName)
 bool CHelpDlg::onInitDialog() {
     bindControl(link_, IDC_HELP_LINK); // takes its caption as target until told otherwise
     bindControl(text_, IDC_HELP_TEXT);
-    link_.SetTarget(MAKER_WEB_ADDRESS); // caption and default colours stay
+    link_.SetTarget(MAKER_WEB_ADDRESS); // the caption stays
     text_.setText(helpTextFor(db_));    // the box drops its forbidden characters
-    text_.SetBackgroundColour(FIELD_BACKGROUND);
+    const Palette palette = systemPalette();
+    text_.SetBackgroundColour(palette.fieldBackground);
+    text_.setTextColour(palette.fieldText);
+    if (palette.systemColours) {
+        // On the dialog's own face, in the system's link colour.
+        link_.SetColours(GetSysColor(COLOR_BTNFACE), palette.linkUnvisited, palette.linkVisited,
+                         palette.linkHover);
+    }
     return true; // the system sets the focus (OK, the first tab stop)
 }
 

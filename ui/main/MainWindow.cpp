@@ -7,6 +7,7 @@
 #include "settings/UnitSettingsStore.h"
 #include "settings/WindowPlacement.h"
 #include "ui/controls/rules/HyperlinkText.h"
+#include "ui/dialogs/SystemPalette.h"
 #include "ui/main/MainWindowPainter.h"
 #include "win32/DebugTrace.h"
 #include "win32/Drawing.h"
@@ -63,6 +64,10 @@ std::optional<LRESULT> MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM
             onHelp();
         }
         return TRUE;
+    case WM_SETTINGCHANGE: // high contrast turned on or off
+    case WM_SYSCOLORCHANGE: // the system colours the high-contrast palette uses
+        onSystemColoursChanged();
+        return std::nullopt;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(applicationIcon());
     case WM_SIZE:
@@ -112,8 +117,6 @@ bool MainWindow::onInitDialog() {
     SetWindowTextW(homepageLink_.hwnd(),
                    widen1252(std::string("Homepage: ") + MAKER_WEB_ADDRESS).c_str());
     homepageLink_.SetTarget(MAKER_WEB_ADDRESS);
-    homepageLink_.SetColours(PAGE_WHITE, homepageLink_.unvisitedColour(),
-                             homepageLink_.visitedColour(), homepageLink_.hoverColour());
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : icon_));
@@ -176,8 +179,6 @@ void MainWindow::InitialiseControls() {
     SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
     refrigerantSelector_.SetBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
                                     IDB_COMBO_MIDDLE);
-    refrigerantSelector_.SetFocusColours(SELECTOR_BLUE, BUTTON_TEXT);
-    refrigerantSelector_.SetNormalColours(FIELD_BACKGROUND, FIELD_TEXT);
 
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
@@ -190,13 +191,13 @@ void MainWindow::InitialiseControls() {
     condTempField_.SetValue(stored.condTemp, true);
     returnGasTempField_.SetValue(stored.returnGasTemp, true);
     ambientTempField_.SetValue(stored.ambientTemp, true);
-    for (NumericEntryField* field : shownFields) {
-        field->SetBackgroundColour(FIELD_BACKGROUND);
-    }
     resultsList_.setUpScrollBars();
     nameInputs();
     LayoutControls();
     setUpResultsList();
+    // The button faces are made at the buttons' laid-out size.
+    palette_ = systemPalette();
+    applyPalette();
     Recalculate();
     struct ButtonSetUp {
         StyledButton& button;
@@ -208,16 +209,48 @@ void MainWindow::InitialiseControls() {
     for (const ButtonSetUp& setUp : buttons) {
         setUp.button.SetTooltipText(setUp.tooltip);
         setUp.button.setFaceFont("Arial", 16, 400, false, false);
-        setUp.button.setTextColour(BUTTON_TEXT);
-        setUp.button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE,
-                              SELECTOR_BLUE);
         redrawNow(setUp.button.hwnd());
     }
 }
 
+// Every colour the window hands to its controls: the selector's two pairs,
+// the fields' background, the list's rows and header, the buttons' face and
+// caption, and the link.
+void MainWindow::applyPalette() {
+    refrigerantSelector_.SetFocusColours(palette_.selectorFocusFill, palette_.selectorFocusText);
+    refrigerantSelector_.SetNormalColours(palette_.fieldBackground, palette_.fieldText);
+    for (NumericEntryField* field : {&heatLoadField_, &evapTempField_, &condTempField_,
+                                     &returnGasTempField_, &ambientTempField_}) {
+        field->SetBackgroundColour(palette_.fieldBackground);
+        field->setTextColour(palette_.fieldText);
+    }
+    SendMessageW(resultsList_.hwnd(), LVM_SETBKCOLOR, 0,
+                 static_cast<LPARAM>(palette_.resultsRowBack));
+    resultsList_.setPalette(palette_);
+    for (StyledButton* button : {&settingsButton_, &printButton_, &helpButton_}) {
+        button->setTextColour(palette_.buttonText);
+        button->setShade(3, 0, 0, 0, palette_.buttonBlend, palette_.buttonFace, palette_.buttonFace,
+                         palette_.buttonFace);
+    }
+    homepageLink_.SetColours(palette_.linkBackground, palette_.linkUnvisited,
+                             palette_.linkVisited, palette_.linkHover);
+}
+
+// High contrast may have been turned on or off, or its colours changed: the
+// window and every control it colours are drawn again in the palette now in
+// force.
+void MainWindow::onSystemColoursChanged() {
+    if (!isInitialised) {
+        return;
+    }
+    palette_ = systemPalette();
+    applyPalette();
+    RedrawWindow(hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 void MainWindow::setUpResultsList() {
     HWND list = resultsList_.hwnd();
-    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(RESULTS_ROW_BACK));
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
     const wchar_t* const captions[] = {L"Length", L"Inner Diameter"};
     for (int column = 0; column < 2; ++column) {

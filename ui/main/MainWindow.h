@@ -72,6 +72,8 @@ private:
     void restorePlacement();
     void InitialiseControls();
     void setUpResultsList();
+    void applyPalette();
+    void onSystemColoursChanged();
     void onDestroy();
     void saveInputs();
 
@@ -121,6 +123,7 @@ private:
     bool recalcPending = false;
     bool isInitialised = false;
     PageGeometry page_; // from the last layout; read by every paint
+    Palette palette_;   // the colours in force; the system's under high contrast
     int recalculationCount_ = 0;
 
     UniqueFont CaptionFont;

@@ -31,6 +31,7 @@ void MainWindow::paintContent(HDC dc, const RECT&, bool onScreen) {
     look.databaseVersion = identity_.databaseVersion;
     look.units = units_;
     look.flowRate = result_.flowRate;
+    look.palette = palette_;
     paintMainWindowContent(dc, look, pageResources_);
     if (onScreen) {
         // The platform's own paint handling, with the canvas as its DC.

@@ -28,11 +28,12 @@ void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF
     FillRect(dc, &area, resources.brush(colour));
 }
 
-void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& frame) {
-    drawTwoToneFrame(dc, toRect(frame.outer), resources.brush(PANEL_FRAME_LIGHT),
-                     resources.brush(PANEL_FRAME_DARK));
-    drawTwoToneFrame(dc, toRect(frame.inner), resources.brush(PANEL_INNER_LIGHT),
-                     resources.brush(PANEL_INNER_DARK));
+void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& frame,
+                    const Palette& palette) {
+    drawTwoToneFrame(dc, toRect(frame.outer), resources.brush(palette.panelFrameLight),
+                     resources.brush(palette.panelFrameDark));
+    drawTwoToneFrame(dc, toRect(frame.inner), resources.brush(palette.panelInnerLight),
+                     resources.brush(palette.panelInnerDark));
 }
 
 TextExtent measure(HDC dc, const std::wstring& text) {
@@ -166,10 +167,10 @@ int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, in
 }
 
 void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index) {
+                      int index, COLORREF fill) {
     const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
-    SelectGuard selected(dc, resources.brush(MARKER_FILL));
-    SetBkColor(dc, MARKER_FILL);
+    SelectGuard selected(dc, resources.brush(fill));
+    SetBkColor(dc, fill);
     Ellipse(dc, geometry.left, geometry.top, geometry.left + geometry.side,
             geometry.top + geometry.side);
     const char letter[2] = {static_cast<char>('A' + index), '\0'};
@@ -230,8 +231,9 @@ void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& 
 
 void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
     const PageGeometry& page = look.page;
+    const Palette& palette = look.palette;
 
-    SetBkColor(dc, HEADER_YELLOW);
+    SetBkColor(dc, palette.headerBand);
     const int nameWidth = DrawLabel(dc, resources, look.productName.c_str(), page.productName.x,
                                     page.productName.y, PRODUCT_NAME_HEIGHT);
     const int labelX = headerLabelColumn(nameWidth);
@@ -245,7 +247,7 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
     DrawLabel(dc, resources, look.databaseVersion.c_str(), valueX, page.databaseRow,
               HEADER_TEXT_HEIGHT);
 
-    SetBkColor(dc, PAGE_WHITE);
+    SetBkColor(dc, palette.page);
     DrawLabel(dc, resources, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
               PANEL_TITLE_HEIGHT);
     DrawLabel(dc, resources, RECOMMENDATION_TITLE, page.recommendationTitle.x,
@@ -264,28 +266,29 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
                   CAPTION_HEIGHT);
     }
 
-    SetTextColor(dc, MARKER_LETTER);
+    SetTextColor(dc, palette.markerLetter);
     for (std::size_t i = 0; i < page.captionMarkers.size(); ++i) {
         DrawLetterMarker(dc, resources, page.captionMarkers[i].x, page.captionMarkers[i].y,
-                         MARKER_DIAMETER, static_cast<int>(i));
+                         MARKER_DIAMETER, static_cast<int>(i), palette.markerFill);
     }
     for (std::size_t i = 0; i < page.pictureMarkers.size(); ++i) {
         DrawLetterMarker(dc, resources, page.pictureMarkers[i].x, page.pictureMarkers[i].y,
-                         MARKER_DIAMETER, static_cast<int>(i));
+                         MARKER_DIAMETER, static_cast<int>(i), palette.markerFill);
     }
 }
 
 void paintMainWindowContent(HDC dc, const MainWindowLook& look, PagePaintResources& resources) {
     const PageGeometry& page = look.page;
-    fill(dc, resources, page.page, PAGE_WHITE);
-    fill(dc, resources, page.headerBand, HEADER_YELLOW);
-    drawPanelFrame(dc, resources, page.inputPanel);
-    drawPanelFrame(dc, resources, page.recommendationPanel);
+    const Palette& palette = look.palette;
+    fill(dc, resources, page.page, palette.page);
+    fill(dc, resources, page.headerBand, palette.headerBand);
+    drawPanelFrame(dc, resources, page.inputPanel, palette);
+    drawPanelFrame(dc, resources, page.recommendationPanel, palette);
 
     DrawBitmapAt(dc, resources.logo(), page.logo.x, page.logo.y, false, look);
     drawPicture(dc, resources, look);
 
-    SetBkColor(dc, PAGE_WHITE);
-    SetTextColor(dc, PAGE_TEXT);
+    SetBkColor(dc, palette.page);
+    SetTextColor(dc, palette.pageText);
     PaintInfoPanel(dc, resources, look);
 }

@@ -27,6 +27,7 @@ struct MainWindowLook {
     std::string databaseVersion;
     UnitSettings units;
     double flowRate = 0; // l/min of nitrogen, from the last successful selection
+    Palette palette;     // the program's colours, or the system's under high contrast
 };
 
 // The main window's fonts: a logical font with the five given fields set and
@@ -81,9 +82,9 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
 // background. Returns the text's width in pixels.
 int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height);
 
-// An orange circle of diameter d centred on (x, y) with the letter 'A' + index.
+// A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index.
 void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index);
+                      int index, COLORREF fill);
 
 // Draws the bitmap at (x, y): at its own size, or scaled to 90 % of the height
 // below y and no wider than W - R - 350. Returns the factor used (1 unscaled).

@@ -62,14 +62,22 @@ LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {
             // Drawn with these colours, not the platform's highlight: the
             // drawing is told the item is not selected. The item's own state
             // stays as it is, so painting raises no change notification.
-            draw.clrText = RESULTS_SELECTED_TEXT;
-            draw.clrTextBk = RESULTS_SELECTED_BACK;
+            draw.clrText = palette_.resultsSelectedText;
+            draw.clrTextBk = palette_.resultsSelectedBack;
             draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
         }
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;
     }
+}
+
+void ResultsList::setPalette(const Palette& palette) {
+    palette_ = palette;
+    if (header_.hwnd() != nullptr) {
+        InvalidateRect(header_.hwnd(), nullptr, FALSE);
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void ResultsList::fitColumns() {
@@ -102,9 +110,9 @@ void ResultsList::excludeFromPaint(HDC target) {
 void ResultsList::paintContent(HDC dc, const RECT&, bool) {
     RECT clip{};
     GetClipBox(dc, &clip);
-    fillSolid(dc, clip, RESULTS_ROW_BACK);
-    ListView_SetTextBkColor(hwnd(), RESULTS_ROW_BACK);
-    ListView_SetTextColor(hwnd(), RESULTS_ROW_TEXT);
+    fillSolid(dc, clip, palette_.resultsRowBack);
+    ListView_SetTextBkColor(hwnd(), palette_.resultsRowBack);
+    ListView_SetTextColor(hwnd(), palette_.resultsRowText);
     defaultHandling(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
@@ -137,9 +145,10 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
     makeResources();
     RECT client{};
     GetClientRect(hwnd(), &client);
-    fillSolid(dc, client, RESULTS_ROW_BACK);
+    const bool flat = palette_.systemColours;
+    fillSolid(dc, client, flat ? palette_.resultsHeaderBack : palette_.resultsRowBack);
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (tile_) {
+    if (tile_ && !flat) {
         SelectGuard selected(memory.get(), tile_.get());
         StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0, 1,
                    kHeaderPieceHeight, SRCCOPY);
@@ -147,7 +156,7 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
 
     SelectGuard selectedFont(dc, captionFont_.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RESULTS_CAPTION_TEXT);
+    SetTextColor(dc, palette_.resultsCaptionText);
     const int count = Header_GetItemCount(hwnd());
     for (int index = 0; index < count; ++index) {
         wchar_t caption[256] = {};
@@ -161,14 +170,21 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
         SendMessageW(hwnd(), HDM_GETITEMRECT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&rect));
 
-        if (item.iOrder == 0) {
+        if (flat) {
+            // A one-pixel line in the caption colour ends each column.
+            fillSolid(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom},
+                      palette_.resultsCaptionText);
+        } else if (item.iOrder == 0) {
             copyBitmap(dc, memory.get(), leftEdge_.get(), rect.left, rect.top, 2,
                        kHeaderPieceHeight);
         } else {
             copyBitmap(dc, memory.get(), tile_.get(), rect.left + 1, rect.top, 1,
                        kHeaderPieceHeight);
         }
-        copyBitmap(dc, memory.get(), rightEdge_.get(), rect.right - 2, 0, 2, kHeaderPieceHeight);
+        if (!flat) {
+            copyBitmap(dc, memory.get(), rightEdge_.get(), rect.right - 2, 0, 2,
+                       kHeaderPieceHeight);
+        }
 
         RECT textRect = rect;
         InflateRect(&textRect, -2, -2);

@@ -4,7 +4,8 @@
 // which paints through an off-screen canvas without erasing, whose columns
 // share its client width beside the vertical scroll bar, and whose column
 // header is drawn from bitmaps with white, centred captions. Colours: the
-// palette's RESULTS_*.
+// palette's results colours; under high contrast the header is drawn flat in
+// the button colours, without its bitmaps.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
 #include "win32/BufferedPaint.h"
@@ -17,7 +18,10 @@
 class ResultsList : public SubclassedControl, private BufferedPaint {
 public:
     // An erase request is answered 0: the paint covers the rows.
-    ResultsList() : BufferedPaint(0) {}
+    ResultsList() : BufferedPaint(0), header_(palette_) {}
+
+    // The colours of the rows, the selected row and the header.
+    void setPalette(const Palette& palette);
 
     // Flat scroll bars with both arrows of both bars disabled.
     void setUpScrollBars();
@@ -40,7 +44,7 @@ private:
     // bitmaps and caption font are made at its first paint and kept.
     class Header : public SubclassedControl, private BufferedPaint {
     public:
-        Header() : BufferedPaint(0) {}
+        explicit Header(const Palette& palette) : BufferedPaint(0), palette_(palette) {}
 
     protected:
         LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,6 +53,7 @@ private:
         void paintContent(HDC dc, const RECT& area, bool onScreen) override;
         void makeResources();
 
+        const Palette& palette_; // the list's
         bool resourcesMade_ = false;
         UniqueBitmap tile_;
         UniqueBitmap leftEdge_;
@@ -60,5 +65,6 @@ private:
     void paintContent(HDC dc, const RECT& area, bool onScreen) override;
     void excludeFromPaint(HDC target) override;
 
+    Palette palette_;
     Header header_;
 };
