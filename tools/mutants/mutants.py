@@ -416,6 +416,10 @@ class Workspace:
             os.makedirs(os.path.dirname(target), exist_ok=True)
             with open(target, "wb") as copy:
                 copy.write(content)
+        # A run stopped hard may have left a mutant's object newer than its
+        # restored source: every file a mutant goes into is compiled afresh.
+        for name in scope_files(self.src):
+            os.utime(os.path.join(self.src, name))
         for folder, _, names in os.walk(self.src):
             for name in names:
                 path = os.path.relpath(os.path.join(folder, name), self.src)
@@ -476,28 +480,43 @@ class Workspace:
         return library, [e for e in self.executables if library in e["libraries"]]
 
 
-def run_test(executable, limit):
-    command = [executable["path"], "--gtest_fail_fast", "--gtest_brief=1"]
-    process = subprocess.Popen(command, cwd=executable["cwd"], stdout=subprocess.PIPE,
-                               stderr=subprocess.STDOUT, start_new_session=True)
+def run_group(command, limit, cwd=None, output=None):
+    """Runs command in a process group of its own, which is ended whole on a
+    time-out and on every other way out (Ctrl-C): no compiler may go on
+    writing an object after the mutant's source is restored. Returns the exit
+    status, or None on a time-out; output, a list, receives what it printed."""
+    process = subprocess.Popen(command, cwd=cwd, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.PIPE if output is not None else
+                               subprocess.DEVNULL, stderr=subprocess.STDOUT,
+                               start_new_session=True)
     try:
-        output, _ = process.communicate(timeout=limit)
+        printed, _ = process.communicate(timeout=limit)
+        if output is not None:
+            output.append(printed)
+        return process.returncode
     except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.communicate()
-        return "timed out", f"{executable['name']} over {limit:.0f} s"
+        return None
     finally:
         if process.poll() is None:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait()
-    if process.returncode == 0:
+
+
+def run_test(executable, limit):
+    command = [executable["path"], "--gtest_fail_fast", "--gtest_brief=1"]
+    printed = []
+    status = run_group(command, limit, executable["cwd"], printed)
+    if status is None:
+        return "timed out", f"{executable['name']} over {limit:.0f} s"
+    if status == 0:
         return "passed", ""
+    output = printed[0]
     failed = re.search(rb"^\[  FAILED  \] (\S+)", output, re.MULTILINE)
     if failed:
         return "killed", failed.group(1).decode("utf-8", "replace")
-    if process.returncode < 0:
-        return "killed", f"{executable['name']} crashed (signal {-process.returncode})"
-    return "killed", f"{executable['name']} exit {process.returncode}"
+    if status < 0:
+        return "killed", f"{executable['name']} crashed (signal {-status})"
+    return "killed", f"{executable['name']} exit {status}"
 
 
 def try_mutant(workspace, mutant, offset, text):
@@ -513,9 +532,7 @@ def try_mutant(workspace, mutant, offset, text):
         # must drop that mutant before any test links it again.
         targets = [name + "/fast" for name in workspace.libraries] + \
             [e["name"] + "/fast" for e in executables]
-        built = subprocess.run(["make", "-C", workspace.build] + targets,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if built.returncode != 0:
+        if run_group(["make", "-C", workspace.build] + targets, None) != 0:
             return "not built", ""
         for executable in executables:
             outcome, detail = run_test(executable, executable["limit"])
