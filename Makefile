@@ -5,6 +5,10 @@
 # make bench builds the Windows program and times its start-up and painting
 #            under Wine in Xvfb against two minimal floor programs; prints one
 #            table of medians and ratios (make test does not run it)
+# make mutants  builds every mutant of a sample of small changes to the
+#            platform-free code and runs the native tests on it; prints what
+#            they kill (tools/mutants; make test does not run it).
+#            MUTANTS_FROM=<manifest.tsv> replays the mutants of an earlier run.
 # make release  makes build/release/Varnu-Olvane-<version>-win64.zip and .msi
 # All of them install the Debian packages they need first (as root).
 # make data  regenerates data/Olvane.txt, docs/refrigerant-data.md and
@@ -12,7 +16,7 @@
 
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps native windows dist release test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data bench
+.PHONY: all deps native windows dist release test test-native test-windows test-asan test-fuzz fuzz-long test-analysis run clean data bench mutants
 
 all: dist
 
@@ -71,6 +75,10 @@ test: test-native test-windows test-asan test-fuzz test-analysis
 # The Xvfb screen is large enough for a 1920x1080 client area with its frame.
 bench: windows
 	xvfb-run -a -s "-screen 0 2560x1600x24" sh build/windows/paint-bench.sh
+
+MUTANTS_FROM :=
+mutants: deps
+	python3 tools/mutants/mutants.py $(if $(MUTANTS_FROM),--from $(MUTANTS_FROM))
 
 data: deps
 	cmake --preset native

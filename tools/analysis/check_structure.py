@@ -16,6 +16,7 @@ Windows header. The layers, lowest first:
   ui/controls/  the program's own controls (no main window, dialog or engine)
   ui/dialogs/, print/windows/, ui/main/
   app/          start-up
+  bench/        measuring code (bench/core/ platform-free)
 
 libraries: every library of the project is declared the one way,
 olvane_library() of cmake/ProjectOptions.cmake; add_library appears nowhere
@@ -52,12 +53,16 @@ LAYERS = [
                                             "ui/dialogs/", "ui/main/", "print/")),
     ("app/", CORE + RESOURCES + ("win32/", "ui/", "app/")),
     ("tools/", CORE + ("tools/",)),
+    # Measuring code: the core benchmarks stay platform-free; the paint and
+    # start-up timings sit on top of the program and the GUI tests' harness.
+    ("bench/core/", CORE + ("tools/", "bench/core/")),
+    ("bench/", CORE + RESOURCES + ("win32/", "ui/", "app/", "tests/", "bench/")),
 ]
 
 # Folders whose code builds without Windows: no Windows header at all.
 PLATFORM_FREE = CORE + ("print/ReportContent", "print/ReportPrinter", "print/ReportDevice",
                         "ui/controls/rules/", "ui/dialogs/rules/", "ui/main/rules/", "ui/look/",
-                        "tools/")
+                        "tools/", "bench/core/")
 WINDOWS_HEADERS = re.compile(r"#\s*include\s*<(windows|windowsx|commctrl|commdlg|shellapi|"
                              r"winuser|wingdi|winreg)\.h>", re.IGNORECASE)
 OWN_INCLUDE = re.compile(r'#\s*include\s*"([^"]+)"')

@@ -4,7 +4,7 @@
 // modally at the program's default window size. It is the benchmark's floor
 // for start-up and for the paint of a whole window with its children.
 #include "settings/SettingsNames.h"
-#include "tests/bench/HelloDialogIds.h"
+#include "bench/paint/HelloDialogIds.h"
 
 #include <windows.h>
 
