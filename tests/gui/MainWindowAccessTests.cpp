@@ -81,7 +81,8 @@ TEST(MainWindowAccess, ScreenReaderReadsTheNamesAgainAfterAUnitChange) {
         // Wine reads the selector, the list and the buttons as plain clients
         // named by their window text; Windows by their labels, with roles.
         for (const char* line :
-             {"1017|Refrigerant|46|", "1020|Capillary Tube Recommendation. ", "1019|Help|43|"}) {
+             {"1017|Refrigerant|46|", "1020|Capillary Tube Recommendation. ",
+              "highlighted in yellow.|33|", "1019|Help|43|"}) {
             EXPECT_TRUE(wine || read[i].find(line) != std::string::npos) << line;
         }
     }
@@ -132,4 +133,38 @@ TEST(MainWindowAccess, TabStaysOnScreenAccessKeysMoveTheFocusF1OpensHelp) {
         .waitUntil([] { return FindDialog(L"Help Info") == nullptr; }, "the help dialog to close")
         .then([&] { Close(window.hwnd()); });
     runScripted(window, script);
+}
+
+// What UI Automation clients (Narrator) read of every Tab stop: a name,
+// focusable, on screen. Windows only: Wine 8 has no UI Automation client.
+TEST(MainWindowAccess, UiAutomationFindsEveryTabStopNamedFocusableAndOnScreen) {
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
+        GTEST_SKIP() << "no UI Automation client under Wine";
+    }
+    MemorySettingsStore store;
+    MainWindow window(store, readAppIdentity(), programBaseName());
+    const int stops[] = {1017, 1003, 1004, 1005, 1006, 1020, 1022, 1019, 1018, 1016};
+    std::string read;
+    Script script;
+    WaitShown(script, window)
+        .runHelper(L"screen_reader_probe.exe",
+                   [&] {
+                       std::wstring arguments =
+                           L"uia " + std::to_wstring(reinterpret_cast<std::uintptr_t>(window.hwnd()));
+                       for (int id : stops) {
+                           arguments += L" " + std::to_wstring(id);
+                       }
+                       return arguments;
+                   },
+                   read)
+        .then([&] { Close(window.hwnd()); });
+    runScripted(window, script);
+    for (int id : stops) {
+        const std::string start = std::to_string(id) + "|";
+        const std::size_t at = read.find(start);
+        ASSERT_NE(at, std::string::npos) << read;
+        const std::string line = read.substr(at, read.find('\n', at) - at);
+        EXPECT_NE(line.substr(start.size(), 1), "|") << line; // a name
+        EXPECT_EQ(line.substr(line.size() - 4), "|1|0") << line;
+    }
 }
