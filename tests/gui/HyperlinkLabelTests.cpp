@@ -69,12 +69,7 @@ protected:
         RepaintNow(dialog.hwnd());
     }
 
-    RECT linkArea() const {
-        RECT rect{};
-        GetWindowRect(link.hwnd(), &rect);
-        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT linkArea() const { return gui::ChildRect(dialog.hwnd(), link.hwnd()); }
 
     void click() {
         SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(kLinkId, STN_CLICKED),
