@@ -72,8 +72,9 @@ TEST(MainLayout, ControlsFollowTheirEdges) {
 }
 
 // What lines up on the screen: each input beside its caption, with its
-// marker on its middle; the four fields of one size; the list, the flow
-// line and the hint on one left edge, the list 6 pixels inside its panel;
+// marker on its middle; the four fields of one size; the input column and
+// the flow line ending together; the list, the flow line and the hint on one
+// left edge, the list 6 pixels inside its panel;
 // each panel's title on its frame and the inner outline one pixel further
 // out; the logo ending with the yellow band; the buttons and the link in one
 // row, the buttons alike and evenly spaced; everything shown inside the
@@ -98,6 +99,9 @@ TEST(MainLayout, ControlsAndPageLineUp) {
                 EXPECT_LT(input.left + input.width, page.unitColumn) << row;
             }
         }
+        // The input column and the flow line end on one line.
+        const ControlRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
+        EXPECT_EQ(selector.left + selector.width, page.flowLine.right);
         const ControlRect list = rectOf(layout, IDC_MAIN_RESULTS);
         const PixelRect panel = page.recommendationPanel.outer;
         EXPECT_EQ(page.flowLine.left, list.left);
