@@ -97,7 +97,10 @@ TEST(MainWindowEvents, RefrigerantChangeRecalculatesWithItsRanges) {
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_REFRIGERANT), 1);
 }
 
-TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
+// A field out of range shows its message as the one row, nothing selected,
+// at the next tick; the value back in range brings the nine rows back. (The
+// ranges, their texts and the order of the checks are the core's tests.)
+TEST(MainWindowEvents, AValidationMessageShowsAsOneRow) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(1)));
     MemorySettingsStore store;
@@ -109,21 +112,10 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
         const char* range;
     };
     const Case cases[] = {
-        {IDC_MAIN_HEAT_LOAD, "0", "Heat load invalid", "1 to 10000W"},
-        {IDC_MAIN_HEAT_LOAD, "10000.001", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_HEAT_LOAD, "", "Heat load invalid", "1 to 10000W"},
-        {IDC_MAIN_HEAT_LOAD, "-", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_EVAP_TEMP, "-41", "Evap temp invalid",
          "-40.0\xBA"
          "C to -5.0\xBA"
-         "C"},
-        {IDC_MAIN_RETURN_GAS_TEMP, "46", "Return gas invalid",
-         "-20.0\xBA"
-         "C to 45.0\xBA"
-         "C"},
-        {IDC_MAIN_COND_TEMP, "24.999", "Cond temp invalid",
-         "25.0\xBA"
-         "C to 65.0\xBA"
          "C"},
     };
     Script script;
@@ -139,14 +131,6 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
             Tick(window.hwnd());
             EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u) << c.text;
         }
-        // Return gas is reported before condensing, whatever the field order.
-        ReplaceText(Item(window, IDC_MAIN_COND_TEMP), "70");
-        ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "50");
-        Tick(window.hwnd());
-        RowIs(ListRows(ResultsListWindow(window)), "Return gas invalid",
-              "-20.0\xBA"
-              "C to 45.0\xBA"
-              "C");
         Close(window.hwnd());
     });
     runScripted(window, script);

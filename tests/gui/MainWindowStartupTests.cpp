@@ -158,36 +158,30 @@ TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
     MemorySettingsStore store;
     MainWindow window(store, identity, programBaseName());
     Script script;
-    WaitShown(script, window)
-        .then([&] {
-            EXPECT_EQ(WindowText(window.hwnd()), "Varnu Capillary Tube Selector");
-            // The data file replaced the database version.
-            EXPECT_EQ(window.identity().databaseVersion,
-                      std::string(window.database().databaseVersion));
-            EXPECT_NE(window.identity().databaseVersion, "0.0.x");
-            EXPECT_NE(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
-            EXPECT_NE(SendMessageW(window.hwnd(), WM_QUERYDRAGICON, 0, 0), 0);
+    WaitShown(script, window).then([&] {
+        EXPECT_EQ(WindowText(window.hwnd()), "Varnu Capillary Tube Selector");
+        // The data file replaced the database version.
+        EXPECT_EQ(window.identity().databaseVersion,
+                  std::string(window.database().databaseVersion));
+        EXPECT_NE(window.identity().databaseVersion, "0.0.x");
+        EXPECT_NE(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+        EXPECT_NE(SendMessageW(window.hwnd(), WM_QUERYDRAGICON, 0, 0), 0);
 
-            HMENU menu = GetSystemMenu(window.hwnd(), FALSE);
-            const int count = GetMenuItemCount(menu);
-            ASSERT_GE(count, 2);
-            EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
-            wchar_t text[32] = {};
-            GetMenuStringW(menu, count - 1, text, 32, MF_BYPOSITION);
-            EXPECT_EQ(narrow1252(text), "&About...");
-            MENUITEMINFOW separator{};
-            separator.cbSize = sizeof separator;
-            separator.fMask = MIIM_FTYPE;
-            GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
-            EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-            // What the command opens is the About box's own test.
-            // Enter does nothing.
-            SendMessageW(window.hwnd(), WM_COMMAND, IDOK, 0);
-        })
-        .then([&] {
-            EXPECT_TRUE(IsWindowVisible(window.hwnd()));
-            Close(window.hwnd());
-        });
+        HMENU menu = GetSystemMenu(window.hwnd(), FALSE);
+        const int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 2);
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        wchar_t text[32] = {};
+        GetMenuStringW(menu, count - 1, text, 32, MF_BYPOSITION);
+        EXPECT_EQ(narrow1252(text), "&About...");
+        MENUITEMINFOW separator{};
+        separator.cbSize = sizeof separator;
+        separator.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
+        EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+        // What the command opens is the About box's own test.
+        Close(window.hwnd());
+    });
     EXPECT_EQ(runScripted(window, script).result, IDCANCEL);
 }
 
