@@ -103,12 +103,7 @@ TEST(ButtonShadeFocusRing, ContrastAndRingColour) {
     blue.left = blue.middle = blue.right = kBlue;
     EXPECT_EQ(ringOver(blue, white), white);
     EXPECT_EQ(ringOver(blue, kBlue), black);
-    // Red through green to blue: white fails on the green, black keeps 2.4:1.
-    ShadeParameters rainbow;
-    rainbow.left = {255, 0, 0};
-    rainbow.middle = {0, 255, 0};
-    rainbow.right = {0, 0, 255};
-    EXPECT_EQ(ringOver(rainbow, white), black);
+    // (Every column of a gradient face counts: the styled button's test.)
     // The hover face counts too: a dark face whose hover face is white.
     ShadeParameters hover;
     hover.left = white;

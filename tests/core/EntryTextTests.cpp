@@ -108,9 +108,14 @@ TEST(NumericTypedCharacter, DecimalLimit) {
     field = type(caretAt("1.234", 3), "9");
     EXPECT_EQ(field.text, "1.294");
     EXPECT_EQ(field.selection.start, 4);
-    // Fewer than three decimals: inserted.
+    // With the caret before the last decimal the digit overwrites it.
+    field = type(caretAt("1.234", 4), "9");
+    EXPECT_EQ(field.text, "1.239");
+    // Fewer than three decimals: inserted, also before the decimals.
     field = type(caretAt("1.2", 3), "56");
     EXPECT_EQ(field.text, "1.256");
+    field = type(caretAt("1.2", 2), "5");
+    EXPECT_EQ(field.text, "1.52");
 }
 
 TEST(NumericTypedCharacter, PointAndSign) {
@@ -246,6 +251,7 @@ TEST(PastedText, AsASingleLineEditControlPastes) {
     EXPECT_EQ(pastedText("1.25", {1, 3}, "9x9", 0), "19x95");
     EXPECT_EQ(pastedText("1.25", {3, 1}, "9x9", 0), "19x95");
     EXPECT_EQ(pastedText("12", {1, 1}, "34", 0), "1342");
+    EXPECT_EQ(pastedText("12", {0, 0}, "5", 0), "512");
     EXPECT_EQ(pastedText("", {0, 0}, "abc1,234.5x", 0), "abc1,234.5x");
     // A selection beyond the text is clamped to it.
     EXPECT_EQ(pastedText("12", {-4, 7}, "5", 0), "5");

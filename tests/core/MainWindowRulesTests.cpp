@@ -1,12 +1,13 @@
 #include "resources/ResourceIds.h"
 #include "settings/SettingsNames.h"
 #include "settings/StoredInputs.h"
+#include "settings/UnitSettingsStore.h"
 #include "settings/WindowPlacement.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "ui/main/rules/InputUnitConversion.h"
 #include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/PanelTexts.h"
 #include "ui/main/rules/ResultListRows.h"
-#include "tests/support/MemorySettingsStore.h"
 #include "ui/main/rules/TrackSize.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,85 +45,118 @@ TEST(MainLayout, RightInsetSteps) {
     EXPECT_EQ(rightInset(0), 0);
 }
 
-TEST(MainLayout, ControlsFollowTheEdges) {
-    const MainLayout layout = computeMainLayout(784, 601, kPicture);
-    EXPECT_EQ(layout.rightInset, 52);
-    EXPECT_EQ(layout.fieldColumn, 784 - 110 - 52);
-    EXPECT_EQ(layout.panelLeft, 784 - 330 - 52);
-
-    const ControlRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
-    EXPECT_EQ(selector.left, 622);
-    EXPECT_EQ(selector.top, 100);
-    EXPECT_EQ(selector.width, 80);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_RETURN_GAS_TEMP).top, 200);
-    // The hidden fields lie 500 pixels right of the column, beyond the client.
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_AMBIENT_TEMP).left, 1122);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_AMBIENT_TEMP).top, 225);
-    EXPECT_GT(rectOf(layout, IDC_MAIN_UNUSED_1000).left, 784);
-
-    const ControlRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
-    EXPECT_EQ(settings.left, 784 - 95);
-    EXPECT_EQ(settings.top, 601 - 35);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_PRINT).left, 784 - 185);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_HELP).left, 784 - 275);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_HOMEPAGE).left, 10);
-    EXPECT_EQ(rectOf(layout, IDC_MAIN_HOMEPAGE).top, 601 - 35);
-
+// Between two window sizes every control keeps its distance to its edge: the
+// inputs and the list follow the right edge less the inset, the buttons the
+// right and bottom edges, the link the bottom edge; none changes its size.
+TEST(MainLayout, ControlsFollowTheirEdges) {
+    const MainLayout small = computeMainLayout(784, 601, kPicture);
+    const MainLayout large = computeMainLayout(1000, 760, kPicture);
+    EXPECT_EQ(small.rightInset, rightInset(784));
+    EXPECT_EQ(large.page.rightInset, large.rightInset);
+    const int insetMove = (1000 - large.rightInset) - (784 - small.rightInset);
+    for (const ControlRect& before : small.controls) {
+        const int id = before.controlId;
+        const ControlRect after = rectOf(large, id);
+        const bool bottomRow = id == IDC_MAIN_SETTINGS || id == IDC_MAIN_PRINT ||
+                               id == IDC_MAIN_HELP || id == IDC_MAIN_HOMEPAGE;
+        const int move = id == IDC_MAIN_HOMEPAGE ? 0 : bottomRow ? 1000 - 784 : insetMove;
+        EXPECT_EQ(after.left - before.left, move) << id;
+        EXPECT_EQ(after.top - before.top, bottomRow ? 760 - 601 : 0) << id;
+        EXPECT_EQ(after.width, before.width) << id;
+        EXPECT_EQ(after.height, before.height) << id;
+    }
     // The list is 308 wide whatever the width.
     for (int width : {685, 699, 700, 1000, 1919}) {
-        const ControlRect list = rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS);
-        EXPECT_EQ(list.width, 308) << width;
-        EXPECT_EQ(list.height, 201);
-        EXPECT_EQ(list.left, width - 330 - rightInset(width) + 6);
+        EXPECT_EQ(rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS).width, 308);
     }
 }
 
-// The painted page of a 784 x 601 client (R = 52, P = 402): every position
-// at its fixed offset from an edge.
-TEST(MainLayout, PageGeometryFollowsTheEdges) {
-    const PageGeometry page = computeMainLayout(784, 601, kPicture).page;
-    EXPECT_EQ(page.rightInset, 52);
-    EXPECT_EQ(page.page.right, 784);
-    EXPECT_EQ(page.page.bottom, 601);
-    EXPECT_EQ(page.headerBand.top, 16);
-    EXPECT_EQ(page.headerBand.right, 784 - 8);
-    EXPECT_EQ(page.headerBand.bottom, 67);
-    EXPECT_EQ(page.logo.x, 784 - 8 - 99);
-    EXPECT_EQ(page.logo.y, 3);
-    // Both outlines of both panels.
-    EXPECT_EQ(page.inputPanel.outer.left, 402);
-    EXPECT_EQ(page.inputPanel.outer.top, 94);
-    EXPECT_EQ(page.inputPanel.outer.right, 784 - 10 - 52);
-    EXPECT_EQ(page.inputPanel.outer.bottom, 225);
-    EXPECT_EQ(page.inputPanel.inner.left, 401);
-    EXPECT_EQ(page.inputPanel.inner.top, 95);
-    EXPECT_EQ(page.inputPanel.inner.right, 784 - 10 - 52 + 1);
-    EXPECT_EQ(page.inputPanel.inner.bottom, 226);
-    EXPECT_EQ(page.recommendationPanel.outer.top, 275);
-    EXPECT_EQ(page.recommendationPanel.outer.bottom, 502);
-    EXPECT_EQ(page.recommendationPanel.inner.bottom, 503);
-    EXPECT_EQ(page.inputTitle.x, 402);
-    EXPECT_EQ(page.inputTitle.y, 74);
-    EXPECT_EQ(page.recommendationTitle.y, 255);
-    EXPECT_EQ(page.flowLine.left, 408);
-    EXPECT_EQ(page.flowLine.top, 272);
-    EXPECT_EQ(page.flowLine.right, 784 - 30 - 52);
-    EXPECT_EQ(page.flowLine.bottom, 293);
-    EXPECT_EQ(page.hint.x, 408);
-    EXPECT_EQ(page.hint.y, 505);
-    EXPECT_EQ(page.captionColumn, 784 - 290 - 52);
-    EXPECT_EQ(page.unitColumn, 784 - 50 - 52);
-    EXPECT_EQ(page.captionRows[0], 100);
-    EXPECT_EQ(page.captionRows[4], 200);
-    EXPECT_EQ(page.captionMarkers[0].x, 784 - 310 - 52);
-    EXPECT_EQ(page.captionMarkers[3].y, 210);
-    // The picture: 90 % of the 531 pixels below its top, markers at its scale.
-    EXPECT_DOUBLE_EQ(page.picture.scale, 0.9 * 531.0 / 1926.0);
-    EXPECT_EQ(page.picture.left, 15);
-    EXPECT_EQ(page.picture.top, 70);
-    EXPECT_EQ(page.picture.size.height, static_cast<int>(1926 * page.picture.scale));
-    EXPECT_EQ(page.pictureMarkers[3].x, static_cast<int>(1020 * page.picture.scale + 15.0));
-    EXPECT_EQ(page.pictureMarkers[3].y, static_cast<int>(1700 * page.picture.scale + 70.0));
+// What lines up on the screen: each input beside its caption, with its
+// marker on its middle; the four fields of one size; the input column and
+// the flow line ending together; the list, the flow line and the hint on one
+// left edge, the list 6 pixels inside its panel;
+// each panel's title on its frame and the inner outline one pixel further
+// out; the logo ending with the yellow band; the buttons and the link in one
+// row, the buttons alike and evenly spaced; everything shown inside the
+// client, the hidden fields beyond it.
+TEST(MainLayout, ControlsAndPageLineUp) {
+    for (const auto& [W, H] : {std::pair<int, int>{784, 601}, {1000, 760}}) {
+        SCOPED_TRACE(std::to_string(W) + " x " + std::to_string(H));
+        const MainLayout layout = computeMainLayout(W, H, kPicture);
+        const PageGeometry& page = layout.page;
+        const int inputs[] = {IDC_MAIN_REFRIGERANT, IDC_MAIN_HEAT_LOAD, IDC_MAIN_EVAP_TEMP,
+                              IDC_MAIN_COND_TEMP, IDC_MAIN_RETURN_GAS_TEMP};
+        for (int row = 0; row < CAPTION_ROWS; ++row) {
+            const ControlRect input = rectOf(layout, inputs[row]);
+            EXPECT_EQ(input.top, page.captionRows[row]) << row;
+            EXPECT_EQ(input.left, layout.fieldColumn);
+            EXPECT_LT(page.captionColumn, layout.fieldColumn);
+            if (row > 0) {
+                EXPECT_EQ(page.captionMarkers[row - 1].y, input.top + input.height / 2) << row;
+                EXPECT_LT(page.captionMarkers[row - 1].x + MARKER_DIAMETER / 2, page.captionColumn);
+                EXPECT_EQ(input.width, rectOf(layout, IDC_MAIN_HEAT_LOAD).width) << row;
+                EXPECT_EQ(input.height, rectOf(layout, IDC_MAIN_HEAT_LOAD).height) << row;
+                EXPECT_LT(input.left + input.width, page.unitColumn) << row;
+            }
+        }
+        // The input column and the flow line end on one line.
+        const ControlRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
+        EXPECT_EQ(selector.left + selector.width, page.flowLine.right);
+        const ControlRect list = rectOf(layout, IDC_MAIN_RESULTS);
+        const PixelRect panel = page.recommendationPanel.outer;
+        EXPECT_EQ(page.flowLine.left, list.left);
+        EXPECT_EQ(page.hint.x, list.left);
+        EXPECT_EQ(list.left - panel.left, 6);
+        EXPECT_EQ(panel.right - (list.left + list.width), 6);
+        EXPECT_EQ(panel.bottom - (list.top + list.height), 6);
+        EXPECT_EQ(page.inputPanel.outer.left, panel.left);
+        EXPECT_EQ(page.inputPanel.outer.right, panel.right);
+        EXPECT_EQ(layout.panelLeft, panel.left);
+        for (const auto& [title, frame] :
+             {std::pair<PixelPoint, PanelFrame>{page.inputTitle, page.inputPanel},
+              {page.recommendationTitle, page.recommendationPanel}}) {
+            EXPECT_EQ(title.x, frame.outer.left);
+            EXPECT_EQ(title.y + PANEL_TITLE_HEIGHT, frame.outer.top);
+            EXPECT_EQ(frame.inner.left, frame.outer.left - 1);
+            EXPECT_EQ(frame.inner.top, frame.outer.top + 1);
+            EXPECT_EQ(frame.inner.right, frame.outer.right + 1);
+            EXPECT_EQ(frame.inner.bottom, frame.outer.bottom + 1);
+        }
+        EXPECT_EQ(page.logo.x + 99, page.headerBand.right); // the logo is 99 pixels wide
+        const ControlRect help = rectOf(layout, IDC_MAIN_HELP);
+        const ControlRect print = rectOf(layout, IDC_MAIN_PRINT);
+        const ControlRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
+        EXPECT_EQ(rectOf(layout, IDC_MAIN_HOMEPAGE).top, help.top);
+        for (const ControlRect& button : {print, settings}) {
+            EXPECT_EQ(button.top, help.top);
+            EXPECT_EQ(button.width, help.width);
+            EXPECT_EQ(button.height, help.height);
+        }
+        EXPECT_EQ(print.left - (help.left + help.width),
+                  settings.left - (print.left + print.width));
+        // The picture lies left of the panels, inside the client, its markers
+        // on its points.
+        EXPECT_GT(page.picture.scale, 0.0);
+        EXPECT_LT(page.picture.left + page.picture.size.width, page.inputPanel.inner.left);
+        EXPECT_LE(page.picture.top + page.picture.size.height, H);
+        for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
+            EXPECT_EQ(page.pictureMarkers[i].x,
+                      page.picture.left +
+                          static_cast<int>(PICTURE_POINTS[i].x * page.picture.scale));
+        }
+        for (const ControlRect& control : layout.controls) {
+            const bool hidden = control.controlId == IDC_MAIN_AMBIENT_TEMP ||
+                                control.controlId == IDC_MAIN_UNUSED_1000 ||
+                                control.controlId == IDC_MAIN_UNUSED_1007;
+            EXPECT_EQ(control.left >= W, hidden) << control.controlId;
+            EXPECT_LE(control.top + control.height, H) << control.controlId;
+            EXPECT_TRUE(hidden || control.left + control.width <= W) << control.controlId;
+        }
+        for (const int right : {page.headerBand.right, panel.right, page.flowLine.right,
+                                page.unitColumn, page.captionColumn}) {
+            EXPECT_LT(right, W);
+        }
+    }
 }
 
 // "Version" and "Database" start 20 pixels after the product name; the values
@@ -151,6 +188,7 @@ TEST(WindowPlacement, StoredPlacementFitsTheScreen) {
     EXPECT_EQ(placement.width, 400);
     EXPECT_EQ(placement.height, 300);
     EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).width, 1920);
+    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).height, 1000);
 }
 
 // What the window writes comes back as it was, in the store's order, with
@@ -162,10 +200,10 @@ TEST(SettingsGroups, InputsAndPlacementGoThroughTheStore) {
     values.evapTemp = -25.25;
     values.condTemp = 55;
     values.returnGasTemp = 32.5;
-    values.ambientTemp = -0.004;
+    values.ambientTemp = -0.006;
     writeInputs(store, 7, values);
-    const char* const order[] = {VALUE_REFRIGERANT, VALUE_HEAT_LOAD, VALUE_EVAP_TEMP,
-                                 VALUE_COND_TEMP, VALUE_RETURN_GAS_TEMP, VALUE_AMBIENT_TEMP};
+    const char* const order[] = {VALUE_REFRIGERANT, VALUE_HEAT_LOAD,       VALUE_EVAP_TEMP,
+                                 VALUE_COND_TEMP,   VALUE_RETURN_GAS_TEMP, VALUE_AMBIENT_TEMP};
     ASSERT_EQ(store.writes().size(), std::size(order));
     for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(store.writes()[i].section, SECTION_SETTINGS);
@@ -176,7 +214,7 @@ TEST(SettingsGroups, InputsAndPlacementGoThroughTheStore) {
     EXPECT_DOUBLE_EQ(back.heatLoad, 375.34);
     EXPECT_DOUBLE_EQ(back.evapTemp, -25.25);
     EXPECT_DOUBLE_EQ(back.returnGasTemp, 32.5);
-    EXPECT_DOUBLE_EQ(back.ambientTemp, 0);
+    EXPECT_DOUBLE_EQ(back.ambientTemp, -0.01);
 
     const FrameInsets frame{4, 23, 5, 6};
     writeWindowSize(store, 792, 611, frame);
@@ -191,6 +229,31 @@ TEST(SettingsGroups, InputsAndPlacementGoThroughTheStore) {
     MemorySettingsStore empty; // every value missing: the defaults
     EXPECT_DOUBLE_EQ(readEnteredValues(empty).heatLoad, 110);
     EXPECT_EQ(readPlacement(empty).width, 800);
+}
+
+// The seven unit values in the store's order, under their exact names with
+// their trailing blanks, and back as written; missing ones are the defaults.
+TEST(SettingsGroups, UnitsGoThroughTheStoreInOrder) {
+    const auto fields = [](const UnitSettings& u) {
+        return std::vector<std::int32_t>{u.energyUnit,   u.temperatureUnit, u.pressureUnit,
+                                         u.diameterUnit, u.lengthUnit,      u.flowUnit,
+                                         u.diameterList};
+    };
+    const UnitSettings units{0, 1, 2, 3, 4, 5, 6};
+    MemorySettingsStore store;
+    writeUnitSettings(store, units);
+    const char* const order[] = {"UnitsEnergy     ", "UnitsTemperature", "UnitsPressure   ",
+                                 "UnitsDiameter   ", "UnitsLength     ", "UnitsFlow       ",
+                                 "DiamType        "};
+    ASSERT_EQ(store.writes().size(), std::size(order));
+    for (std::size_t i = 0; i < std::size(order); ++i) {
+        EXPECT_EQ(store.writes()[i].section, "Settings1");
+        EXPECT_EQ(store.writes()[i].name, order[i]);
+        EXPECT_EQ(store.writes()[i].value, static_cast<std::int32_t>(i));
+    }
+    EXPECT_EQ(fields(readUnitSettings(store)), fields(units));
+    MemorySettingsStore empty;
+    EXPECT_EQ(fields(readUnitSettings(empty)), fields(UnitSettings{}));
 }
 
 TEST(WindowPlacement, MinimumTrackSize) {
@@ -240,6 +303,7 @@ TEST(StoredInputs, RefrigerantIndexIsClamped) {
     EXPECT_EQ(clampRefrigerantIndex(-3, 5), 0);
     EXPECT_EQ(clampRefrigerantIndex(2, 5), 2);
     EXPECT_EQ(clampRefrigerantIndex(4, 5), 4);
+    EXPECT_EQ(clampRefrigerantIndex(5, 5), 4);
     EXPECT_EQ(clampRefrigerantIndex(std::numeric_limits<std::int32_t>::max(), 50), 49);
     EXPECT_EQ(clampRefrigerantIndex(std::numeric_limits<std::int32_t>::min(), 50), 0);
     EXPECT_EQ(clampRefrigerantIndex(3, 0), 0);
@@ -274,6 +338,11 @@ TEST(ResultListRows, NineRowsOrTheMessage) {
     EXPECT_EQ(content.rows[0].length, "L0");
     EXPECT_EQ(content.rows[8].diameter, "D8");
     EXPECT_EQ(content.selectedRow, 6);
+    // A row the list does not have is no selection.
+    for (const int row : {RESULT_ROWS, -5}) {
+        result.selectedRow = row;
+        EXPECT_EQ(resultListContentFor(result, true).selectedRow, -1) << row;
+    }
 
     content = resultListContentFor(result, false);
     ASSERT_EQ(content.rows.size(), 1u);

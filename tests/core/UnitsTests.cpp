@@ -1,5 +1,6 @@
 // Unit labels, conversions and display formats. "\272" is the octal form of
 // byte 0xBA (º), so that a following C or F is not read as a hex digit.
+#include "units/TextFormat.h"
 #include "units/Units.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,15 @@ TEST(FractionalInches, DefinedForAnyDouble) {
     EXPECT_EQ(FormatFractionalInches(std::nextafter(1.0, 0.0)), "1 ");
     EXPECT_EQ(FormatFractionalInches(std::nextafter(2.0, 0.0)), "2 ");
     EXPECT_EQ(FormatFractionalInches(std::numeric_limits<double>::denorm_min()), "1/8");
+}
+
+// A text as long as the formatter's first buffer, one shorter and one longer
+// comes out whole: the last character is not lost to the terminator.
+TEST(TextFormat, EveryLengthComesOutWhole) {
+    for (const std::size_t length : {127u, 128u, 129u}) {
+        const std::string text(length, 'x');
+        EXPECT_EQ(formatText("%s", text.c_str()), text) << length;
+    }
 }
 
 TEST(DisplayFormats, ResultTexts) {

@@ -35,16 +35,13 @@ TEST(AboutDialog, SystemMenuAboutShowsProductAndVersion) {
 TEST(AboutDialog, FallbackVersionCloseBoxAndLongNames) {
     CAboutDlg dialog("Olvane", "0.0");
     Script script;
-    script
-        .waitUntil([&] { return dialog.hwnd() != nullptr && IsWindowVisible(dialog.hwnd()); },
-                   "the About box to be shown")
-        .then([&] {
-            EXPECT_EQ(WindowText(dialog.hwnd()), "About");
-            EXPECT_EQ(WindowText(Item(dialog, IDC_ABOUT_TITLE)), "Olvane v0.0");
-            // The close box sends SC_CLOSE, which the dialog manager turns
-            // into IDCANCEL.
-            PostMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        });
+    WaitShown(script, dialog).then([&] {
+        EXPECT_EQ(WindowText(dialog.hwnd()), "About");
+        EXPECT_EQ(WindowText(Item(dialog, IDC_ABOUT_TITLE)), "Olvane v0.0");
+        // The close box sends SC_CLOSE, which the dialog manager turns
+        // into IDCANCEL.
+        PostMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
     const ScriptedRun run = runScripted(dialog, script);
     EXPECT_EQ(run.result, IDCANCEL);
 

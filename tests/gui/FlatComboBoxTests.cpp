@@ -1,4 +1,5 @@
 #include "resources/ResourceIds.h"
+#include "tests/gui/GuiHarness.h"
 #include "tests/gui/MainWindowLookSupport.h"
 #include "ui/controls/FlatComboBox.h"
 
@@ -38,12 +39,7 @@ protected:
         RepaintNow(dialog.hwnd());
     }
 
-    RECT face() const {
-        RECT rect{};
-        GetWindowRect(combo.hwnd(), &rect);
-        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT face() const { return gui::ChildRect(dialog.hwnd(), combo.hwnd()); }
 
     // A point of the filled face left of the text (the text starts 7 pixels
     // in; the fill 3).

@@ -16,7 +16,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <oleacc.h>
 #include <utility>
 
 namespace gui {
@@ -247,6 +246,12 @@ ScriptedRun runScripted(Dialog& dialog, Script& script, int timeoutMs) {
     return run;
 }
 
+Script& WaitShown(Script& script, const Dialog& dialog) {
+    return script.waitUntil(
+        [&dialog] { return dialog.hwnd() != nullptr && IsWindowVisible(dialog.hwnd()); },
+        "the window to be shown");
+}
+
 // ---- Windows ----------------------------------------------------------------
 
 std::vector<HWND> ThreadDialogs() {
@@ -279,6 +284,13 @@ std::string WindowText(HWND window) {
     const int got = GetWindowTextW(window, text.data(), length + 1);
     text.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return narrow1252(text);
+}
+
+RECT ChildRect(HWND parent, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 HWND FindMessageBox(const std::wstring& caption) {
@@ -320,30 +332,6 @@ void KeyStroke(UINT virtualKey, bool alt) {
         release.ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-std::wstring AccessibleNameOf(HWND window) {
-    std::wstring name;
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IAccessible* accessible = nullptr;
-    // __uuidof: MinGW declares IID_IAccessible, data of oleacc.dll, without
-    // dllimport, so its address would be the import stub's, not the identifier.
-    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                             __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&accessible)))) {
-        VARIANT self{}; // lVal 0: CHILDID_SELF
-        self.vt = VT_I4;
-        BSTR value = nullptr;
-        if (accessible->get_accName(self, &value) == S_OK && value != nullptr) {
-            name = value;
-        }
-        SysFreeString(value);
-        accessible->Release();
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return name;
 }
 
 void SetSelection(HWND field, int start, int end) {
@@ -598,65 +586,97 @@ double MillisecondsSinceProcessStart() {
     return static_cast<double>(ticks(now) - ticks(created)) / 10000.0; // 100 ns units
 }
 
-bool CaptureScreen(const std::wstring& bmpPath, HWND window) {
+std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDC memory(CreateCompatibleDC(screen));
+    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> pixels;
+    if (bitmap && memory && bits != nullptr) {
+        HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+        draw(memory.get());
+        GdiFlush();
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        pixels.assign(first,
+                      first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        SelectObject(memory.get(), old);
+    }
+    return pixels;
+}
+
+namespace {
+
+bool picturesAsked() {
+    const char* folder = std::getenv("OLVANE_SCREENSHOT_DIR");
+    return folder != nullptr && *folder != '\0';
+}
+
+} // namespace
+
+void SavePictureIfAsked(const std::string& name, int width, int height,
+                        const std::vector<std::uint32_t>& pixels) {
+    if (!picturesAsked() || width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+        return;
+    }
+    const auto stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * static_cast<std::size_t>(height));
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height; // bottom-up, as BMP files store rows
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = file.bfSize - file.bfOffBits;
+    std::vector<unsigned char> image(stride * static_cast<std::size_t>(height), 0);
+    for (int y = 0; y < height; ++y) {
+        unsigned char* row = &image[stride * static_cast<std::size_t>(height - 1 - y)];
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
+            row[x * 3] = static_cast<unsigned char>(p & 0xFF);
+            row[x * 3 + 1] = static_cast<unsigned char>((p >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<unsigned char>((p >> 16) & 0xFF);
+        }
+    }
+    const std::string path =
+        std::string(std::getenv("OLVANE_SCREENSHOT_DIR")) + "\\" + name + ".bmp";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    bool ok = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
+              std::fwrite(&info, sizeof info, 1, out) == 1 &&
+              std::fwrite(image.data(), 1, image.size(), out) == image.size();
+    ok = out != nullptr && std::fclose(out) == 0 && ok;
+    if (!ok) {
+        std::printf("could not write the picture %s\n", path.c_str());
+    }
+}
+
+void CaptureScreenIfAsked(const std::string& name, HWND window) {
+    if (!picturesAsked()) {
+        return;
+    }
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window != nullptr) {
         GetWindowRect(window, &area);
     }
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) {
-        return false;
-    }
     HDC screen = GetDC(nullptr);
-    UniqueMemoryDC memory(CreateCompatibleDC(screen));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height; // bottom-up, as BMP files store rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bool copied = false;
-    if (memory && bitmap && bits != nullptr) {
-        HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
-        copied = BitBlt(memory.get(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY) !=
-                 FALSE;
-        GdiFlush();
-        SelectObject(memory.get(), old);
-    }
+    const std::vector<std::uint32_t> pixels = Render(width, height, [&](HDC dc) {
+        BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    });
     ReleaseDC(nullptr, screen);
-    if (!copied) {
-        return false;
-    }
-    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + imageSize;
-    info.bmiHeader.biSizeImage = imageSize;
-    std::FILE* out = _wfopen(bmpPath.c_str(), L"wb");
-    if (out == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(&file, sizeof file, 1, out) == 1;
-    ok = ok && std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1;
-    ok = ok && std::fwrite(bits, 1, imageSize, out) == imageSize;
-    return std::fclose(out) == 0 && ok;
-}
-
-void CaptureScreenIfAsked(const std::string& name, HWND window) {
-    const char* folder = std::getenv("OLVANE_SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0') {
-        return;
-    }
-    const std::wstring path = widen1252(std::string(folder) + "\\" + name + ".bmp");
-    if (!CaptureScreen(path, window)) {
-        std::printf("could not capture %s\n", name.c_str());
-    }
+    SavePictureIfAsked(name, width, height, pixels);
 }
 
 // ---- Debugger traces ---------------------------------------------------------

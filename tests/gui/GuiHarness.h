@@ -93,6 +93,9 @@ struct ScriptedRun {
 // or when the dialog ended with steps left.
 ScriptedRun runScripted(Dialog& dialog, Script& script, int timeoutMs = 15000);
 
+// Waits until the dialog (or the main window) is on the screen.
+Script& WaitShown(Script& script, const Dialog& dialog);
+
 // ---- Windows ----------------------------------------------------------------
 
 // The visible dialogs (class #32770) of the calling thread, topmost first.
@@ -101,6 +104,8 @@ std::vector<HWND> ThreadDialogs();
 HWND FindDialog(const std::wstring& caption);
 HWND Item(const Dialog& dialog, int controlId);
 std::string WindowText(HWND window); // as Windows-1252
+// The child's window rectangle in its parent's client coordinates.
+RECT ChildRect(HWND parent, HWND child);
 
 // The message box of this thread captioned `caption` (nullptr when none),
 // its text, and pressing one of its buttons (IDOK by default).
@@ -146,10 +151,6 @@ int SelectedRow(HWND list);
 // What a mouse click on row `row` does: selects the row and sends the
 // parent NM_CLICK for it.
 void ClickListRow(HWND dialog, HWND list, int row);
-
-// The name a screen reader reads for the window (oleacc, the window's client
-// object); empty when it has none.
-std::wstring AccessibleNameOf(HWND window);
 
 // ---- Settings store of the test program -----------------------------------
 
@@ -219,13 +220,18 @@ private:
 
 // Milliseconds since this process was created.
 double MillisecondsSinceProcessStart();
-// Writes the screen (or one window) as a 24-bit BMP. Used for looking at the
-// windows; set OLVANE_SCREENSHOT_DIR to get them from the tests that take them.
-bool CaptureScreen(const std::wstring& bmpPath, HWND window = nullptr);
-// CaptureScreen into OLVANE_SCREENSHOT_DIR\<name>.bmp when that variable is set.
-// It is a Windows path as Wine sees it: Z:\tmp\shots for /tmp/shots, e.g.
+// What `draw` leaves on a top-down 32-bit DIB of width x height, 0x00RRGGBB
+// per pixel; empty when the DIB could not be made.
+std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw);
+// Pictures for looking at the windows are written only when
+// OLVANE_SCREENSHOT_DIR is set. It is a Windows path as Wine sees it:
+// Z:\tmp\shots for /tmp/shots, e.g.
 //   OLVANE_SCREENSHOT_DIR='Z:\tmp\shots' xvfb-run -a wine-run.sh gui_tests.exe
 //       --gtest_filter=MainWindowPictures.*
+// Writes top-down 0x00RRGGBB pixels to OLVANE_SCREENSHOT_DIR\<name>.bmp (24 bits).
+void SavePictureIfAsked(const std::string& name, int width, int height,
+                        const std::vector<std::uint32_t>& pixels);
+// The screen (or one window's rectangle of it) as a picture of that name.
 void CaptureScreenIfAsked(const std::string& name, HWND window = nullptr);
 
 } // namespace gui

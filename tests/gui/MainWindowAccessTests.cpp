@@ -88,24 +88,73 @@ TEST(MainWindowAccess, ScreenReaderReadsTheNamesAgainAfterAUnitChange) {
     }
 }
 
-// Tab ten times, then Alt with each label's key; F1 with the focus in the list.
-TEST(MainWindowAccess, TabStaysOnScreenAccessKeysMoveTheFocusF1OpensHelp) {
+// Template order is the tab order, and the order in which screen readers
+// look for a control's label: each named control follows its label, a
+// visible window of no size; the three kept values are hidden. Tab ten
+// times, then Alt with each label's key; F1 with the focus in the list.
+TEST(MainWindowAccess, LabelsLeadTabStaysOnScreenAccessKeysMoveTheFocusF1OpensHelp) {
     MemorySettingsStore store;
     MainWindow window(store, readAppIdentity(), programBaseName());
     const std::string keys = std::string(10, '\t') + "tlEcgr";
     std::vector<int> focused; // -1 for a focus that is hidden or not wholly in the client
     HWND help = nullptr;
     Script script;
-    WaitShown(script, window).then([&] { SetFocus(Item(window, IDC_MAIN_REFRIGERANT)); });
+    WaitShown(script, window).then([&] {
+        const int order[] = {IDC_MAIN_REFRIGERANT_LABEL,
+                             IDC_MAIN_REFRIGERANT,
+                             IDC_MAIN_HEAT_LOAD_LABEL,
+                             IDC_MAIN_HEAT_LOAD,
+                             IDC_MAIN_EVAP_TEMP_LABEL,
+                             IDC_MAIN_EVAP_TEMP,
+                             IDC_MAIN_COND_TEMP_LABEL,
+                             IDC_MAIN_COND_TEMP,
+                             IDC_MAIN_RETURN_GAS_TEMP_LABEL,
+                             IDC_MAIN_RETURN_GAS_TEMP,
+                             IDC_MAIN_RESULTS_LABEL,
+                             IDC_MAIN_RESULTS,
+                             IDC_MAIN_HOMEPAGE,
+                             IDC_MAIN_HELP,
+                             IDC_MAIN_PRINT,
+                             IDC_MAIN_SETTINGS,
+                             IDC_MAIN_AMBIENT_TEMP,
+                             IDC_MAIN_UNUSED_1000,
+                             IDC_MAIN_UNUSED_1007};
+        HWND child = GetWindow(window.hwnd(), GW_CHILD);
+        for (size_t i = 0; i < std::size(order); ++i) {
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(GetDlgCtrlID(child), order[i]);
+            EXPECT_EQ(IsWindowVisible(child) != FALSE, i < 16) << order[i];
+            const RECT rect = ChildRect(window.hwnd(), child);
+            EXPECT_EQ(IsRectEmpty(&rect) != FALSE, order[i] >= IDC_MAIN_REFRIGERANT_LABEL)
+                << order[i];
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(WindowText(Item(window, IDC_MAIN_REFRIGERANT_LABEL)), "&Refrigerant");
+        EXPECT_EQ(WindowText(Item(window, IDC_MAIN_RESULTS_LABEL)),
+                  "Capillary &Tube Recommendation. Flow Rate: 5.0 l/min (N2 at delta p 10 bar). "
+                  "Optimal selection is highlighted in yellow.");
+        for (int id :
+             {IDC_MAIN_HEAT_LOAD, IDC_MAIN_EVAP_TEMP, IDC_MAIN_COND_TEMP, IDC_MAIN_RETURN_GAS_TEMP,
+              IDC_MAIN_AMBIENT_TEMP, IDC_MAIN_UNUSED_1000, IDC_MAIN_UNUSED_1007}) {
+            const LONG style = GetWindowLongW(Item(window, id), GWL_STYLE);
+            // The dialog manager turns an edit's WS_BORDER into a client edge.
+            const LONG extended = GetWindowLongW(Item(window, id), GWL_EXSTYLE);
+            EXPECT_TRUE((style & WS_BORDER) || (extended & WS_EX_CLIENTEDGE)) << id;
+            EXPECT_TRUE(style & ES_AUTOHSCROLL) << id;
+        }
+        // No button is the default one.
+        for (int id : {IDC_MAIN_HELP, IDC_MAIN_PRINT, IDC_MAIN_SETTINGS}) {
+            EXPECT_NE(GetWindowLongW(Item(window, id), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        }
+        SetFocus(Item(window, IDC_MAIN_REFRIGERANT));
+    });
     for (std::size_t i = 0; i <= keys.size(); ++i) {
         script.then([&, i] {
             const HWND focus = GetFocus();
             RECT client{};
-            RECT rect{};
             RECT inside{};
             GetClientRect(window.hwnd(), &client);
-            GetWindowRect(focus, &rect);
-            MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+            const RECT rect = ChildRect(window.hwnd(), focus);
             IntersectRect(&inside, &rect, &client);
             focused.push_back(
                 IsWindowVisible(focus) && EqualRect(&inside, &rect) ? GetDlgCtrlID(focus) : -1);
@@ -122,11 +171,7 @@ TEST(MainWindowAccess, TabStaysOnScreenAccessKeysMoveTheFocusF1OpensHelp) {
                       (std::vector<int>{1017, 1003, 1004, 1005, 1006, 1020, 1022, 1019, 1018, 1016,
                                         1017, 1020, 1003, 1004, 1005, 1006, 1017}));
             SetFocus(Item(window, IDC_MAIN_RESULTS));
-            INPUT press[2] = {};
-            press[0].type = press[1].type = INPUT_KEYBOARD;
-            press[0].ki.wVk = press[1].ki.wVk = VK_F1;
-            press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(2, press, sizeof(INPUT));
+            KeyStroke(VK_F1);
         })
         .waitForDialog(L"Help Info", help)
         .then([&] { Close(help); })

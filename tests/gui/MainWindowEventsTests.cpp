@@ -97,7 +97,10 @@ TEST(MainWindowEvents, RefrigerantChangeRecalculatesWithItsRanges) {
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_REFRIGERANT), 1);
 }
 
-TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
+// A field out of range shows its message as the one row, nothing selected,
+// at the next tick; the value back in range brings the nine rows back. (The
+// ranges, their texts and the order of the checks are the core's tests.)
+TEST(MainWindowEvents, AValidationMessageShowsAsOneRow) {
     TempWorkingDirectory directory;
     ASSERT_TRUE(directory.writeDataFile(DataTextWithRefrigerants(1)));
     MemorySettingsStore store;
@@ -109,21 +112,10 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
         const char* range;
     };
     const Case cases[] = {
-        {IDC_MAIN_HEAT_LOAD, "0", "Heat load invalid", "1 to 10000W"},
-        {IDC_MAIN_HEAT_LOAD, "10000.001", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_HEAT_LOAD, "", "Heat load invalid", "1 to 10000W"},
-        {IDC_MAIN_HEAT_LOAD, "-", "Heat load invalid", "1 to 10000W"},
         {IDC_MAIN_EVAP_TEMP, "-41", "Evap temp invalid",
          "-40.0\xBA"
          "C to -5.0\xBA"
-         "C"},
-        {IDC_MAIN_RETURN_GAS_TEMP, "46", "Return gas invalid",
-         "-20.0\xBA"
-         "C to 45.0\xBA"
-         "C"},
-        {IDC_MAIN_COND_TEMP, "24.999", "Cond temp invalid",
-         "25.0\xBA"
-         "C to 65.0\xBA"
          "C"},
     };
     Script script;
@@ -139,14 +131,6 @@ TEST(MainWindowEvents, EachValidationMessageShowsAsOneRow) {
             Tick(window.hwnd());
             EXPECT_EQ(ListRows(ResultsListWindow(window)).size(), 9u) << c.text;
         }
-        // Return gas is reported before condensing, whatever the field order.
-        ReplaceText(Item(window, IDC_MAIN_COND_TEMP), "70");
-        ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "50");
-        Tick(window.hwnd());
-        RowIs(ListRows(ResultsListWindow(window)), "Return gas invalid",
-              "-20.0\xBA"
-              "C to 45.0\xBA"
-              "C");
         Close(window.hwnd());
     });
     runScripted(window, script);
@@ -196,47 +180,6 @@ TEST(MainWindowEvents, EnterDoesNothingAndEscapeClosesAndSaves) {
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), 15000);
 }
 
-TEST(MainWindowEvents, CloseStoresRoundedHundredthsThatReopenAsEntered) {
-    MemorySettingsStore store;
-    {
-        MainWindow window(store, readAppIdentity(), programBaseName());
-        Script script;
-        WaitShown(script, window).then([&] {
-            ReplaceText(Item(window, IDC_MAIN_HEAT_LOAD), "110.5");
-            ReplaceText(Item(window, IDC_MAIN_EVAP_TEMP), "-25.25");
-            ReplaceText(Item(window, IDC_MAIN_COND_TEMP), "51.15");
-            ReplaceText(Item(window, IDC_MAIN_RETURN_GAS_TEMP), "12.345");
-            ReplaceText(Item(window, IDC_MAIN_AMBIENT_TEMP), "-0.005");
-            Close(window.hwnd());
-        });
-        runScripted(window, script);
-    }
-    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_HEAT_LOAD), 11050);
-    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_EVAP_TEMP), -2525);
-    // Rounded, not truncated: truncation stored 5114 and 1234.
-    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_COND_TEMP), 5115);
-    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP), 1235);
-    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_AMBIENT_TEMP), -1);
-    // The close writes "Refrig" first, then the five values in their order.
-    const auto& writes = store.writes();
-    ASSERT_EQ(writes.size(), 6u);
-    EXPECT_EQ(writes[0].name, "Refrig");
-    EXPECT_EQ(writes[1].name, "dHeatLoad");
-    EXPECT_EQ(writes[5].name, "dAmbient");
-
-    MainWindow reopened(store, readAppIdentity(), programBaseName());
-    Script script;
-    WaitShown(script, reopened).then([&] {
-        EXPECT_EQ(FieldText(reopened, IDC_MAIN_HEAT_LOAD), "110.5");
-        EXPECT_EQ(FieldText(reopened, IDC_MAIN_EVAP_TEMP), "-25.25");
-        EXPECT_EQ(FieldText(reopened, IDC_MAIN_COND_TEMP), "51.15");
-        EXPECT_EQ(FieldText(reopened, IDC_MAIN_RETURN_GAS_TEMP), "12.35");
-        EXPECT_EQ(FieldText(reopened, IDC_MAIN_AMBIENT_TEMP), "-0.01");
-        Close(reopened.hwnd());
-    });
-    runScripted(reopened, script);
-}
-
 TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
     MemorySettingsStore store;
     const std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
@@ -251,13 +194,17 @@ TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
     store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, 0);
     store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, lowest);
     MainWindow window(store, readAppIdentity(), programBaseName());
+    int last = -1;
     Script script;
     WaitShown(script, window).then([&] {
         EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "21474836.47");
         EXPECT_EQ(FieldText(window, IDC_MAIN_EVAP_TEMP), "-21474836.48");
         // Any energy unit other than 0 is W.
         RowIs(ListRows(ResultsListWindow(window)), "Heat load invalid", "1 to 10000W");
-        EXPECT_EQ(window.selectedRefrigerant(), window.database().refrigerantCount - 1);
+        // The refrigerant beyond the list: the last one, selected and stored.
+        last = window.database().refrigerantCount - 1;
+        EXPECT_EQ(window.selectedRefrigerant(), last);
+        EXPECT_EQ(SendMessageW(Item(window, IDC_MAIN_REFRIGERANT), CB_GETCURSEL, 0, 0), last);
 
         HWND heat = Item(window, IDC_MAIN_HEAT_LOAD);
         ReplaceText(heat, "abc!\xBA\xFF%12 34..5-6789012345");
@@ -278,4 +225,5 @@ TEST(MainWindowEvents, BadInputInFieldsAndStoreNeverBreaksTheWindow) {
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_EVAP_TEMP), highest);
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_COND_TEMP), 0);
     EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_RETURN_GAS_TEMP), 0);
+    EXPECT_EQ(store.find(SECTION_SETTINGS, VALUE_REFRIGERANT), last);
 }

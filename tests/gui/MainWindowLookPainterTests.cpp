@@ -1,5 +1,6 @@
 #include "tests/gui/MainWindowLookSupport.h"
 #include "ui/main/MainWindowPainter.h"
+#include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "win32/BufferedPaint.h"
 
@@ -37,7 +38,6 @@ public:
 
     bool created() const { return created_; }
     HWND hwnd() const { return dialog_.hwnd(); }
-    double pictureScale() const { return look_.page.picture.scale; }
     int clientWidth() const {
         RECT r{};
         GetClientRect(dialog_.hwnd(), &r);
@@ -85,31 +85,9 @@ std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, 
     return {first, last};
 }
 
-int TextWidth(const wchar_t* text, int height) {
-    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.get());
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
-}
-
-int Descent(int height) {
-    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.get());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmDescent;
-}
-
-void CheckPageAt(int width, int height, const char* name) {
-    // The client size is what the window got; the inset follows it.
-    PaintedWindow window(LookFor(width, height, 0));
+// The page of a width x height client painted with the right-hand inset R.
+void CheckPageAt(int width, int height, int R, const char* name) {
+    PaintedWindow window(LookFor(width, height, R));
     ASSERT_TRUE(window.created());
     const int W = window.clientWidth();
     const int H = window.clientHeight();
@@ -132,8 +110,7 @@ void CheckPageAt(int width, int height, const char* name) {
     // The product name in the band, dark on yellow.
     EXPECT_GT(DarkRows(shot, 4, 60, 17, 49).first, 0);
 
-    // Panel frames, with the picture drawn at R = 0 (the look's inset).
-    const int R = 0;
+    // Panel frames.
     const int P = W - 330 - R;
     for (int top : {94, 275}) {
         const int bottom = top == 94 ? 225 : 502;
@@ -157,7 +134,6 @@ void CheckPageAt(int width, int height, const char* name) {
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "caption " << i;
     }
     const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
-    EXPECT_DOUBLE_EQ(window.pictureScale(), scale);
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
         const PixelPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
@@ -177,8 +153,8 @@ void CheckPageAt(int width, int height, const char* name) {
     // The flow line: the 2 of "N_2" is smaller and its foot 2 pixels lower
     // than the N's, and no underscore is drawn.
     const int lineLeft = P + 6;
-    const int beforeTwo = TextWidth(L"Flow Rate: 4.3 l/min (N", 16);
-    const int nWidth = TextWidth(L"N", 16);
+    const int beforeTwo = MeasureArial(16, L"Flow Rate: 4.3 l/min (N").width;
+    const int nWidth = MeasureArial(16, L"N").width;
     const auto nRows =
         DarkRows(shot, lineLeft + beforeTwo - nWidth + 1, lineLeft + beforeTwo - 1, 272, 293);
     const auto twoRows =
@@ -187,7 +163,7 @@ void CheckPageAt(int width, int height, const char* name) {
     ASSERT_GE(twoRows.first, 0);
     // Both are drawn with their cell bottoms aligned, the 2's 2 pixels lower;
     // the glyphs' feet differ by that plus the two fonts' descents.
-    const int descentDifference = Descent(16) - Descent(10);
+    const int descentDifference = MeasureArial(16, L"N").descent - MeasureArial(10, L"2").descent;
     EXPECT_EQ(twoRows.second, nRows.second + 2 + descentDifference);
     EXPECT_LT(twoRows.second - twoRows.first, nRows.second - nRows.first);
 
@@ -197,24 +173,11 @@ void CheckPageAt(int width, int height, const char* name) {
 
 } // namespace
 
-TEST(MainWindowLookPainter, PageAt784x601) {
-    CheckPageAt(784, 601, "painter_784x601");
+TEST(MainWindowLookPainter, PageAt784x601WithoutInset) {
+    CheckPageAt(784, 601, 0, "painter_784x601");
 }
 
-TEST(MainWindowLookPainter, PageAt1000x760) {
-    CheckPageAt(1000, 760, "painter_1000x760");
-}
-
-TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
-    MainWindowLook look = LookFor(900, 650, 60);
-    PaintedWindow window(look);
-    ASSERT_TRUE(window.created());
-    Capture shot(window.hwnd());
-    const int P = 900 - 330 - 60;
-    EXPECT_EQ(Describe(shot.at(P, 150)), Describe(PANEL_FRAME_LIGHT));
-    EXPECT_EQ(Describe(shot.at(900 - 11 - 60, 150)), Describe(PANEL_FRAME_DARK));
-    const PixelPoint a = captionMarkerPosition(0, 900, 60);
-    EXPECT_EQ(Describe(shot.at(a.x - 6, a.y)), Describe(MARKER_FILL));
-    // The picture is limited to W - R - 350 in width here.
-    EXPECT_DOUBLE_EQ(window.pictureScale(), pictureScale(1401, 1926, 900, 650, 60, 70));
+// The inset a 1000 pixel wide window has: the panels and markers move left.
+TEST(MainWindowLookPainter, PageAt1000x760WithTheInset) {
+    CheckPageAt(1000, 760, rightInset(1000), "painter_1000x760");
 }

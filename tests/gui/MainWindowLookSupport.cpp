@@ -1,8 +1,11 @@
 #include "tests/gui/MainWindowLookSupport.h"
 
+#include "tests/gui/GuiHarness.h"
+#include "ui/main/MainWindowPainter.h"
+
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 namespace look_test {
 
@@ -160,33 +163,6 @@ void RepaintNow(HWND window) {
     Pump(20);
 }
 
-std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    std::vector<std::uint32_t> pixels;
-    if (bitmap != nullptr && memory != nullptr && bits != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        draw(memory);
-        GdiFlush();
-        const auto* first = static_cast<const std::uint32_t*>(bits);
-        pixels.assign(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        SelectObject(memory, old);
-    }
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    return pixels;
-}
-
 Capture::Capture(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
@@ -195,7 +171,7 @@ Capture::Capture(HWND window) {
     }
     // No DCX_CLIPCHILDREN: the children's pixels are part of the copy.
     HDC source = GetDCEx(window, nullptr, DCX_CACHE);
-    pixels_ = Render(client.right, client.bottom, [&](HDC memory) {
+    pixels_ = gui::Render(client.right, client.bottom, [&](HDC memory) {
         BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
     });
     ReleaseDC(window, source);
@@ -255,39 +231,6 @@ RECT Capture::bounds(const RECT& area, COLORREF colour) const {
     return any ? box : RECT{0, 0, 0, 0};
 }
 
-bool Capture::saveBmp(const std::string& path) const {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const int rowSize = (width_ * 3 + 3) & ~3;
-    const DWORD imageSize = static_cast<DWORD>(rowSize * height_);
-    BITMAPFILEHEADER fileHeader{};
-    fileHeader.bfType = 0x4D42;
-    fileHeader.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    fileHeader.bfSize = fileHeader.bfOffBits + imageSize;
-    BITMAPINFOHEADER infoHeader{};
-    infoHeader.biSize = sizeof infoHeader;
-    infoHeader.biWidth = width_;
-    infoHeader.biHeight = height_;
-    infoHeader.biPlanes = 1;
-    infoHeader.biBitCount = 24;
-    infoHeader.biSizeImage = imageSize;
-    std::fwrite(&fileHeader, sizeof fileHeader, 1, file);
-    std::fwrite(&infoHeader, sizeof infoHeader, 1, file);
-    std::vector<unsigned char> row(static_cast<std::size_t>(rowSize), 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-        for (int x = 0; x < width_; ++x) {
-            const COLORREF c = at(x, y);
-            row[static_cast<std::size_t>(x) * 3] = GetBValue(c);
-            row[static_cast<std::size_t>(x) * 3 + 1] = GetGValue(c);
-            row[static_cast<std::size_t>(x) * 3 + 2] = GetRValue(c);
-        }
-        std::fwrite(row.data(), row.size(), 1, file);
-    }
-    return std::fclose(file) == 0;
-}
-
 void MoveMouseTo(HWND window, int clientX, int clientY) {
     POINT point{clientX, clientY};
     ClientToScreen(window, &point);
@@ -311,11 +254,20 @@ void MouseButton(bool down) {
 }
 
 void SaveIfRequested(const Capture& capture, const std::string& name) {
-    const char* folder = std::getenv("OLVANE_SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0') {
-        return;
-    }
-    capture.saveBmp(std::string(folder) + "\\" + name + ".bmp");
+    gui::SavePictureIfAsked(name, capture.width(), capture.height(), capture.pixels());
+}
+
+TextSize MeasureArial(int height, const wchar_t* text) {
+    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {size.cx, metrics.tmDescent};
 }
 
 std::string Describe(COLORREF colour) {

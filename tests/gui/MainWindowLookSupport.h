@@ -71,10 +71,6 @@ void Pump(int milliseconds = 0);
 // children) and pumps.
 void RepaintNow(HWND window);
 
-// What `draw` leaves on a top-down 32-bit DIB of width x height, 0x00RRGGBB
-// per pixel; empty when the DIB could not be made.
-std::vector<std::uint32_t> Render(int width, int height, const std::function<void(HDC)>& draw);
-
 // A copy of what a top-level window (or the child's part of it) shows.
 class Capture {
 public:
@@ -94,8 +90,7 @@ public:
     int differences(const Capture& other, const RECT& area) const;
     // The smallest rectangle holding every pixel of the colour (empty if none).
     RECT bounds(const RECT& area, COLORREF colour) const;
-    // Writes a 24-bit BMP (for looking at a capture); false on failure.
-    bool saveBmp(const std::string& path) const;
+    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
 private:
     int width_ = 0;
@@ -108,9 +103,17 @@ private:
 void MoveMouseTo(HWND window, int clientX, int clientY);
 void MouseButton(bool down);
 
-// Writes the capture to $OLVANE_SCREENSHOT_DIR/<name>.bmp when that variable
-// is set; otherwise does nothing.
+// Writes the capture as the picture `name` when pictures are asked for
+// (gui::SavePictureIfAsked).
 void SaveIfRequested(const Capture& capture, const std::string& name);
+
+// The width of `text` and the descent of the program's Arial of that cell
+// height, as a screen DC measures them.
+struct TextSize {
+    int width = 0;
+    int descent = 0;
+};
+TextSize MeasureArial(int height, const wchar_t* text);
 
 std::string Describe(COLORREF colour);
 

@@ -1,5 +1,6 @@
 // Pictures of the windows for looking at them (OLVANE_SCREENSHOT_DIR), taken
-// on the way through start-up, an invalid input and the Settings dialog.
+// on the way through start-up, an invalid input, the Settings dialog and
+// imperial units.
 #include "app/ReadAppIdentity.h"
 #include "tests/gui/MainWindowTestSupport.h"
 #include "tests/support/MemorySettingsStore.h"
@@ -9,7 +10,7 @@
 
 using namespace gui;
 
-TEST(MainWindowPictures, StartUpInvalidInputAndSettings) {
+TEST(MainWindowPictures, StartUpInvalidInputSettingsAndImperialUnits) {
     MemorySettingsStore store;
     MainWindow window(store, readAppIdentity(), programBaseName());
     HWND settings = nullptr;
@@ -32,9 +33,19 @@ TEST(MainWindowPictures, StartUpInvalidInputAndSettings) {
         .then([&] { UpdateWindow(settings); })
         .then([&] {
             CaptureScreenIfAsked("settings-dialog");
-            PostClick(settings, IDCANCEL);
+            for (int id : {IDC_SETTINGS_ENERGY_BTU, IDC_SETTINGS_TEMPERATURE_F,
+                           IDC_SETTINGS_PRESSURE_PSI, IDC_SETTINGS_DIAMETER_INCHES,
+                           IDC_SETTINGS_LENGTH_INCHES, IDC_SETTINGS_FLOW_CFM}) {
+                SendDlgItemMessageW(settings, id, BM_CLICK, 0, 0);
+            }
+            PostClick(settings, IDOK);
         })
         .waitUntil([&] { return FindDialog(L"Settings") == nullptr; }, "the settings dialog to end")
-        .then([&] { Close(window.hwnd()); });
+        .then([&] {
+            RedrawWindow(window.hwnd(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            CaptureScreenIfAsked("main-imperial");
+            Close(window.hwnd());
+        });
     EXPECT_TRUE(runScripted(window, script).scriptFinished);
 }

@@ -38,13 +38,6 @@ inline std::vector<std::pair<std::string, std::string>> ExpectedRows(const MainW
     return rows;
 }
 
-// Waits until the main window is on the screen.
-inline Script& WaitShown(Script& script, const MainWindow& window) {
-    return script.waitUntil(
-        [&window] { return window.hwnd() != nullptr && IsWindowVisible(window.hwnd()); },
-        "the main window to be shown");
-}
-
 inline void RowIs(const std::vector<std::pair<std::string, std::string>>& rows,
                   const std::string& message, const std::string& range) {
     ASSERT_EQ(rows.size(), 1u);

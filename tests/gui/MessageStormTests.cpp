@@ -432,25 +432,6 @@ onFreshWindow(const std::function<void(MainWindow&, const NumericFieldFormat&)>&
     runScripted(window, script);
 }
 
-// A cut can join the whole digits and the decimals: what remains is brought
-// back to its valid form, as after any other edit.
-TEST(MessageStorm, CutAcrossThePointLeavesValidText) {
-    onFreshWindow([](MainWindow& window, const NumericFieldFormat& format) {
-        HWND field = Item(window, IDC_MAIN_HEAT_LOAD);
-        const std::string full = std::string("123456789") + format.decimalPoint + "123";
-        SetWindowTextW(field, widen1252(full).c_str());
-        SetSelection(field, 9, 10);
-        SendMessageW(field, WM_CUT, 0, 0);
-        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), "123456789");
-
-        // The minus and one digit cut from the front of a negative number.
-        SetWindowTextW(field, widen1252(std::string(1, format.negativeSign) + "5").c_str());
-        SetSelection(field, 1, 2);
-        SendMessageW(field, WM_CUT, 0, 0);
-        EXPECT_EQ(FieldText(window, IDC_MAIN_HEAT_LOAD), std::string(1, format.negativeSign));
-    });
-}
-
 // Found by the storm: under Wine the edit control's text layout faults on
 // some characters in the fields' font (a small tilde, 0x98, after a digit,
 // or alone). The fields drop them, and the control must never be given

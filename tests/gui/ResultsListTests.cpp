@@ -142,9 +142,7 @@ TEST_F(ResultsListTest, NoSelectionNoYellowAndTextColourOverridden) {
     ListView_SetTextColor(list.hwnd(), RGB(255, 0, 0));
     RepaintNow(dialog.hwnd());
     Capture shot(dialog.hwnd());
-    RECT listRect{};
-    GetWindowRect(list.hwnd(), &listRect);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&listRect), 2);
+    const RECT listRect = gui::ChildRect(dialog.hwnd(), list.hwnd());
     EXPECT_EQ(shot.count(listRect, RESULTS_SELECTED_BACK), 0);
     EXPECT_EQ(shot.count(listRect, RGB(255, 0, 0)), 0);
     EXPECT_EQ(ListView_GetTextColor(list.hwnd()), RESULTS_ROW_TEXT);
@@ -210,16 +208,7 @@ TEST_F(ResultsListTest, TooWideCaptionEndsInEllipsisAndAmpersandIsNotPrefix) {
     EXPECT_LE(caption.right, second.right - 2);
     // No underline under the ampersand's B: with DT_NOPREFIX the "&" is drawn.
     const RECT withAmpersand = shot.bounds(first, RGB(255, 255, 255));
-    SIZE threeCharacters{};
-    {
-        UniqueFont font = MakeFont(0, 14, L"Arial", 0, 0);
-        HDC dc = GetDC(list.header());
-        HGDIOBJ old = SelectObject(dc, font.get());
-        GetTextExtentPoint32W(dc, L"A&B", 3, &threeCharacters);
-        SelectObject(dc, old);
-        ReleaseDC(list.header(), dc);
-    }
-    EXPECT_GE(withAmpersand.right - withAmpersand.left, threeCharacters.cx - 3);
+    EXPECT_GE(withAmpersand.right - withAmpersand.left, MeasureArial(14, L"A&B").width - 3);
 }
 
 // The list shows about seven of its nine rows. With the test data (twelve
