@@ -1,5 +1,4 @@
 #include "ui/controls/HyperlinkLabel.h"
-#include "win32/ControlTooltip.h"
 
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
@@ -11,7 +10,6 @@
 
 namespace {
 
-constexpr UINT_PTR kToolId = 1;
 constexpr UINT kHoverPeriodMs = 100;
 constexpr WORD kWinHelpLinkCursor = 106;
 
@@ -60,7 +58,7 @@ void HyperlinkLabel::onAttached() {
 
     resizeToText();
     loadLinkCursor();
-    createTooltip();
+    tooltip_.create(hwnd(), widen1252(target_));
 }
 
 void HyperlinkLabel::SetTarget(const std::string& target) {
@@ -69,10 +67,7 @@ void HyperlinkLabel::SetTarget(const std::string& target) {
         return;
     }
     resizeToText();
-    if (tooltip_ != nullptr) {
-        tooltipText_ = widen1252(target_);
-        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
-    }
+    tooltip_.setText(widen1252(target_));
 }
 
 void HyperlinkLabel::SetColours(COLORREF background, COLORREF unvisited, COLORREF visited,
@@ -129,15 +124,6 @@ void HyperlinkLabel::loadLinkCursor() {
             cursor_.reset(static_cast<HCURSOR>(CopyIcon(hand)));
         }
     }
-}
-
-void HyperlinkLabel::createTooltip() {
-    tooltipText_ = widen1252(target_);
-    tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
-}
-
-void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
 }
 
 bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -273,14 +259,11 @@ LRESULT HyperlinkLabel::onPaint(WPARAM wParam, LPARAM lParam) {
 
 void HyperlinkLabel::onDestroy() {
     KillTimer(hwnd(), HOVER_TIMER_ID);
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
-        tooltip_ = nullptr;
-    }
+    tooltip_.destroy();
 }
 
 LRESULT HyperlinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(message, wParam, lParam);
+    tooltip_.relay(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return onEraseBackground(reinterpret_cast<HDC>(wParam));

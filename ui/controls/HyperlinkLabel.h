@@ -8,6 +8,7 @@
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
+#include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
 #include <windows.h>
@@ -34,7 +35,7 @@ public:
     bool isHovering() const noexcept { return hovering_; }
     bool isVisited() const noexcept { return visitedOnce_; }
     HCURSOR linkCursor() const noexcept { return cursor_.get(); }
-    HWND tooltip() const noexcept { return tooltip_; }
+    HWND tooltip() const noexcept { return tooltip_.hwnd(); }
     // The text colour the label is drawn in now.
     COLORREF currentTextColour() const noexcept;
 
@@ -53,8 +54,6 @@ protected:
 private:
     void resizeToText();
     void loadLinkCursor();
-    void createTooltip();
-    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     std::wstring caption() const;
     void open();
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
@@ -75,10 +74,9 @@ private:
     bool visitedOnce_ = false;
     bool autoSize_ = true;
     std::string target_;
-    std::wstring tooltipText_;
     UniqueFont normalFont_;
     UniqueFont underlinedFont_;
     UniqueCursor cursor_;
-    HWND tooltip_ = nullptr; // owned by the label; destroyed with it
+    ControlTooltip tooltip_;
     HyperlinkOpener* opener_ = nullptr;
 };

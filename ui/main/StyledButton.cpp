@@ -1,5 +1,4 @@
 #include "ui/main/StyledButton.h"
-#include "win32/ControlTooltip.h"
 
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
@@ -16,7 +15,6 @@
 namespace {
 
 constexpr int kTooltipWidth = 300;
-constexpr UINT_PTR kToolId = 1;
 
 ShadeColour toShade(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -93,19 +91,10 @@ void StyledButton::onAttached() {
 }
 
 void StyledButton::SetTooltipText(const std::string& text) {
-    tooltipText_ = widen1252(text);
-    if (hwnd() == nullptr) {
-        return;
-    }
-    if (tooltip_ == nullptr) {
-        tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
-        if (tooltip_ == nullptr) {
-            return;
-        }
-        SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
-    } else {
-        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
+    if (tooltip_) {
+        tooltip_.setText(widen1252(text));
+    } else if (hwnd() != nullptr) {
+        tooltip_.create(hwnd(), widen1252(text), kTooltipWidth);
     }
 }
 
@@ -299,12 +288,8 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
     drawCaption(dc, textRect, textColour_, item.itemState);
 }
 
-void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
-}
-
 LRESULT StyledButton::onMouseMove(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_MOUSEMOVE, wParam, lParam);
+    tooltip_.relay(WM_MOUSEMOVE, wParam, lParam);
     if (mouseDown_ && GetCapture() == hwnd()) {
         const bool over = cursorOverButton();
         if (over != isPushed()) {
@@ -331,7 +316,7 @@ LRESULT StyledButton::onMouseLeave(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StyledButton::onLButtonDown(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_LBUTTONDOWN, wParam, lParam);
+    tooltip_.relay(WM_LBUTTONDOWN, wParam, lParam);
     if (hovering_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -346,7 +331,7 @@ LRESULT StyledButton::onLButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StyledButton::onLButtonUp(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_LBUTTONUP, wParam, lParam);
+    tooltip_.relay(WM_LBUTTONUP, wParam, lParam);
     mouseDown_ = false;
     return defaultHandling(WM_LBUTTONUP, wParam, lParam);
 }
@@ -357,13 +342,6 @@ LRESULT StyledButton::onKillFocus(WPARAM wParam, LPARAM lParam) {
         mouseDown_ = false;
     }
     return defaultHandling(WM_KILLFOCUS, wParam, lParam);
-}
-
-void StyledButton::onDestroy() {
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
-        tooltip_ = nullptr;
-    }
 }
 
 LRESULT StyledButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -382,7 +360,7 @@ LRESULT StyledButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
         return TRUE;
     case WM_DESTROY:
-        onDestroy();
+        tooltip_.destroy();
         return defaultHandling(message, wParam, lParam);
     default:
         return defaultHandling(message, wParam, lParam);

@@ -8,6 +8,7 @@
 // still reach the parent as BN_CLICKED.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/main/rules/ButtonShade.h"
+#include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
 #include <windows.h>
@@ -34,7 +35,7 @@ public:
     bool isHovering() const noexcept { return hovering_; }
     bool isMouseDown() const noexcept { return mouseDown_; }
     COLORREF textColour() const noexcept { return textColour_; }
-    HWND tooltip() const noexcept { return tooltip_; }
+    HWND tooltip() const noexcept { return tooltip_.hwnd(); }
 
 protected:
     void onAttached() override;
@@ -51,7 +52,6 @@ private:
     void drawImage(HDC dc, const Image& image, int x, int y) const;
     void drawFocusRing(HDC dc, const RECT& rect) const;
     void drawCaption(HDC dc, RECT rect, COLORREF colour, UINT itemState) const;
-    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     bool cursorOverButton() const;
     bool isPushed() const;
     void redraw() const;
@@ -60,12 +60,10 @@ private:
     LRESULT onLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT onLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT onKillFocus(WPARAM wParam, LPARAM lParam);
-    void onDestroy();
 
     UniqueFont font_;
     COLORREF textColour_;
-    std::wstring tooltipText_;
-    HWND tooltip_ = nullptr; // owned by the button; destroyed with it
+    ControlTooltip tooltip_;
     int focusInset_ = 4;
     bool hasBorder_ = true;
     bool isFlat_ = false;
