@@ -86,7 +86,7 @@ std::pair<int, int> DarkRows(const Capture& shot, int left, int right, int top, 
 }
 
 int TextWidth(const wchar_t* text, int height) {
-    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
+    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     SIZE size{};
@@ -97,7 +97,7 @@ int TextWidth(const wchar_t* text, int height) {
 }
 
 int Descent(int height) {
-    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
+    UniqueFont font = createFont({L"Arial", height, 0, 400, 1});
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     TEXTMETRICW metrics{};

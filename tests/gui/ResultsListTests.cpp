@@ -26,7 +26,7 @@ constexpr int kListTop = 20;
 class ResultsListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        listFont = MakeFont(0, 20, L"Arial", 400, 1);
+        listFont = createFont({L"Arial", 20, 0, 400, 1});
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kListId, kListLeft, kListTop, 308, 201);
             ASSERT_TRUE(d.bind(list, kListId));
@@ -212,7 +212,7 @@ TEST_F(ResultsListTest, TooWideCaptionEndsInEllipsisAndAmpersandIsNotPrefix) {
     const RECT withAmpersand = shot.bounds(first, RGB(255, 255, 255));
     SIZE threeCharacters{};
     {
-        UniqueFont font = MakeFont(0, 14, L"Arial", 0, 0);
+        UniqueFont font = createFont({L"Arial", 14});
         HDC dc = GetDC(list.header());
         HGDIOBJ old = SelectObject(dc, font.get());
         GetTextExtentPoint32W(dc, L"A&B", 3, &threeCharacters);

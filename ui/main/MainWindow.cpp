@@ -6,6 +6,7 @@
 #include "settings/StoredInputs.h"
 #include "settings/UnitSettingsStore.h"
 #include "settings/WindowPlacement.h"
+#include "ui/controls/LookFont.h"
 #include "ui/controls/rules/HyperlinkText.h"
 #include "ui/dialogs/SystemPalette.h"
 #include "ui/main/MainWindowPainter.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kWholeDigits = 9;
 constexpr int kDecimalPlaces = 3;
+constexpr int LIST_FONT_HEIGHT = 20;
 constexpr UINT kRecalculationPeriodMs = 1000;
 
 } // namespace
@@ -167,8 +169,8 @@ void MainWindow::restorePlacement() {
 }
 
 void MainWindow::InitialiseControls() {
-    CaptionFont = MakeFont(0, 14, L"Arial", 400, 1);
-    ListFont = MakeFont(0, 20, L"Arial", 400, 1);
+    CaptionFont = lookFont(TEXT_FONT_HEIGHT);
+    ListFont = lookFont(LIST_FONT_HEIGHT);
 
     HWND selector = refrigerantSelector_.hwnd();
     for (int i = 0; i < database_->refrigerantCount; ++i) {
@@ -183,7 +185,7 @@ void MainWindow::InitialiseControls() {
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
     for (NumericEntryField* field : shownFields) {
-        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont.get()), TRUE);
+        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont), TRUE);
     }
     const SelectionInputs stored = readEnteredValues(store_);
     heatLoadField_.SetValue(stored.heatLoad, true);
@@ -251,7 +253,7 @@ void MainWindow::onSystemColoursChanged() {
 
 void MainWindow::setUpResultsList() {
     HWND list = resultsList_.hwnd();
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont), TRUE);
     const wchar_t* const captions[] = {L"Length", L"Inner Diameter"};
     for (int column = 0; column < 2; ++column) {
         LVCOLUMNW definition{};
@@ -271,8 +273,6 @@ void MainWindow::onDestroy() {
     if (isInitialised) {
         saveInputs();
     }
-    CaptionFont.reset();
-    ListFont.reset();
 }
 
 void MainWindow::saveInputs() {

@@ -126,8 +126,10 @@ private:
     Palette palette_;   // the colours in force; the system's under high contrast
     int recalculationCount_ = 0;
 
-    UniqueFont CaptionFont;
-    UniqueFont ListFont;
+    // The look's fonts of the fields and the results list (LookFont keeps
+    // them for the whole run).
+    HFONT CaptionFont = nullptr;
+    HFONT ListFont = nullptr;
     PagePaintResources pageResources_;
     HICON icon_ = nullptr; // shared resource icon, not destroyed
     UniqueIcon smallIcon_;

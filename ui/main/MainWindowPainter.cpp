@@ -1,6 +1,7 @@
 #include "ui/main/MainWindowPainter.h"
 
 #include "resources/ResourceIds.h"
+#include "ui/controls/LookFont.h"
 #include "ui/main/rules/FlowLineText.h"
 #include "ui/main/rules/PanelTexts.h"
 #include "ui/main/rules/PicturePlacement.h"
@@ -13,9 +14,6 @@
 
 namespace {
 
-// Every font of the page: face "Arial", weight 400, pitch-and-family 1.
-constexpr int kFontWeight = 400;
-constexpr int kFontPitch = 1;
 // The base font of the scripted flow line.
 constexpr int kScriptedTextHeight = 16;
 
@@ -50,16 +48,12 @@ template <typename Draw> bool drawFromBitmap(HDC dc, HBITMAP bitmap, Draw draw) 
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
         return false;
     }
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (!memory) {
-        return false;
-    }
-    SetMapMode(memory.get(), GetMapMode(dc));
-    SelectGuard selected(memory.get(), bitmap);
-    POINT size{info.bmWidth, info.bmHeight};
-    DPtoLP(memory.get(), &size, 1);
-    draw(memory.get(), PictureSize{size.x, size.y});
-    return true;
+    return withBitmapSelected(dc, bitmap, [&](HDC source) {
+        SetMapMode(source, GetMapMode(dc));
+        POINT size{info.bmWidth, info.bmHeight};
+        DPtoLP(source, &size, 1);
+        draw(source, PictureSize{size.x, size.y});
+    });
 }
 
 // The one stretched copy of a page bitmap: the whole bitmap onto `drawn`
@@ -72,38 +66,14 @@ void stretchWhole(HDC dc, int x, int y, PictureSize drawn, HDC source, PictureSi
 
 void drawPicture(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
     const PagePicture& placement = look.page.picture;
-    if (const HBITMAP scaled = resources.scaledPicture(dc, placement)) {
-        UniqueMemoryDC memory(CreateCompatibleDC(dc));
-        if (memory) {
-            SelectGuard selected(memory.get(), scaled);
-            BitBlt(dc, placement.left, placement.top, placement.size.width, placement.size.height,
-                   memory.get(), 0, 0, SRCCOPY);
-            return;
-        }
+    if (copyBitmap(dc, resources.scaledPicture(dc, placement), placement.left, placement.top,
+                   placement.size.width, placement.size.height)) {
+        return;
     }
     DrawBitmapAt(dc, resources.picture(), placement.left, placement.top, true, look);
 }
 
 } // namespace
-
-UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily) {
-    return createFont({face, height, width, weight, pitchAndFamily});
-}
-
-HFONT PagePaintResources::labelFont(int height, int width) {
-    const std::pair<int, int> key{height, width};
-    for (const auto& kept : fonts_) {
-        if (kept.first == key) {
-            return kept.second.get();
-        }
-    }
-    UniqueFont font = MakeFont(width, height, L"Arial", kFontWeight, kFontPitch);
-    const HFONT made = font.get();
-    if (made != nullptr) {
-        fonts_.emplace_back(key, std::move(font));
-    }
-    return made;
-}
 
 HBITMAP PagePaintResources::logo() {
     if (!logoLoaded_) {
@@ -137,17 +107,12 @@ HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) 
     }
     scaled_.reset();
     UniqueBitmap made(CreateCompatibleBitmap(dc, placement.size.width, placement.size.height));
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (!made || !memory) {
-        return nullptr;
-    }
     bool drawn = false;
-    {
-        SelectGuard selected(memory.get(), made.get());
-        drawn = drawFromBitmap(memory.get(), picture(), [&](HDC source, PictureSize size) {
-            stretchWhole(memory.get(), 0, 0, placement.size, source, size);
+    withBitmapSelected(dc, made.get(), [&](HDC target) {
+        drawn = drawFromBitmap(target, picture(), [&](HDC source, PictureSize size) {
+            stretchWhole(target, 0, 0, placement.size, source, size);
         });
-    }
+    });
     if (!drawn) {
         return nullptr;
     }
@@ -156,9 +121,9 @@ HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) 
     return scaled_.get();
 }
 
-int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height) {
+int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     const std::wstring wide = widen1252(text);
-    SelectGuard selected(dc, resources.labelFont(height));
+    SelectGuard selected(dc, lookFont(height));
     const int oldMode = SetBkMode(dc, OPAQUE);
     const TextExtent extent = measure(dc, wide);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
@@ -174,7 +139,7 @@ void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int d
     Ellipse(dc, geometry.left, geometry.top, geometry.left + geometry.side,
             geometry.top + geometry.side);
     const char letter[2] = {static_cast<char>('A' + index), '\0'};
-    DrawLabel(dc, resources, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
+    DrawLabel(dc, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
 }
 
 double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
@@ -192,15 +157,15 @@ double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const Mai
     return factor;
 }
 
-void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& text,
+void DrawScriptedText(HDC dc, const std::string& text,
                       const RECT& rect, int alignment) {
-    const HFONT baseFont = resources.labelFont(kScriptedTextHeight);
+    const HFONT baseFont = lookFont(kScriptedTextHeight);
     LOGFONTW logical{};
     GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;
     const int h = logical.lfHeight;
     const ScriptFontSize scriptSize = scriptFontFor(w, h);
-    const HFONT scriptFont = resources.labelFont(scriptSize.height, scriptSize.width);
+    const HFONT scriptFont = lookFont(scriptSize.height, scriptSize.width);
 
     SavedDCState saved(dc);
     SelectObject(dc, baseFont);
@@ -234,35 +199,35 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
     const Palette& palette = look.palette;
 
     SetBkColor(dc, palette.headerBand);
-    const int nameWidth = DrawLabel(dc, resources, look.productName.c_str(), page.productName.x,
+    const int nameWidth = DrawLabel(dc, look.productName.c_str(), page.productName.x,
                                     page.productName.y, PRODUCT_NAME_HEIGHT);
     const int labelX = headerLabelColumn(nameWidth);
     const int versionWidth =
-        DrawLabel(dc, resources, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
     const int databaseWidth =
-        DrawLabel(dc, resources, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
     const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth);
-    DrawLabel(dc, resources, look.programVersion.c_str(), valueX, page.versionRow,
+    DrawLabel(dc, look.programVersion.c_str(), valueX, page.versionRow,
               HEADER_TEXT_HEIGHT);
-    DrawLabel(dc, resources, look.databaseVersion.c_str(), valueX, page.databaseRow,
+    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow,
               HEADER_TEXT_HEIGHT);
 
     SetBkColor(dc, palette.page);
-    DrawLabel(dc, resources, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
+    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
               PANEL_TITLE_HEIGHT);
-    DrawLabel(dc, resources, RECOMMENDATION_TITLE, page.recommendationTitle.x,
+    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x,
               page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
 
-    DrawScriptedText(dc, resources, flowLineText(look.units, look.flowRate),
+    DrawScriptedText(dc, flowLineText(look.units, look.flowRate),
                      toRect(page.flowLine), 0);
 
-    DrawLabel(dc, resources, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
+    DrawLabel(dc, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
 
     for (std::size_t i = 0; i < CAPTION_ROWS; ++i) {
         const InputRowText& row = INPUT_ROW_TEXTS[i];
         const int y = page.captionRows[i];
-        DrawLabel(dc, resources, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
-        DrawLabel(dc, resources, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
+        DrawLabel(dc, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
+        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
                   CAPTION_HEIGHT);
     }
 

@@ -30,12 +30,8 @@ struct MainWindowLook {
     Palette palette;     // the program's colours, or the system's under high contrast
 };
 
-// The main window's fonts: a logical font with the five given fields set and
-// every other field 0 (ANSI character set, default precision and quality).
-UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily);
-
-// The page's fonts, bitmaps and brushes, each made on first use and kept as
-// long as this object, and the picture stretched to the page's scale, kept
+// The page's bitmaps and brushes, each made on first use and kept as long as
+// this object (its texts are in the look's fonts, LookFont), and the picture stretched to the page's scale, kept
 // until the drawn size changes. The main window keeps one for its lifetime.
 // One made for a single paint (Keeping::OnePaint) keeps no stretched picture:
 // the paint stretches the picture straight onto the page, with the same
@@ -45,8 +41,6 @@ public:
     enum class Keeping { AcrossPaints, OnePaint };
     explicit PagePaintResources(Keeping keeping = Keeping::AcrossPaints) : keeping_(keeping) {}
 
-    // "Arial" of the given height and width, weight 400, pitch-and-family 1.
-    HFONT labelFont(int height, int width = 0);
     HBITMAP logo();
     HBITMAP picture();
     // The picture's size in its own pixels; 0, 0 without a picture.
@@ -60,7 +54,6 @@ public:
 
 private:
     Keeping keeping_;
-    std::vector<std::pair<std::pair<int, int>, UniqueFont>> fonts_;
     UniqueBitmap logo_;
     UniqueBitmap picture_;
     bool logoLoaded_ = false;
@@ -80,7 +73,7 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
 // Draws `text` (Windows-1252) with its top-left at (x, y) in "Arial" of the
 // given height, in the current text and background colours with an opaque
 // background. Returns the text's width in pixels.
-int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height);
+int DrawLabel(HDC dc, const char* text, int x, int y, int height);
 
 // A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index.
 void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
@@ -92,5 +85,5 @@ double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const Mai
 
 // One line with "^" raising and "_" lowering the next character, in "Arial"
 // 16, vertically centred in `rect`; alignment 0 left, 1 centred, 2 right.
-void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& text,
+void DrawScriptedText(HDC dc, const std::string& text,
                       const RECT& rect, int alignment);

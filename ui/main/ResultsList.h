@@ -41,7 +41,8 @@ protected:
 
 private:
     // The list's column header, taken over when the list is attached. Its
-    // bitmaps and caption font are made at its first paint and kept.
+    // bitmaps are loaded at its first paint and kept; its captions are in
+    // the look's 14-pixel font.
     class Header : public SubclassedControl, private BufferedPaint {
     public:
         explicit Header(const Palette& palette) : BufferedPaint(0), palette_(palette) {}
@@ -58,7 +59,6 @@ private:
         UniqueBitmap tile_;
         UniqueBitmap leftEdge_;
         UniqueBitmap rightEdge_;
-        UniqueFont captionFont_;
     };
 
     LRESULT onCustomDraw(const NMLVCUSTOMDRAW& draw);

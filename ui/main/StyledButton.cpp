@@ -181,12 +181,7 @@ void StyledButton::redraw() const {
 }
 
 void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
-    if (!image.bitmap) {
-        return;
-    }
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    SelectGuard selected(memory.get(), image.bitmap.get());
-    BitBlt(dc, x, y, image.width, image.height, memory.get(), 0, 0, SRCCOPY);
+    copyBitmap(dc, image.bitmap.get(), x, y, image.width, image.height);
 }
 
 // A one-pixel ring focusInset pixels inside the edge, in a colour that
