@@ -20,12 +20,12 @@
 namespace {
 
 // The refrigeration picture's size in its own pixels.
-constexpr PictureSize kPicture{1401, 1926};
+constexpr PixelSize kPicture{1401, 1926};
 
-ControlRect rectOf(const MainLayout& layout, int controlId) {
-    for (const ControlRect& rect : layout.controls) {
-        if (rect.controlId == controlId) {
-            return rect;
+PixelRect rectOf(const MainLayout& layout, int controlId) {
+    for (const ControlPlacement& placement : layout.controls) {
+        if (placement.controlId == controlId) {
+            return placement.rect;
         }
     }
     ADD_FAILURE() << "no rectangle for control " << controlId;
@@ -47,17 +47,17 @@ TEST(MainLayout, ControlsFollowTheEdges) {
     EXPECT_EQ(layout.fieldColumn, 784 - 110 - 52);
     EXPECT_EQ(layout.panelLeft, 784 - 330 - 52);
 
-    const ControlRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
+    const PixelRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
     EXPECT_EQ(selector.left, 622);
     EXPECT_EQ(selector.top, 100);
-    EXPECT_EQ(selector.width, 80);
+    EXPECT_EQ(selector.width(), 80);
     EXPECT_EQ(rectOf(layout, IDC_MAIN_RETURN_GAS_TEMP).top, 200);
     // The hidden fields lie 500 pixels right of the column, beyond the client.
     EXPECT_EQ(rectOf(layout, IDC_MAIN_AMBIENT_TEMP).left, 1122);
     EXPECT_EQ(rectOf(layout, IDC_MAIN_AMBIENT_TEMP).top, 225);
     EXPECT_GT(rectOf(layout, IDC_MAIN_UNUSED_1000).left, 784);
 
-    const ControlRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
+    const PixelRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
     EXPECT_EQ(settings.left, 784 - 95);
     EXPECT_EQ(settings.top, 601 - 35);
     EXPECT_EQ(rectOf(layout, IDC_MAIN_PRINT).left, 784 - 185);
@@ -67,9 +67,9 @@ TEST(MainLayout, ControlsFollowTheEdges) {
 
     // The list is 308 wide whatever the width.
     for (int width : {685, 699, 700, 1000, 1919}) {
-        const ControlRect list = rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS);
-        EXPECT_EQ(list.width, 308) << width;
-        EXPECT_EQ(list.height, 201);
+        const PixelRect list = rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS);
+        EXPECT_EQ(list.width(), 308) << width;
+        EXPECT_EQ(list.height(), 201);
         EXPECT_EQ(list.left, width - 330 - rightInset(width) + 6);
     }
 }
@@ -115,8 +115,8 @@ TEST(MainLayout, PageGeometryFollowsTheEdges) {
     EXPECT_EQ(page.captionMarkers[3].y, 210);
     // The picture: 90 % of the 531 pixels below its top, markers at its scale.
     EXPECT_DOUBLE_EQ(page.picture.scale, 0.9 * 531.0 / 1926.0);
-    EXPECT_EQ(page.picture.left, 15);
-    EXPECT_EQ(page.picture.top, 70);
+    EXPECT_EQ(page.picture.origin.x, 15);
+    EXPECT_EQ(page.picture.origin.y, 70);
     EXPECT_EQ(page.picture.size.height, static_cast<int>(1926 * page.picture.scale));
     EXPECT_EQ(page.pictureMarkers[3].x, static_cast<int>(1020 * page.picture.scale + 15.0));
     EXPECT_EQ(page.pictureMarkers[3].y, static_cast<int>(1700 * page.picture.scale + 70.0));

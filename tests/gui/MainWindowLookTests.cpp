@@ -30,7 +30,7 @@ using look_test::Describe;
 using look_test::Render;
 
 // The refrigeration picture's size in its own pixels.
-constexpr PictureSize kPicture{1401, 1926};
+constexpr PixelSize kPicture{1401, 1926};
 
 struct ClientSize {
     int width = 0;
@@ -234,9 +234,9 @@ int CountDifferences(const std::vector<std::uint32_t>& expected, int width, int 
 }
 
 // The page painted with the window's kept resources (the stretched picture
-// kept from paint to paint, fonts, bitmaps and brushes kept for the window's
-// life) is, pixel for pixel, the page painted with resources made for that
-// one paint, which stretch the picture straight onto the page: at two sizes
+// kept from paint to paint, bitmaps and brushes kept for the window's life)
+// is, pixel for pixel, the page painted with resources made for that one
+// paint, which stretch the picture anew at that size: at two sizes
 // and again at the first size after the resize. Also on the screen, after a
 // repaint of part of the window only (an off-screen canvas of the update
 // rectangle), outside the child controls.
@@ -248,7 +248,7 @@ TEST(MainWindowLook, KeptPaintResourcesGiveTheSamePixelsAsFreshOnes) {
         const ClientSize client = ClientOf(w);
         SCOPED_TRACE(std::string(what) + ", client " + std::to_string(client.width) + " x " +
                      std::to_string(client.height));
-        PagePaintResources fresh(PagePaintResources::Keeping::OnePaint);
+        PagePaintResources fresh;
         MainWindowLook look;
         look.page = computeMainLayout(client.width, client.height, fresh.pictureSize()).page;
         look.productName = window.identity().productName;

@@ -8,6 +8,7 @@
 #include "ui/main/rules/ScriptedText.h"
 #include "units/Units.h"
 #include "win32/GdiGuards.h"
+#include "win32/RectConversion.h"
 #include "win32/Text1252.h"
 
 #include <vector>
@@ -16,10 +17,6 @@ namespace {
 
 // The base font of the scripted flow line.
 constexpr int kScriptedTextHeight = 16;
-
-RECT toRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
 
 void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF colour) {
     const RECT area = toRect(rect);
@@ -34,7 +31,7 @@ void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& fra
                      resources.brush(palette.panelInnerDark));
 }
 
-TextExtent measure(HDC dc, const std::wstring& text) {
+PixelSize measure(HDC dc, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
@@ -52,25 +49,25 @@ template <typename Draw> bool drawFromBitmap(HDC dc, HBITMAP bitmap, Draw draw) 
         SetMapMode(source, GetMapMode(dc));
         POINT size{info.bmWidth, info.bmHeight};
         DPtoLP(source, &size, 1);
-        draw(source, PictureSize{size.x, size.y});
+        draw(source, PixelSize{size.x, size.y});
     });
 }
 
 // The one stretched copy of a page bitmap: the whole bitmap onto `drawn`
 // pixels at (x, y), SRCCOPY, in the target's stretch mode (left at its
 // default).
-void stretchWhole(HDC dc, int x, int y, PictureSize drawn, HDC source, PictureSize size) {
-    StretchBlt(dc, x, y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
+void stretchWhole(HDC dc, PixelPoint at, PixelSize drawn, HDC source, PixelSize size) {
+    StretchBlt(dc, at.x, at.y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
                SRCCOPY);
 }
 
 void drawPicture(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
     const PagePicture& placement = look.page.picture;
-    if (copyBitmap(dc, resources.scaledPicture(dc, placement), placement.left, placement.top,
-                   placement.size.width, placement.size.height)) {
+    if (copyBitmap(dc, resources.scaledPicture(dc, placement), placement.origin.x,
+                   placement.origin.y, placement.size.width, placement.size.height)) {
         return;
     }
-    DrawBitmapAt(dc, resources.picture(), placement.left, placement.top, true, look);
+    DrawBitmapAt(dc, resources.picture(), placement.origin.x, placement.origin.y, true, look);
 }
 
 } // namespace
@@ -91,14 +88,13 @@ HBITMAP PagePaintResources::picture() {
     return picture_.get();
 }
 
-PictureSize PagePaintResources::pictureSize() {
+PixelSize PagePaintResources::pictureSize() {
     const SIZE size = bitmapSize(picture());
     return {size.cx, size.cy};
 }
 
 HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) {
-    if (keeping_ == Keeping::OnePaint || placement.size.width <= 0 ||
-        placement.size.height <= 0) {
+    if (placement.size.width <= 0 || placement.size.height <= 0) {
         return nullptr;
     }
     if (scaled_ && scaledSize_.width == placement.size.width &&
@@ -109,8 +105,8 @@ HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) 
     UniqueBitmap made(CreateCompatibleBitmap(dc, placement.size.width, placement.size.height));
     bool drawn = false;
     withBitmapSelected(dc, made.get(), [&](HDC target) {
-        drawn = drawFromBitmap(target, picture(), [&](HDC source, PictureSize size) {
-            stretchWhole(target, 0, 0, placement.size, source, size);
+        drawn = drawFromBitmap(target, picture(), [&](HDC source, PixelSize size) {
+            stretchWhole(target, {0, 0}, placement.size, source, size);
         });
     });
     if (!drawn) {
@@ -125,7 +121,7 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     const std::wstring wide = widen1252(text);
     SelectGuard selected(dc, lookFont(height));
     const int oldMode = SetBkMode(dc, OPAQUE);
-    const TextExtent extent = measure(dc, wide);
+    const PixelSize extent = measure(dc, wide);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
     SetBkMode(dc, oldMode);
     return extent.width;
@@ -136,35 +132,25 @@ void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int d
     const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
     SelectGuard selected(dc, resources.brush(fill));
     SetBkColor(dc, fill);
-    Ellipse(dc, geometry.left, geometry.top, geometry.left + geometry.side,
-            geometry.top + geometry.side);
+    Ellipse(dc, geometry.circle.left, geometry.circle.top, geometry.circle.right,
+            geometry.circle.bottom);
     const char letter[2] = {static_cast<char>('A' + index), '\0'};
-    DrawLabel(dc, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
+    DrawLabel(dc, letter, geometry.letter.x, geometry.letter.y, geometry.letterHeight);
 }
 
-double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
-    double factor = scaled ? 0.0 : 1.0;
-    drawFromBitmap(dc, bitmap, [&](HDC source, PictureSize size) {
-        if (!scaled) {
-            stretchWhole(dc, x, y, size, source, size);
-            return;
-        }
-        const PageGeometry& page = look.page;
-        factor = pictureScale(size.width, size.height, page.clientWidth, page.clientHeight,
-                              page.rightInset, y);
-        stretchWhole(dc, x, y, scaledPictureSize(size.width, size.height, factor), source, size);
+void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
+    drawFromBitmap(dc, bitmap, [&](HDC source, PixelSize size) {
+        stretchWhole(dc, {x, y}, scaled ? look.page.picture.size : size, source, size);
     });
-    return factor;
 }
 
-void DrawScriptedText(HDC dc, const std::string& text,
-                      const RECT& rect, int alignment) {
+void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment) {
     const HFONT baseFont = lookFont(kScriptedTextHeight);
     LOGFONTW logical{};
     GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;
     const int h = logical.lfHeight;
-    const ScriptFontSize scriptSize = scriptFontFor(w, h);
+    const PixelSize scriptSize = scriptFontFor(w, h);
     const HFONT scriptFont = lookFont(scriptSize.height, scriptSize.width);
 
     SavedDCState saved(dc);
@@ -175,7 +161,7 @@ void DrawScriptedText(HDC dc, const std::string& text,
 
     const std::vector<ScriptedRun> runs = splitScriptedText(text);
     std::vector<std::wstring> wideRuns;
-    std::vector<TextExtent> extents;
+    std::vector<PixelSize> extents;
     wideRuns.reserve(runs.size());
     extents.reserve(runs.size());
     for (const ScriptedRun& run : runs) {
@@ -183,12 +169,12 @@ void DrawScriptedText(HDC dc, const std::string& text,
         SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont : scriptFont);
         extents.push_back(measure(dc, wideRuns.back()));
     }
-    const PixelRect box{rect.left, rect.top, rect.right, rect.bottom};
     const ScriptedLayout layout =
-        layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
+        layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, rect, alignment);
+    const RECT clip = toRect(rect);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont : scriptFont);
-        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &rect,
+        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &clip,
                     wideRuns[i].c_str(), static_cast<UINT>(wideRuns[i].size()), nullptr);
     }
     // `saved` restores the DC, and with it the font that was selected before.
@@ -218,8 +204,7 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
     DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x,
               page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
 
-    DrawScriptedText(dc, flowLineText(look.units, look.flowRate),
-                     toRect(page.flowLine), 0);
+    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), page.flowLine, 0);
 
     DrawLabel(dc, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
 
