@@ -134,7 +134,7 @@ void CheckPageAt(int width, int height, const char* name) {
 
     // Panel frames, with the picture drawn at R = 0 (the look's inset).
     const int R = 0;
-    const int P = W - 330 - R;
+    const int P = panelLeft(W, R);
     for (int top : {94, 275}) {
         const int bottom = top == 94 ? 225 : 502;
         const int midY = (top + bottom) / 2;
@@ -210,7 +210,7 @@ TEST(MainWindowLookPainter, RightInsetMovesPanelsAndMarkers) {
     PaintedWindow window(look);
     ASSERT_TRUE(window.created());
     Capture shot(window.hwnd());
-    const int P = 900 - 330 - 60;
+    const int P = panelLeft(900, 60);
     EXPECT_EQ(Describe(shot.at(P, 150)), Describe(PANEL_FRAME_LIGHT));
     EXPECT_EQ(Describe(shot.at(900 - 11 - 60, 150)), Describe(PANEL_FRAME_DARK));
     const PixelPoint a = captionMarkerPosition(0, 900, 60);

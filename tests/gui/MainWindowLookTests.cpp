@@ -84,7 +84,7 @@ void CheckPage(HWND window) {
     const int W = client.width;
     const int H = client.height;
     const int R = rightInset(W);
-    const int P = W - 330 - R;
+    const int P = panelLeft(W, R);
     Capture shot(window);
     SCOPED_TRACE(std::to_string(W) + " x " + std::to_string(H));
 
@@ -469,7 +469,7 @@ TEST(MainWindowLook, HighContrastTakesTheSystemColoursAndGivesThemBack) {
             Capture shot(w);
             gui::CaptureScreenIfAsked("main_high_contrast");
             const int W = ClientOf(w).width;
-            const int P = W - 330 - rightInset(W);
+            const int P = panelLeft(W, rightInset(W));
             EXPECT_EQ(Describe(shot.at(W - 150, 10)), Describe(contrast[0]));
             EXPECT_EQ(Describe(shot.at(W - 150, 40)), Describe(contrast[0])); // the band
             EXPECT_EQ(Describe(shot.at(P, 150)), Describe(contrast[1]));      // a frame

@@ -23,7 +23,6 @@ namespace {
 constexpr int kWholeDigits = 9;
 constexpr int kDecimalPlaces = 3;
 constexpr int LIST_FONT_HEIGHT = 20;
-constexpr UINT kRecalculationPeriodMs = 1000;
 
 } // namespace
 
@@ -126,7 +125,7 @@ bool MainWindow::onInitDialog() {
     restorePlacement();
     InitialiseControls();
     isInitialised = true;
-    SetTimer(hwnd(), RECALCULATION_TIMER_ID, kRecalculationPeriodMs, nullptr);
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, RECALCULATION_PERIOD_MS, nullptr);
     return true;
 }
 

@@ -66,6 +66,9 @@ protected:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The period of recalculation timer 100.
+    static constexpr UINT RECALCULATION_PERIOD_MS = 1000;
+
     // Start-up and close (MainWindow.cpp).
     bool loadDatabase();
     void addAboutCommand();

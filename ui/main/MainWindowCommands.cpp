@@ -63,7 +63,7 @@ void MainWindow::onTimer() {
     if (recalcPending) {
         Recalculate();
     }
-    SetTimer(hwnd(), RECALCULATION_TIMER_ID, 1000, nullptr); // restarts the period
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, RECALCULATION_PERIOD_MS, nullptr); // restarts the period
 }
 
 void MainWindow::onSettings() {
