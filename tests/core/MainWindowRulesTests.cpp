@@ -260,6 +260,34 @@ TEST(InputUnitConversion, OnlyChangedUnitsConvert) {
     EXPECT_EQ(convertTemperature(-25, 1, -1), -25);
 }
 
+// After the settings dialog: only the values whose unit changed are written
+// back, the ambient temperature with the other three.
+TEST(InputUnitConversion, EnteredValuesToWriteBack) {
+    const SelectionInputs entered{110, -25, 55, 32, 25};
+    UnitSettings before; // W, ºC
+    UnitSettings after = before;
+    after.energyUnit = 0;
+    ConvertedInputs converted = convertEnteredInputs(entered, before, after);
+    EXPECT_NEAR(converted.heatLoad.value_or(0), 375.3355793, 1e-7);
+    EXPECT_FALSE(converted.evapTemp || converted.ambientTemp);
+
+    after = before;
+    after.temperatureUnit = 1;
+    converted = convertEnteredInputs(entered, before, after);
+    EXPECT_FALSE(converted.heatLoad);
+    EXPECT_DOUBLE_EQ(converted.evapTemp.value_or(0), -13);
+    EXPECT_DOUBLE_EQ(converted.condTemp.value_or(0), 131);
+    EXPECT_DOUBLE_EQ(converted.returnGasTemp.value_or(0), 89.6);
+    EXPECT_DOUBLE_EQ(converted.ambientTemp.value_or(0), 77);
+
+    before.energyUnit = 5; // the same unit as the 1 the dialog writes back
+    after = before;
+    after.energyUnit = 1;
+    converted = convertEnteredInputs(entered, before, after);
+    EXPECT_FALSE(converted.heatLoad || converted.evapTemp || converted.condTemp ||
+                 converted.returnGasTemp || converted.ambientTemp);
+}
+
 TEST(ResultListRows, NineRowsOrTheMessage) {
     SelectionResult result;
     for (int i = 0; i < RESULT_ROWS; ++i) {

@@ -1,7 +1,5 @@
 #include "ui/dialogs/rules/HelpText.h"
 
-#include <cstring>
-
 const char* const HELP_FORBIDDEN_CHARACTERS = "%'*\"+?><:\\";
 
 namespace {
@@ -92,12 +90,7 @@ std::string helpTextFor(const RefrigerantDatabase& db) {
     }
     std::string text;
     for (int i = 0; i < count; ++i) {
-        // A row holds at most MAX_HELP_LINE_LENGTH characters and its zero.
-        const char* line = db.helpLines[i];
-        const void* end = std::memchr(line, '\0', MAX_HELP_LINE_LENGTH + 1);
-        const std::size_t length = end != nullptr ? static_cast<const char*>(end) - line
-                                                  : static_cast<std::size_t>(MAX_HELP_LINE_LENGTH);
-        text.append(line, length);
+        text += fieldText(db.helpLines[i]);
         text += "\r\n";
     }
     return text;
