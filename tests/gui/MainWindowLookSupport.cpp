@@ -75,7 +75,11 @@ bool TestDialog::create(const std::vector<ControlEntry>& controls, int clientWid
     // The template must be DWORD-aligned: copy it into storage that is.
     std::vector<DWORD> aligned((words.size() + 1) / 2, 0);
     std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
-    if (createModeless(reinterpret_cast<const DLGTEMPLATE*>(aligned.data())) == nullptr) {
+    const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(aligned.data());
+    if (CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, nullptr,
+                                   &Dialog::dialogProcedure,
+                                   reinterpret_cast<LPARAM>(static_cast<Dialog*>(this))) ==
+        nullptr) {
         return false;
     }
     RECT outer{0, 0, clientWidth, clientHeight};

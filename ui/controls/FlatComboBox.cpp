@@ -152,28 +152,25 @@ void FlatComboBox::swapButtonBitmaps() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-bool FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
-        return true;
+        return TRUE;
     case WM_COMMAND:
         switch (HIWORD(wParam)) {
         case CBN_DROPDOWN:
         case CBN_CLOSEUP:
             swapButtonBitmaps();
-            result = 0;
-            return true;
+            return 0;
         case CBN_SELENDCANCEL:
             InvalidateRect(hwnd(), nullptr, TRUE);
-            result = 0;
-            return true;
+            return 0;
         default:
-            return false; // CBN_SELCHANGE and the rest go to the parent
+            return std::nullopt; // CBN_SELCHANGE and the rest go to the parent
         }
     default:
-        return false;
+        return std::nullopt;
     }
 }
 

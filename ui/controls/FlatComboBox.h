@@ -11,6 +11,7 @@
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 class FlatComboBox : public SubclassedControl, private BufferedPaint {
@@ -29,7 +30,7 @@ public:
     HWND listWindow() const noexcept { return list_; }
     int textOffset() const noexcept { return textOffset_; }
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -126,25 +126,22 @@ void HyperlinkLabel::loadLinkCursor() {
     }
 }
 
-bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, currentTextColour());
         SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        return true;
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
             open();
-            result = 0;
-            return true;
+            return 0;
         }
-        return false;
+        return std::nullopt;
     default:
-        (void)lParam;
-        return false;
+        return std::nullopt;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <string>
@@ -42,7 +43,7 @@ public:
     // For tests: open links through another opener (null: the platform's).
     void setOpener(HyperlinkOpener* opener) noexcept { opener_ = opener; }
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The hover timer's ID.
     static constexpr UINT_PTR HOVER_TIMER_ID = 100;

@@ -37,8 +37,8 @@ void SubclassedControl::detach() {
     }
 }
 
-bool SubclassedControl::handleReflected(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
+std::optional<LRESULT> SubclassedControl::handleReflected(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
 }
 
 LRESULT SubclassedControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

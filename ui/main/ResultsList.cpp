@@ -30,16 +30,15 @@ void ResultsList::setUpScrollBars() {
     FlatSB_EnableScrollBar(hwnd(), SB_BOTH, ESB_DISABLE_BOTH);
 }
 
-bool ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_NOTIFY) {
-        return false;
+        return std::nullopt;
     }
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code != static_cast<UINT>(NM_CUSTOMDRAW)) {
-        return false;
+        return std::nullopt;
     }
-    result = onCustomDraw(*reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
-    return true;
+    return onCustomDraw(*reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
 }
 
 LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {

@@ -11,6 +11,7 @@
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -31,7 +32,7 @@ public:
     // client changes size.
     void fitColumns();
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND header() const noexcept { return header_.hwnd(); }
 

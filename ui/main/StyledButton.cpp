@@ -155,13 +155,12 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     faces_ = std::move(faces);
 }
 
-bool StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_DRAWITEM) {
-        return false;
+        return std::nullopt;
     }
     draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    result = TRUE;
-    return true;
+    return TRUE;
 }
 
 bool StyledButton::cursorOverButton() const {

@@ -11,6 +11,7 @@
 #include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <string>
@@ -30,7 +31,7 @@ public:
     void setShade(int style, int granularity, int highlight, int coloring, COLORREF blendColour,
                   COLORREF colourLeft, COLORREF colourMiddle, COLORREF colourRight);
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool isHovering() const noexcept { return hovering_; }
     bool isMouseDown() const noexcept { return mouseDown_; }
