@@ -108,7 +108,7 @@ void printReportDocument(ReportDevice& device, const std::string& title,
                          const std::string& documentName, const std::vector<ReportLine>& lines) {
     ReportPrinter printer(device, title, documentName);
     printer.BeginDocument();
-    device.setTextColour(kReportBlack);
+    device.setTextColour(REPORT_BLACK);
     for (const ReportLine& line : lines) {
         printer.PrintLine(line.text, line.column);
     }

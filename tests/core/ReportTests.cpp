@@ -217,7 +217,7 @@ TEST(ReportPrinter, GeometryOnA600DpiPrinter) {
     const std::vector<RecordedCall> pens = device.callsOf(DeviceCall::SelectSolidPen);
     ASSERT_EQ(pens.size(), 1u);
     EXPECT_EQ(pens[0].x1, 6);
-    EXPECT_EQ(pens[0].colour, kReportBlack);
+    EXPECT_EQ(pens[0].colour, REPORT_BLACK);
     const std::vector<RecordedCall> rules = device.callsOf(DeviceCall::Line);
     ASSERT_EQ(rules.size(), 1u);
     EXPECT_EQ(rules[0].x1, 300);
@@ -244,7 +244,7 @@ TEST(ReportPrinter, GeometryOnA600DpiPrinter) {
     // Black text is set for the report and again for the header.
     EXPECT_GE(device.count(DeviceCall::SetTextColour), 2);
     for (const RecordedCall& colour : device.callsOf(DeviceCall::SetTextColour)) {
-        EXPECT_EQ(colour.colour, kReportBlack);
+        EXPECT_EQ(colour.colour, REPORT_BLACK);
     }
 }
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr UINT kHoverPeriodMs = 100;
-constexpr WORD kWinHelpLinkCursor = 106;
+constexpr UINT HOVER_PERIOD_MS = 100;
+constexpr WORD WINHELP_LINK_CURSOR = 106;
 
 } // namespace
 
@@ -111,7 +111,7 @@ void HyperlinkLabel::loadLinkCursor() {
         const std::wstring path = std::wstring(directory, length) + L"\\winhlp32.exe";
         UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         if (module) {
-            const HCURSOR cursor = LoadCursorW(module.get(), MAKEINTRESOURCEW(kWinHelpLinkCursor));
+            const HCURSOR cursor = LoadCursorW(module.get(), MAKEINTRESOURCEW(WINHELP_LINK_CURSOR));
             if (cursor != nullptr) {
                 cursor_.reset(static_cast<HCURSOR>(CopyIcon(cursor)));
             }
@@ -163,7 +163,7 @@ LRESULT HyperlinkLabel::onMouseMove(WPARAM wParam, LPARAM lParam) {
         hovering_ = true;
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlinedFont_.get()), TRUE);
         InvalidateRect(hwnd(), nullptr, TRUE);
-        SetTimer(hwnd(), HOVER_TIMER_ID, kHoverPeriodMs, nullptr);
+        SetTimer(hwnd(), HOVER_TIMER_ID, HOVER_PERIOD_MS, nullptr);
     }
     return defaultHandling(WM_MOUSEMOVE, wParam, lParam);
 }

@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int kWholeDigits = 9;
-constexpr int kDecimalPlaces = 3;
+constexpr int WHOLE_DIGITS = 9;
+constexpr int DECIMAL_PLACES = 3;
 constexpr int LIST_FONT_HEIGHT = 20;
 
 } // namespace
@@ -31,12 +31,12 @@ MainWindow::MainWindow(SettingsStore& store, const AppIdentity& identity,
     : Dialog(IDD_MAIN), store_(store), identity_(identity),
       applicationName_(std::move(applicationName)),
       database_(std::make_unique<RefrigerantDatabase>()),
-      heatLoadField_(kWholeDigits, kDecimalPlaces), evapTempField_(kWholeDigits, kDecimalPlaces),
-      condTempField_(kWholeDigits, kDecimalPlaces),
-      returnGasTempField_(kWholeDigits, kDecimalPlaces),
-      ambientTempField_(kWholeDigits, kDecimalPlaces),
-      unusedField1000_(kWholeDigits, kDecimalPlaces),
-      unusedField1007_(kWholeDigits, kDecimalPlaces) {
+      heatLoadField_(WHOLE_DIGITS, DECIMAL_PLACES), evapTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      condTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      returnGasTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      ambientTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      unusedField1000_(WHOLE_DIGITS, DECIMAL_PLACES),
+      unusedField1007_(WHOLE_DIGITS, DECIMAL_PLACES) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     smallIcon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON),

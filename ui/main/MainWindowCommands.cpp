@@ -18,7 +18,7 @@
 // Escape, the close box and the system menu's Close end the window through
 // the dialog's Cancel; Enter does nothing (onOK).
 bool MainWindow::onCommand(int controlId, UINT code, HWND) {
-    static constexpr CommandRoute<MainWindow> kCommands[] = {
+    static constexpr CommandRoute<MainWindow> COMMANDS[] = {
         {IDC_MAIN_REFRIGERANT, CBN_SELCHANGE, &MainWindow::onRefrigerantChanged},
         {IDC_MAIN_HEAT_LOAD, EN_CHANGE, &MainWindow::markPending},
         {IDC_MAIN_EVAP_TEMP, EN_CHANGE, &MainWindow::markPending},
@@ -31,7 +31,7 @@ bool MainWindow::onCommand(int controlId, UINT code, HWND) {
         {IDC_MAIN_PRINT, BN_CLICKED, &MainWindow::onPrint},
         {IDC_MAIN_HELP, BN_CLICKED, &MainWindow::onHelp},
     };
-    return routeCommand(*this, kCommands, controlId, code);
+    return routeCommand(*this, COMMANDS, controlId, code);
 }
 
 void MainWindow::onRefrigerantChanged() {

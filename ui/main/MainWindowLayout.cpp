@@ -11,7 +11,7 @@ namespace {
 
 // The drop-down list of the refrigerant selector opens below its face; the
 // face keeps the height the layout gives.
-constexpr int kSelectorListHeight = 200;
+constexpr int SELECTOR_LIST_HEIGHT = 200;
 
 } // namespace
 
@@ -36,7 +36,7 @@ void MainWindow::LayoutControls() {
         }
         const PixelRect& rect = placement.rect;
         const int height = placement.controlId == IDC_MAIN_REFRIGERANT
-                               ? rect.height() + kSelectorListHeight
+                               ? rect.height() + SELECTOR_LIST_HEIGHT
                                : rect.height();
         MoveWindow(control, rect.left, rect.top, rect.width(), height, TRUE);
     }

@@ -16,7 +16,7 @@
 namespace {
 
 // The base font of the scripted flow line.
-constexpr int kScriptedTextHeight = 16;
+constexpr int SCRIPTED_TEXT_HEIGHT = 16;
 
 void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF colour) {
     const RECT area = toRect(rect);
@@ -145,7 +145,7 @@ void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainW
 }
 
 void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment) {
-    const HFONT baseFont = lookFont(kScriptedTextHeight);
+    const HFONT baseFont = lookFont(SCRIPTED_TEXT_HEIGHT);
     LOGFONTW logical{};
     GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;

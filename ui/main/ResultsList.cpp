@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kHeaderPieceHeight = 20;
-constexpr UINT kCaptionFormat = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr int HEADER_PIECE_HEIGHT = 20;
+constexpr UINT CAPTION_FORMAT = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 } // namespace
 
@@ -138,8 +138,8 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
     const bool flat = palette_.systemColours;
     fillSolid(dc, client, flat ? palette_.resultsHeaderBack : palette_.resultsRowBack);
     if (!flat) {
-        stretchBitmap(dc, tile_.get(), 2, 0, client.right - client.left, kHeaderPieceHeight, 1,
-                      kHeaderPieceHeight);
+        stretchBitmap(dc, tile_.get(), 2, 0, client.right - client.left, HEADER_PIECE_HEIGHT, 1,
+                      HEADER_PIECE_HEIGHT);
     }
 
     SelectGuard selectedFont(dc, lookFont(TEXT_FONT_HEIGHT));
@@ -164,19 +164,19 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
                       palette_.resultsCaptionText);
         } else if (item.iOrder == 0) {
             copyBitmap(dc, leftEdge_.get(), rect.left, rect.top, 2,
-                       kHeaderPieceHeight);
+                       HEADER_PIECE_HEIGHT);
         } else {
             copyBitmap(dc, tile_.get(), rect.left + 1, rect.top, 1,
-                       kHeaderPieceHeight);
+                       HEADER_PIECE_HEIGHT);
         }
         if (!flat) {
             copyBitmap(dc, rightEdge_.get(), rect.right - 2, 0, 2,
-                       kHeaderPieceHeight);
+                       HEADER_PIECE_HEIGHT);
         }
 
         RECT textRect = rect;
         InflateRect(&textRect, -2, -2);
-        DrawTextW(dc, caption, -1, &textRect, kCaptionFormat);
+        DrawTextW(dc, caption, -1, &textRect, CAPTION_FORMAT);
     }
 }
 

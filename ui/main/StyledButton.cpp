@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kTooltipWidth = 300;
+constexpr int TOOLTIP_WIDTH = 300;
 
 ShadeColour toShade(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -94,7 +94,7 @@ void StyledButton::SetTooltipText(const std::string& text) {
     if (tooltip_) {
         tooltip_.setText(widen1252(text));
     } else if (hwnd() != nullptr) {
-        tooltip_.create(hwnd(), widen1252(text), kTooltipWidth);
+        tooltip_.create(hwnd(), widen1252(text), TOOLTIP_WIDTH);
     }
 }
 

@@ -6,7 +6,7 @@ namespace {
 
 // Body lines avoid the forbidden characters, so that on screen only the
 // headings lose their colons.
-const char* const kBuiltInHelpText =
+const char* const BUILT_IN_HELP_TEXT =
     // Title
     "Olvane\r\n"
     "Capillary Tube Selection Program\r\n"
@@ -77,13 +77,13 @@ const char* const kBuiltInHelpText =
 } // namespace
 
 const char* builtInHelpText() {
-    return kBuiltInHelpText;
+    return BUILT_IN_HELP_TEXT;
 }
 
 std::string helpTextFor(const RefrigerantDatabase& db) {
     int count = db.helpLineCount;
     if (count <= 0) {
-        return kBuiltInHelpText;
+        return BUILT_IN_HELP_TEXT;
     }
     if (count > MAX_HELP_LINES) {
         count = MAX_HELP_LINES;

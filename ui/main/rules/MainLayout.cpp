@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kLogoWidth = 99;
+constexpr int LOGO_WIDTH = 99;
 
 PanelFrame panelFrame(int left, int top, int right, int bottom) {
     PanelFrame frame;
@@ -45,7 +45,7 @@ PageGeometry computePageGeometry(int clientWidth, int clientHeight, int rightIns
     page.rightInset = r;
     page.page = {0, 0, w, h};
     page.headerBand = {0, 16, w - 8, 67};
-    page.logo = {w - 8 - kLogoWidth, 3};
+    page.logo = {w - 8 - LOGO_WIDTH, 3};
     page.productName = {4, 17};
     page.versionRow = 20;
     page.databaseRow = 34;
