@@ -54,8 +54,8 @@ template <typename Draw> bool drawFromBitmap(HDC dc, HBITMAP bitmap, Draw draw) 
 }
 
 // The one stretched copy of a page bitmap: the whole bitmap onto `drawn`
-// pixels at (x, y), SRCCOPY, in the target's stretch mode (left at its
-// default).
+// pixels with its left-top at `at`, SRCCOPY, in the target's stretch mode
+// (left at its default).
 void stretchWhole(HDC dc, PixelPoint at, PixelSize drawn, HDC source, PixelSize size) {
     StretchBlt(dc, at.x, at.y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
                SRCCOPY);
