@@ -6,7 +6,6 @@
 #include "win32/WindowText.h"
 
 #include <algorithm>
-#include <commctrl.h>
 
 namespace {
 

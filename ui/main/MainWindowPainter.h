@@ -16,8 +16,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 // What one paint of the main window reads.
 struct MainWindowLook {
