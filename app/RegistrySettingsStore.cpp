@@ -29,12 +29,11 @@ std::wstring RegistrySettingsStore::sectionPath(const char* section) const {
 
 std::int32_t RegistrySettingsStore::readInt(const char* section, const char* name,
                                             std::int32_t defaultValue) {
-    HKEY opened = nullptr;
+    UniqueRegistryKey key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, KEY_QUERY_VALUE,
-                      &opened) != ERROR_SUCCESS) {
+                      key.put()) != ERROR_SUCCESS) {
         return defaultValue;
     }
-    const UniqueRegistryKey key(opened);
     DWORD type = 0;
     BYTE data[sizeof(DWORD)] = {};
     DWORD size = sizeof data;
@@ -51,15 +50,14 @@ std::int32_t RegistrySettingsStore::readInt(const char* section, const char* nam
 }
 
 void RegistrySettingsStore::writeInt(const char* section, const char* name, std::int32_t value) {
-    HKEY created = nullptr;
+    UniqueRegistryKey key;
     const LSTATUS opened =
         RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(section).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created, nullptr);
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.put(), nullptr);
     if (opened != ERROR_SUCCESS) {
         traceWriteFailure(section, name, opened);
         return;
     }
-    const UniqueRegistryKey key(created);
     DWORD data = 0;
     std::memcpy(&data, &value, sizeof data);
     const std::wstring valueName = widen1252(name);

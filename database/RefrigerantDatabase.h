@@ -2,6 +2,9 @@
 // The tables read from the data file. Fixed capacities, nothing allocated per
 // entry; read-only once loaded. A refrigerant is identified everywhere by its
 // 0-based position in the file.
+#include <cstddef>
+#include <cstring>
+#include <string>
 
 constexpr int MAX_HELP_LINES = 100;
 constexpr int MAX_HELP_LINE_LENGTH = 100;
@@ -46,4 +49,15 @@ struct RefrigerantDatabase {
 // diameter-list setting is 0, North America for any other value.
 inline const DiameterList& activeDiameters(const RefrigerantDatabase& db, int diameterListSetting) {
     return diameterListSetting == 0 ? db.europeDiameters : db.northAmericaDiameters;
+}
+
+// The text of a fixed-capacity field of the tables (a name, a help line): its
+// characters up to the first zero, or all but the last place, which is the
+// zero's, when there is none.
+template <std::size_t Capacity> std::string fieldText(const char (&field)[Capacity]) {
+    const void* end = std::memchr(field, '\0', Capacity);
+    const std::size_t length =
+        end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field)
+                       : Capacity - 1;
+    return std::string(field, length);
 }

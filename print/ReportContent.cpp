@@ -38,6 +38,20 @@ int clampedRow(int row) {
 
 } // namespace
 
+ReportInputs reportInputsFor(const RefrigerantDatabase& db, int refrigerant,
+                             std::string heatLoadText, std::string evapTempText,
+                             std::string condTempText, std::string returnGasTempText) {
+    ReportInputs inputs;
+    if (refrigerant >= 0 && refrigerant < db.refrigerantCount && refrigerant < MAX_REFRIGERANTS) {
+        inputs.refrigerantName = fieldText(db.refrigerants[refrigerant].name);
+    }
+    inputs.heatLoadText = std::move(heatLoadText);
+    inputs.evapTempText = std::move(evapTempText);
+    inputs.condTempText = std::move(condTempText);
+    inputs.returnGasTempText = std::move(returnGasTempText);
+    return inputs;
+}
+
 std::string reportTitle(const std::string& fileDescription, const std::string& programVersion) {
     return formatText("%s v%s", fileDescription.c_str(), programVersion.c_str());
 }
@@ -94,7 +108,7 @@ void printReportDocument(ReportDevice& device, const std::string& title,
                          const std::string& documentName, const std::vector<ReportLine>& lines) {
     ReportPrinter printer(device, title, documentName);
     printer.BeginDocument();
-    device.setTextColour(kReportBlack);
+    device.setTextColour(REPORT_BLACK);
     for (const ReportLine& line : lines) {
         printer.PrintLine(line.text, line.column);
     }

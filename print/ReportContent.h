@@ -3,6 +3,7 @@
 // recommendation (flow rate, the nine tubes, the optimal one as a sentence)
 // or the notice that nothing could be calculated. Pure functions of their
 // arguments; ReportPrinter lays the lines out.
+#include "database/RefrigerantDatabase.h"
 #include "print/ReportPrinter.h"
 #include "selection/SelectionResult.h"
 #include "units/UnitSettings.h"
@@ -18,6 +19,12 @@ struct ReportInputs {
     std::string condTempText;
     std::string returnGasTempText;
 };
+
+// The report's inputs: the name of refrigerant `refrigerant` of `db` (empty
+// when the database has no such refrigerant) and the fields' texts.
+ReportInputs reportInputsFor(const RefrigerantDatabase& db, int refrigerant,
+                             std::string heatLoadText, std::string evapTempText,
+                             std::string condTempText, std::string returnGasTempText);
 
 // One PrintLine call: column 0 starts a line, column 1 completes it.
 struct ReportLine {

@@ -10,7 +10,7 @@
 
 // Colours as 0x00BBGGRR, the layout the Windows colour type uses.
 using ReportColour = std::uint32_t;
-constexpr ReportColour kReportBlack = 0x000000;
+constexpr ReportColour REPORT_BLACK = 0x000000;
 
 enum class DeviceCapability {
     LogPixelsX, // dots per inch, horizontally

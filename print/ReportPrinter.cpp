@@ -2,7 +2,7 @@
 
 ReportPrinter::ReportPrinter(ReportDevice& device, const std::string& title,
                              const std::string& documentName)
-    : device_(device), title_(title.substr(0, kMaxTitle)), documentName_(documentName) {}
+    : device_(device), title_(title.substr(0, MAX_TITLE)), documentName_(documentName) {}
 
 ReportPrinter::~ReportPrinter() {
     if (documentOpen_) {
@@ -20,7 +20,7 @@ bool ReportPrinter::BeginDocument() {
     pageHeight_ = device_.capability(DeviceCapability::VertRes);
     pageWidth_ = device_.capability(DeviceCapability::HorzRes);
     penWidth_ = device_.capability(DeviceCapability::LogPixelsX) / 100;
-    topMargin_ += kHeaderGap;
+    topMargin_ += HEADER_GAP;
     y_ = topMargin_;
     return true;
 }
@@ -74,8 +74,8 @@ void ReportPrinter::EndDocument() {
 
 void ReportPrinter::PrintPageHeader() {
     device_.saveState();
-    device_.setTextColour(kReportBlack);
-    device_.selectSolidPen(penWidth_, kReportBlack);
+    device_.setTextColour(REPORT_BLACK);
+    device_.selectSolidPen(penWidth_, REPORT_BLACK);
     device_.textOut(leftMargin_ + 10, topMargin_ - (lineHeight_ * 3) / 2, title_);
     const int ruleY = topMargin_ - lineHeight_ / 2;
     device_.line(leftMargin_, ruleY, pageWidth_ - leftMargin_, ruleY);

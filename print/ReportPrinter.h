@@ -10,8 +10,8 @@
 
 class ReportPrinter {
 public:
-    static constexpr int kHeaderGap = 100;
-    static constexpr std::size_t kMaxTitle = 255;
+    static constexpr int HEADER_GAP = 100;
+    static constexpr std::size_t MAX_TITLE = 255;
 
     // The device is not owned. The title (at most 255 characters are kept)
     // heads every page; the document name names the print job.

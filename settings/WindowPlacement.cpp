@@ -1,7 +1,5 @@
 #include "settings/WindowPlacement.h"
 
-#include "settings/SettingsNames.h"
-
 WindowPlacement readPlacement(SettingsStore& store) {
     WindowPlacement stored;
     stored.left = store.readInt(SECTION_LOCATION, VALUE_X_POSITION, DEFAULT_X_POSITION);
@@ -15,12 +13,12 @@ WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
                                    int fullScreenHeight) {
     WindowPlacement placement = stored;
     if (placement.width > fullScreenWidth) {
-        placement.left = 10;
-        placement.width = fullScreenWidth - 20;
+        placement.left = FIT_MARGIN;
+        placement.width = fullScreenWidth - 2 * FIT_MARGIN;
     }
     if (placement.height > fullScreenHeight) {
-        placement.top = 10;
-        placement.height = fullScreenHeight - 20;
+        placement.top = FIT_MARGIN;
+        placement.height = fullScreenHeight - 2 * FIT_MARGIN;
     }
     return placement;
 }

@@ -1,48 +1,70 @@
 #include "win32/ControlTooltip.h"
+
 #include <commctrl.h>
 
 namespace {
 
-TOOLINFOW toolFor(HWND control, UINT_PTR toolId, wchar_t* text) {
+constexpr UINT_PTR TOOL_ID = 1; // the one tool of the tooltip
+
+TOOLINFOW toolOf(HWND control, std::wstring& text) {
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = control;
-    tool.uId = toolId;
-    tool.lpszText = text;
+    tool.uId = TOOL_ID;
+    tool.lpszText = text.data();
     return tool;
 }
 
 } // namespace
 
-HWND createControlTooltip(HWND control, UINT_PTR toolId, wchar_t* text) {
-    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   control, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (tooltip == nullptr) {
-        return nullptr;
+bool ControlTooltip::create(HWND control, const std::wstring& text, int maxWidth) {
+    destroy();
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               control, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_ == nullptr) {
+        return false;
     }
-    TOOLINFOW tool = toolFor(control, toolId, text);
-    GetClientRect(control, &tool.rect);
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return tooltip;
+    control_ = control;
+    text_ = text;
+    TOOLINFOW added = toolOf(control_, text_);
+    GetClientRect(control, &added.rect);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&added));
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    if (maxWidth > 0) {
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+    }
+    return true;
 }
 
-void setControlTooltipText(HWND tooltip, HWND control, UINT_PTR toolId, wchar_t* text) {
-    TOOLINFOW tool = toolFor(control, toolId, text);
-    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+void ControlTooltip::setText(const std::wstring& text) {
+    if (tooltip_ == nullptr) {
+        return;
+    }
+    text_ = text;
+    TOOLINFOW changed = toolOf(control_, text_);
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&changed));
 }
 
-void relayMouseToTooltip(HWND tooltip, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (tooltip == nullptr) {
+void ControlTooltip::relay(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (tooltip_ == nullptr) {
         return;
     }
     MSG msg{};
-    msg.hwnd = window;
+    msg.hwnd = control_;
     msg.message = message;
     msg.wParam = wParam;
     msg.lParam = lParam;
     msg.time = static_cast<DWORD>(GetMessageTime());
     const DWORD position = GetMessagePos();
     msg.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void ControlTooltip::destroy() noexcept {
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);
+        tooltip_ = nullptr;
+    }
+    control_ = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "win32/Drawing.h"
 
+#include <cstring>
 #include <cwchar>
 
 void fillSolid(HDC dc, const RECT& rect, COLORREF colour) {
@@ -59,6 +60,22 @@ UniqueFont createFont(const FontDescription& wanted) {
     return UniqueFont(CreateFontIndirectW(&font));
 }
 
+HFONT FontSet::get(const FontDescription& wanted) {
+    const LOGFONTW key = logicalFont(wanted);
+    for (const auto& kept : fonts_) {
+        if (std::memcmp(&kept.first, &key, sizeof key) == 0) {
+            return kept.second.get();
+        }
+    }
+    UniqueFont font(CreateFontIndirectW(&key));
+    if (!font) {
+        return nullptr;
+    }
+    const HFONT made = font.get();
+    fonts_.emplace_back(key, std::move(font));
+    return made;
+}
+
 UniqueBitmap loadBitmapResource(int resourceId) {
     if (resourceId == 0) {
         return {};
@@ -74,4 +91,17 @@ SIZE bitmapSize(HBITMAP bitmap) {
         return {0, 0};
     }
     return {info.bmWidth, info.bmHeight};
+}
+
+bool copyBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+    return withBitmapSelected(dc, bitmap, [&](HDC source) {
+        BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY);
+    });
+}
+
+void stretchBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceWidth,
+                   int sourceHeight) {
+    withBitmapSelected(dc, bitmap, [&](HDC source) {
+        StretchBlt(dc, x, y, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Small GDI drawing helpers shared by the windows and controls.
+#include "win32/GdiGuards.h"
 #include "win32/Unique.h"
 
 #include <utility>
@@ -40,8 +41,43 @@ struct FontDescription {
 LOGFONTW logicalFont(const FontDescription& wanted);
 UniqueFont createFont(const FontDescription& wanted);
 
+// Fonts kept for the set's lifetime, one per description, made on first use.
+class FontSet {
+public:
+    // The font of `wanted`; null when none could be made.
+    HFONT get(const FontDescription& wanted);
+
+private:
+    std::vector<std::pair<LOGFONTW, UniqueFont>> fonts_;
+};
+
 // A bitmap resource of the program as a DIB section, or null.
 UniqueBitmap loadBitmapResource(int resourceId);
 
 // The width and height of a bitmap; 0, 0 for none.
 SIZE bitmapSize(HBITMAP bitmap);
+
+// Hands `use` a temporary memory DC compatible with `dc` that has `bitmap`
+// selected, to copy the bitmap from or to draw onto it. False, and `use` not
+// called, when there is no bitmap or no memory DC could be made.
+template <typename Use> bool withBitmapSelected(HDC dc, HBITMAP bitmap, Use&& use) {
+    if (bitmap == nullptr) {
+        return false;
+    }
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    if (!memory) {
+        return false;
+    }
+    SelectGuard selected(memory.get(), bitmap);
+    use(memory.get());
+    return true;
+}
+
+// Copies the bitmap's top-left width x height pixels to (x, y) of `dc`
+// (SRCCOPY). False when nothing could be copied.
+bool copyBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
+// Stretches the bitmap's top-left sourceWidth x sourceHeight pixels onto
+// width x height at (x, y) of `dc` (SRCCOPY, in the stretch mode of `dc`).
+void stretchBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceWidth,
+                   int sourceHeight);

@@ -2,19 +2,19 @@
 #include <windows.h>
 
 namespace {
-constexpr UINT kCodePage = 1252;
+constexpr UINT CODE_PAGE = 1252;
 }
 
 std::wstring widen1252(const char* text) {
     if (text == nullptr || *text == '\0') {
         return {};
     }
-    const int needed = MultiByteToWideChar(kCodePage, 0, text, -1, nullptr, 0);
+    const int needed = MultiByteToWideChar(CODE_PAGE, 0, text, -1, nullptr, 0);
     if (needed <= 1) {
         return {};
     }
     std::wstring result(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(kCodePage, 0, text, -1, result.data(), needed);
+    MultiByteToWideChar(CODE_PAGE, 0, text, -1, result.data(), needed);
     result.resize(static_cast<size_t>(needed - 1));
     return result;
 }
@@ -27,12 +27,12 @@ std::string narrow1252(const wchar_t* text) {
     if (text == nullptr || *text == L'\0') {
         return {};
     }
-    const int needed = WideCharToMultiByte(kCodePage, 0, text, -1, nullptr, 0, "?", nullptr);
+    const int needed = WideCharToMultiByte(CODE_PAGE, 0, text, -1, nullptr, 0, "?", nullptr);
     if (needed <= 1) {
         return {};
     }
     std::string result(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(kCodePage, 0, text, -1, result.data(), needed, "?", nullptr);
+    WideCharToMultiByte(CODE_PAGE, 0, text, -1, result.data(), needed, "?", nullptr);
     result.resize(static_cast<size_t>(needed - 1));
     return result;
 }
@@ -43,12 +43,12 @@ std::string narrow1252(const std::wstring& text) {
 
 wchar_t widen1252(char character) {
     wchar_t wide = L'?';
-    MultiByteToWideChar(kCodePage, 0, &character, 1, &wide, 1);
+    MultiByteToWideChar(CODE_PAGE, 0, &character, 1, &wide, 1);
     return wide;
 }
 
 char narrow1252(wchar_t character) {
     char narrow = '?';
-    WideCharToMultiByte(kCodePage, 0, &character, 1, &narrow, 1, "?", nullptr);
+    WideCharToMultiByte(CODE_PAGE, 0, &character, 1, &narrow, 1, "?", nullptr);
     return narrow;
 }

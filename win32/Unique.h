@@ -34,43 +34,25 @@ public:
         }
         handle_ = handle;
     }
+    // Closes the handle held and returns the address of the now empty one,
+    // for a call that hands a new handle back through an out-parameter.
+    Handle* put() noexcept {
+        reset();
+        return &handle_;
+    }
 
 private:
     Handle handle_ = Invalid;
 };
 
-namespace handle_close {
-inline void gdiObject(HGDIOBJ object) {
-    DeleteObject(object);
-}
-inline void memoryDC(HDC dc) {
-    DeleteDC(dc);
-}
-inline void registryKey(HKEY key) {
-    RegCloseKey(key);
-}
-inline void module(HMODULE module) {
-    FreeLibrary(module);
-}
-inline void icon(HICON icon) {
-    DestroyIcon(icon);
-}
-inline void cursor(HCURSOR cursor) {
-    DestroyCursor(cursor);
-}
-inline void window(HWND window) {
-    DestroyWindow(window);
-}
-} // namespace handle_close
-
-using UniqueFont = Unique<HFONT, handle_close::gdiObject>;
-using UniqueBrush = Unique<HBRUSH, handle_close::gdiObject>;
-using UniquePen = Unique<HPEN, handle_close::gdiObject>;
-using UniqueBitmap = Unique<HBITMAP, handle_close::gdiObject>;
-using UniqueRegion = Unique<HRGN, handle_close::gdiObject>;
-using UniqueMemoryDC = Unique<HDC, handle_close::memoryDC>;
-using UniqueRegistryKey = Unique<HKEY, handle_close::registryKey>;
-using UniqueModule = Unique<HMODULE, handle_close::module>;
-using UniqueIcon = Unique<HICON, handle_close::icon>;
-using UniqueCursor = Unique<HCURSOR, handle_close::cursor>;
-using UniqueWindow = Unique<HWND, handle_close::window>;
+// The Close functions are the platform's own; each takes the handle as it is
+// (a GDI object as HGDIOBJ).
+using UniqueFont = Unique<HFONT, &DeleteObject>;
+using UniqueBrush = Unique<HBRUSH, &DeleteObject>;
+using UniquePen = Unique<HPEN, &DeleteObject>;
+using UniqueBitmap = Unique<HBITMAP, &DeleteObject>;
+using UniqueMemoryDC = Unique<HDC, &DeleteDC>;
+using UniqueRegistryKey = Unique<HKEY, &RegCloseKey>;
+using UniqueModule = Unique<HMODULE, &FreeLibrary>;
+using UniqueIcon = Unique<HICON, &DestroyIcon>;
+using UniqueCursor = Unique<HCURSOR, &DestroyCursor>;

@@ -8,11 +8,8 @@
 
 namespace {
 
-void freeGlobal(HGLOBAL memory) {
-    GlobalFree(memory);
-}
-using UniqueGlobal = Unique<HGLOBAL, freeGlobal>;
-using UniquePrinterDC = Unique<HDC, handle_close::memoryDC>; // DeleteDC
+using UniqueGlobal = Unique<HGLOBAL, &GlobalFree>;
+using UniquePrinterDC = Unique<HDC, &DeleteDC>;
 
 } // namespace
 

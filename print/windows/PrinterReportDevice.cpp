@@ -94,11 +94,11 @@ void PrinterReportDevice::selectDeviceDefaultFont() {
     const int dotsPerInch = GetDeviceCaps(dc_, LOGPIXELSY);
     TEXTMETRICW metrics{};
     if (dotsPerInch <= 0 || !GetTextMetricsW(dc_, &metrics) ||
-        metrics.tmHeight * 72 >= kSmallestPoints * dotsPerInch) {
+        metrics.tmHeight * 72 >= SMALLEST_POINTS * dotsPerInch) {
         return;
     }
     if (!readableFont_) {
-        readableFont_ = createFont({L"Courier New", -MulDiv(kReadablePoints, dotsPerInch, 72), 0,
+        readableFont_ = createFont({L"Courier New", -MulDiv(READABLE_POINTS, dotsPerInch, 72), 0,
                                     FW_NORMAL, FIXED_PITCH | FF_MODERN});
     }
     if (readableFont_) {

@@ -23,8 +23,8 @@ public:
     PrinterReportDevice(const PrinterReportDevice&) = delete;
     PrinterReportDevice& operator=(const PrinterReportDevice&) = delete;
 
-    static constexpr int kSmallestPoints = 8;
-    static constexpr int kReadablePoints = 10;
+    static constexpr int SMALLEST_POINTS = 8;
+    static constexpr int READABLE_POINTS = 10;
 
     void startDocument(const std::string& documentName) override;
     void endDocument() override;

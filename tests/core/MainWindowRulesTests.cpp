@@ -24,12 +24,12 @@
 namespace {
 
 // The refrigeration picture's size in its own pixels.
-constexpr PictureSize kPicture{1401, 1926};
+constexpr PixelSize kPicture{1401, 1926};
 
-ControlRect rectOf(const MainLayout& layout, int controlId) {
-    for (const ControlRect& rect : layout.controls) {
-        if (rect.controlId == controlId) {
-            return rect;
+PixelRect rectOf(const MainLayout& layout, int controlId) {
+    for (const ControlPlacement& placement : layout.controls) {
+        if (placement.controlId == controlId) {
+            return placement.rect;
         }
     }
     ADD_FAILURE() << "no rectangle for control " << controlId;
@@ -54,20 +54,21 @@ TEST(MainLayout, ControlsFollowTheirEdges) {
     EXPECT_EQ(small.rightInset, rightInset(784));
     EXPECT_EQ(large.page.rightInset, large.rightInset);
     const int insetMove = (1000 - large.rightInset) - (784 - small.rightInset);
-    for (const ControlRect& before : small.controls) {
-        const int id = before.controlId;
-        const ControlRect after = rectOf(large, id);
+    for (const ControlPlacement& placement : small.controls) {
+        const int id = placement.controlId;
+        const PixelRect before = placement.rect;
+        const PixelRect after = rectOf(large, id);
         const bool bottomRow = id == IDC_MAIN_SETTINGS || id == IDC_MAIN_PRINT ||
                                id == IDC_MAIN_HELP || id == IDC_MAIN_HOMEPAGE;
         const int move = id == IDC_MAIN_HOMEPAGE ? 0 : bottomRow ? 1000 - 784 : insetMove;
         EXPECT_EQ(after.left - before.left, move) << id;
         EXPECT_EQ(after.top - before.top, bottomRow ? 760 - 601 : 0) << id;
-        EXPECT_EQ(after.width, before.width) << id;
-        EXPECT_EQ(after.height, before.height) << id;
+        EXPECT_EQ(after.width(), before.width()) << id;
+        EXPECT_EQ(after.height(), before.height()) << id;
     }
     // The list is 308 wide whatever the width.
     for (int width : {685, 699, 700, 1000, 1919}) {
-        EXPECT_EQ(rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS).width, 308);
+        EXPECT_EQ(rectOf(computeMainLayout(width, 600, kPicture), IDC_MAIN_RESULTS).width(), 308);
     }
 }
 
@@ -87,28 +88,28 @@ TEST(MainLayout, ControlsAndPageLineUp) {
         const int inputs[] = {IDC_MAIN_REFRIGERANT, IDC_MAIN_HEAT_LOAD, IDC_MAIN_EVAP_TEMP,
                               IDC_MAIN_COND_TEMP, IDC_MAIN_RETURN_GAS_TEMP};
         for (int row = 0; row < CAPTION_ROWS; ++row) {
-            const ControlRect input = rectOf(layout, inputs[row]);
+            const PixelRect input = rectOf(layout, inputs[row]);
             EXPECT_EQ(input.top, page.captionRows[row]) << row;
             EXPECT_EQ(input.left, layout.fieldColumn);
             EXPECT_LT(page.captionColumn, layout.fieldColumn);
             if (row > 0) {
-                EXPECT_EQ(page.captionMarkers[row - 1].y, input.top + input.height / 2) << row;
+                EXPECT_EQ(page.captionMarkers[row - 1].y, input.top + input.height() / 2) << row;
                 EXPECT_LT(page.captionMarkers[row - 1].x + MARKER_DIAMETER / 2, page.captionColumn);
-                EXPECT_EQ(input.width, rectOf(layout, IDC_MAIN_HEAT_LOAD).width) << row;
-                EXPECT_EQ(input.height, rectOf(layout, IDC_MAIN_HEAT_LOAD).height) << row;
-                EXPECT_LT(input.left + input.width, page.unitColumn) << row;
+                EXPECT_EQ(input.width(), rectOf(layout, IDC_MAIN_HEAT_LOAD).width()) << row;
+                EXPECT_EQ(input.height(), rectOf(layout, IDC_MAIN_HEAT_LOAD).height()) << row;
+                EXPECT_LT(input.left + input.width(), page.unitColumn) << row;
             }
         }
         // The input column and the flow line end on one line.
-        const ControlRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
-        EXPECT_EQ(selector.left + selector.width, page.flowLine.right);
-        const ControlRect list = rectOf(layout, IDC_MAIN_RESULTS);
+        const PixelRect selector = rectOf(layout, IDC_MAIN_REFRIGERANT);
+        EXPECT_EQ(selector.left + selector.width(), page.flowLine.right);
+        const PixelRect list = rectOf(layout, IDC_MAIN_RESULTS);
         const PixelRect panel = page.recommendationPanel.outer;
         EXPECT_EQ(page.flowLine.left, list.left);
         EXPECT_EQ(page.hint.x, list.left);
         EXPECT_EQ(list.left - panel.left, 6);
-        EXPECT_EQ(panel.right - (list.left + list.width), 6);
-        EXPECT_EQ(panel.bottom - (list.top + list.height), 6);
+        EXPECT_EQ(panel.right - (list.left + list.width()), 6);
+        EXPECT_EQ(panel.bottom - (list.top + list.height()), 6);
         EXPECT_EQ(page.inputPanel.outer.left, panel.left);
         EXPECT_EQ(page.inputPanel.outer.right, panel.right);
         EXPECT_EQ(layout.panelLeft, panel.left);
@@ -123,34 +124,34 @@ TEST(MainLayout, ControlsAndPageLineUp) {
             EXPECT_EQ(frame.inner.bottom, frame.outer.bottom + 1);
         }
         EXPECT_EQ(page.logo.x + 99, page.headerBand.right); // the logo is 99 pixels wide
-        const ControlRect help = rectOf(layout, IDC_MAIN_HELP);
-        const ControlRect print = rectOf(layout, IDC_MAIN_PRINT);
-        const ControlRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
+        const PixelRect help = rectOf(layout, IDC_MAIN_HELP);
+        const PixelRect print = rectOf(layout, IDC_MAIN_PRINT);
+        const PixelRect settings = rectOf(layout, IDC_MAIN_SETTINGS);
         EXPECT_EQ(rectOf(layout, IDC_MAIN_HOMEPAGE).top, help.top);
-        for (const ControlRect& button : {print, settings}) {
+        for (const PixelRect& button : {print, settings}) {
             EXPECT_EQ(button.top, help.top);
-            EXPECT_EQ(button.width, help.width);
-            EXPECT_EQ(button.height, help.height);
+            EXPECT_EQ(button.width(), help.width());
+            EXPECT_EQ(button.height(), help.height());
         }
-        EXPECT_EQ(print.left - (help.left + help.width),
-                  settings.left - (print.left + print.width));
+        EXPECT_EQ(print.left - (help.left + help.width()),
+                  settings.left - (print.left + print.width()));
         // The picture lies left of the panels, inside the client, its markers
         // on its points.
         EXPECT_GT(page.picture.scale, 0.0);
-        EXPECT_LT(page.picture.left + page.picture.size.width, page.inputPanel.inner.left);
-        EXPECT_LE(page.picture.top + page.picture.size.height, H);
+        EXPECT_LT(page.picture.origin.x + page.picture.size.width, page.inputPanel.inner.left);
+        EXPECT_LE(page.picture.origin.y + page.picture.size.height, H);
         for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
             EXPECT_EQ(page.pictureMarkers[i].x,
-                      page.picture.left +
+                      page.picture.origin.x +
                           static_cast<int>(PICTURE_POINTS[i].x * page.picture.scale));
         }
-        for (const ControlRect& control : layout.controls) {
+        for (const ControlPlacement& control : layout.controls) {
             const bool hidden = control.controlId == IDC_MAIN_AMBIENT_TEMP ||
                                 control.controlId == IDC_MAIN_UNUSED_1000 ||
                                 control.controlId == IDC_MAIN_UNUSED_1007;
-            EXPECT_EQ(control.left >= W, hidden) << control.controlId;
-            EXPECT_LE(control.top + control.height, H) << control.controlId;
-            EXPECT_TRUE(hidden || control.left + control.width <= W) << control.controlId;
+            EXPECT_EQ(control.rect.left >= W, hidden) << control.controlId;
+            EXPECT_LE(control.rect.bottom, H) << control.controlId;
+            EXPECT_TRUE(hidden || control.rect.right <= W) << control.controlId;
         }
         for (const int right : {page.headerBand.right, panel.right, page.flowLine.right,
                                 page.unitColumn, page.captionColumn}) {
@@ -322,6 +323,34 @@ TEST(InputUnitConversion, OnlyChangedUnitsConvert) {
     EXPECT_NEAR(convertTemperature(89.6, 1, 0), 32, 1e-12);
     EXPECT_EQ(convertTemperature(-25, 0, 0), -25);
     EXPECT_EQ(convertTemperature(-25, 1, -1), -25);
+}
+
+// After the settings dialog: only the values whose unit changed are written
+// back, the ambient temperature with the other three.
+TEST(InputUnitConversion, EnteredValuesToWriteBack) {
+    const SelectionInputs entered{110, -25, 55, 32, 25};
+    UnitSettings before; // W, ºC
+    UnitSettings after = before;
+    after.energyUnit = 0;
+    ConvertedInputs converted = convertEnteredInputs(entered, before, after);
+    EXPECT_NEAR(converted.heatLoad.value_or(0), 375.3355793, 1e-7);
+    EXPECT_FALSE(converted.evapTemp || converted.ambientTemp);
+
+    after = before;
+    after.temperatureUnit = 1;
+    converted = convertEnteredInputs(entered, before, after);
+    EXPECT_FALSE(converted.heatLoad);
+    EXPECT_DOUBLE_EQ(converted.evapTemp.value_or(0), -13);
+    EXPECT_DOUBLE_EQ(converted.condTemp.value_or(0), 131);
+    EXPECT_DOUBLE_EQ(converted.returnGasTemp.value_or(0), 89.6);
+    EXPECT_DOUBLE_EQ(converted.ambientTemp.value_or(0), 77);
+
+    before.energyUnit = 5; // the same unit as the 1 the dialog writes back
+    after = before;
+    after.energyUnit = 1;
+    converted = convertEnteredInputs(entered, before, after);
+    EXPECT_FALSE(converted.heatLoad || converted.evapTemp || converted.condTemp ||
+                 converted.returnGasTemp || converted.ambientTemp);
 }
 
 TEST(ResultListRows, NineRowsOrTheMessage) {

@@ -8,7 +8,7 @@ TEST(PicturePlacement, ScaleFromHeightOrWidth) {
     const int r = 784 / 15;
     const double s = pictureScale(1401, 1926, 784, 601, r, 70);
     EXPECT_DOUBLE_EQ(s, 0.9 / (1926.0 / 531.0));
-    const PictureSize size = scaledPictureSize(1401, 1926, s);
+    const PixelSize size = scaledPictureSize(1401, 1926, s);
     EXPECT_EQ(size.width, static_cast<int>(1401 * s));
     EXPECT_EQ(size.height, static_cast<int>(1926 * s));
     EXPECT_LE(size.height, 601 - 70);
@@ -44,15 +44,15 @@ TEST(PicturePlacement, MarkerPositions) {
     EXPECT_EQ(captionMarkerPosition(3, 784, 52).y, 210);
 
     const MarkerGeometry g = letterMarkerGeometry(100, 135, 20);
-    EXPECT_EQ(g.left, 90);
-    EXPECT_EQ(g.top, 125);
-    EXPECT_EQ(g.side, 20);
-    EXPECT_EQ(g.letterX, 97);
-    EXPECT_EQ(g.letterY, 128);
+    EXPECT_EQ(g.circle.left, 90);
+    EXPECT_EQ(g.circle.top, 125);
+    EXPECT_EQ(g.circle.width(), 20);
+    EXPECT_EQ(g.letter.x, 97);
+    EXPECT_EQ(g.letter.y, 128);
     EXPECT_EQ(g.letterHeight, 14);
     const MarkerGeometry odd = letterMarkerGeometry(-5, 0, 21);
-    EXPECT_EQ(odd.left, -5 - 10);
-    EXPECT_EQ(odd.top, -10);
+    EXPECT_EQ(odd.circle.left, -5 - 10);
+    EXPECT_EQ(odd.circle.top, -10);
 }
 
 TEST(FlowLine, DecimalsFollowTheFlowUnit) {

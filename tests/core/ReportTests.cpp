@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -215,7 +217,7 @@ TEST(ReportPrinter, GeometryOnA600DpiPrinter) {
     const std::vector<RecordedCall> pens = device.callsOf(DeviceCall::SelectSolidPen);
     ASSERT_EQ(pens.size(), 1u);
     EXPECT_EQ(pens[0].x1, 6);
-    EXPECT_EQ(pens[0].colour, kReportBlack);
+    EXPECT_EQ(pens[0].colour, REPORT_BLACK);
     const std::vector<RecordedCall> rules = device.callsOf(DeviceCall::Line);
     ASSERT_EQ(rules.size(), 1u);
     EXPECT_EQ(rules[0].x1, 300);
@@ -242,7 +244,7 @@ TEST(ReportPrinter, GeometryOnA600DpiPrinter) {
     // Black text is set for the report and again for the header.
     EXPECT_GE(device.count(DeviceCall::SetTextColour), 2);
     for (const RecordedCall& colour : device.callsOf(DeviceCall::SetTextColour)) {
-        EXPECT_EQ(colour.colour, kReportBlack);
+        EXPECT_EQ(colour.colour, REPORT_BLACK);
     }
 }
 
@@ -414,4 +416,23 @@ TEST(ReportPrinter, TitleIsCutTo255CharactersAndAFirstSecondColumnTextTakesTheFi
     EXPECT_EQ(texts[1].y1, 400);
     EXPECT_EQ(texts[1].x1, 1740);
     EXPECT_EQ(texts[2].y1, 450);
+}
+
+// The refrigerant's name as the report quotes it: a name that fills its field
+// has no terminating zero of its own; an index outside the database gives none.
+TEST(ReportContent, InputsNameTheRefrigerantOfTheDatabase) {
+    auto db = std::make_unique<RefrigerantDatabase>();
+    db->refrigerantCount = 2;
+    std::memcpy(db->refrigerants[0].name, "R134a", 6);
+    std::memset(db->refrigerants[1].name, 'N', MAX_REFRIGERANT_NAME + 1);
+    const ReportInputs first = reportInputsFor(*db, 0, "110", "-25", "55", "32");
+    EXPECT_EQ(first.refrigerantName, "R134a");
+    EXPECT_EQ(first.heatLoadText + first.evapTempText + first.condTempText +
+                  first.returnGasTempText,
+              "110-255532");
+    EXPECT_EQ(reportInputsFor(*db, 1, "", "", "", "").refrigerantName,
+              std::string(MAX_REFRIGERANT_NAME, 'N'));
+    for (int outside : {-1, 2, MAX_REFRIGERANTS}) {
+        EXPECT_EQ(reportInputsFor(*db, outside, "", "", "", "").refrigerantName, "") << outside;
+    }
 }

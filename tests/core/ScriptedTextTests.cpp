@@ -63,7 +63,7 @@ TEST(ScriptedTextSplit, DoubledMarkersAndMarkerAtEnd) {
 }
 
 TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
-    const ScriptFontSize script = scriptFontFor(0, 16);
+    const PixelSize script = scriptFontFor(0, 16);
     EXPECT_EQ(script.width, 0);
     EXPECT_EQ(script.height, 10);
     EXPECT_EQ(scriptFontFor(9, 20).width, 4);
@@ -71,11 +71,11 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
 
     const std::vector<ScriptedRun> runs = splitScriptedText("N_2 x^3");
     ASSERT_EQ(runs.size(), 4u);
-    const std::vector<TextExtent> extents = {{12, 18}, {6, 11}, {10, 18}, {6, 11}};
+    const std::vector<PixelSize> extents = {{12, 18}, {6, 11}, {10, 18}, {6, 11}};
     const PixelRect rect{100, 272, 500, 293};
     const ScriptedLayout layout = layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 0);
-    EXPECT_EQ(layout.blockWidth, 12 + 6 + 10 + 6);
-    EXPECT_EQ(layout.blockHeight, 18 + 2 * (16 / 6));
+    EXPECT_EQ(layout.block.width, 12 + 6 + 10 + 6);
+    EXPECT_EQ(layout.block.height, 18 + 2 * (16 / 6));
     EXPECT_EQ(layout.start.x, 100);
     EXPECT_EQ(layout.start.y, 272 + 21 / 2 + 22 / 2);
     ASSERT_EQ(layout.positions.size(), 4u);
@@ -92,7 +92,7 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
 
     // A base font with a width shifts scripted characters right by w / 2.
     const ScriptedLayout wide = layoutScriptedRuns(runs, extents, 8, 16, 18, rect, 0);
-    EXPECT_EQ(wide.blockWidth, 12 + 6 + 4 + 10 + 6 + 4);
+    EXPECT_EQ(wide.block.width, 12 + 6 + 4 + 10 + 6 + 4);
     EXPECT_EQ(wide.positions[1].x, 100 + 12 + 4);
     EXPECT_EQ(wide.positions[2].x, 100 + 12 + 6 + 4);
     EXPECT_EQ(wide.positions[3].x, 100 + 12 + 6 + 4 + 10 + 4);
@@ -100,7 +100,7 @@ TEST(ScriptedTextLayout, ScriptFontAndOffsets) {
 
 TEST(ScriptedTextLayout, AlignmentAndNoPlainRun) {
     const std::vector<ScriptedRun> runs = splitScriptedText("ab");
-    const std::vector<TextExtent> extents = {{40, 18}};
+    const std::vector<PixelSize> extents = {{40, 18}};
     const PixelRect rect{10, 0, 110, 30};
     EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 1).start.x, 10 + 50 - 20);
     EXPECT_EQ(layoutScriptedRuns(runs, extents, 0, 16, 18, rect, 2).start.x, 110 - 40);
@@ -109,6 +109,6 @@ TEST(ScriptedTextLayout, AlignmentAndNoPlainRun) {
     // Only a scripted character: the base font's cell height stands in.
     const std::vector<ScriptedRun> alone = splitScriptedText("^3");
     const ScriptedLayout layout = layoutScriptedRuns(alone, {{6, 11}}, 0, 16, 19, rect, 0);
-    EXPECT_EQ(layout.blockHeight, 19 + 4);
+    EXPECT_EQ(layout.block.height, 19 + 4);
     EXPECT_EQ(layout.positions[0].y, layout.start.y - 5);
 }

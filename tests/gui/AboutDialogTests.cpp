@@ -38,6 +38,8 @@ TEST(AboutDialog, FallbackVersionCloseBoxAndLongNames) {
     WaitShown(script, dialog).then([&] {
         EXPECT_EQ(WindowText(dialog.hwnd()), "About");
         EXPECT_EQ(WindowText(Item(dialog, IDC_ABOUT_TITLE)), "Olvane v0.0");
+        // Only a click ends the dialog: another notification of OK does not.
+        PostMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_SETFOCUS), 0);
         // The close box sends SC_CLOSE, which the dialog manager turns
         // into IDCANCEL.
         PostMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -58,10 +58,10 @@ private:
             if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
                 ++host->changes_;
             }
-            LRESULT result = 0;
-            if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) &&
-                host->field_.handleReflected(message, wParam, lParam, result)) {
-                return result;
+            if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+                if (const auto result = host->field_.handleReflected(message, wParam, lParam)) {
+                    return *result;
+                }
             }
         }
         return DefWindowProcW(window, message, wParam, lParam);
@@ -212,9 +212,9 @@ TEST(EntryFieldWindow, BackgroundColourAnswersTheColourRequest) {
     NumericEntryField field(9, 3);
     FieldHost host(field);
     HDC dc = GetDC(host.edit());
-    LRESULT brush = 0;
     EXPECT_FALSE(field.handleReflected(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(host.edit()), brush));
+                                       reinterpret_cast<LPARAM>(host.edit()))
+                     .has_value());
     field.SetBackgroundColour(RGB(242, 246, 251));
     const LRESULT answered =
         SendMessageW(GetParent(host.edit()), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
@@ -227,7 +227,8 @@ TEST(EntryFieldWindow, BackgroundColourAnswersTheColourRequest) {
     // A new colour replaces the brush.
     field.SetBackgroundColour(RGB(1, 2, 3));
     EXPECT_TRUE(field.handleReflected(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                      reinterpret_cast<LPARAM>(host.edit()), brush));
+                                      reinterpret_cast<LPARAM>(host.edit()))
+                    .has_value());
     EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
     ReleaseDC(host.edit(), dc);
 }

@@ -141,7 +141,7 @@ void CheckPageAt(int width, int height, int R, const char* name) {
     }
     // The picture fills its scaled rectangle: its drawing reaches near the
     // bottom-right corner of that rectangle and nothing is drawn beyond it.
-    const PictureSize size = scaledPictureSize(1401, 1926, scale);
+    const PixelSize size = scaledPictureSize(1401, 1926, scale);
     const RECT picture{PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + size.width,
                        PICTURE_TOP + size.height};
     const int drawn = size.width * size.height - shot.count(picture, PAGE_WHITE) -

@@ -1,6 +1,7 @@
 #include "tests/gui/MainWindowLookSupport.h"
 
 #include "tests/gui/GuiHarness.h"
+#include "ui/controls/LookFont.h"
 #include "ui/main/MainWindowPainter.h"
 
 #include <cstdio>
@@ -78,7 +79,11 @@ bool TestDialog::create(const std::vector<ControlEntry>& controls, int clientWid
     // The template must be DWORD-aligned: copy it into storage that is.
     std::vector<DWORD> aligned((words.size() + 1) / 2, 0);
     std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
-    if (createModeless(reinterpret_cast<const DLGTEMPLATE*>(aligned.data())) == nullptr) {
+    const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(aligned.data());
+    if (CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, nullptr,
+                                   &Dialog::dialogProcedure,
+                                   reinterpret_cast<LPARAM>(static_cast<Dialog*>(this))) ==
+        nullptr) {
         return false;
     }
     RECT outer{0, 0, clientWidth, clientHeight};
@@ -258,9 +263,8 @@ void SaveIfRequested(const Capture& capture, const std::string& name) {
 }
 
 TextSize MeasureArial(int height, const wchar_t* text) {
-    UniqueFont font = MakeFont(0, height, L"Arial", 400, 1);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.get());
+    HGDIOBJ old = SelectObject(dc, lookFont(height));
     SIZE size{};
     GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
     TEXTMETRICW metrics{};

@@ -25,7 +25,7 @@ using look_test::Capture;
 using look_test::Describe;
 
 // The refrigeration picture's size in its own pixels.
-constexpr PictureSize kPicture{1401, 1926};
+constexpr PixelSize kPicture{1401, 1926};
 
 struct ClientSize {
     int width = 0;
@@ -59,16 +59,16 @@ RECT ChildRect(HWND window, int id) {
 void CheckControlsFollowTheLayout(HWND window) {
     const ClientSize client = ClientOf(window);
     SCOPED_TRACE(std::to_string(client.width) + " x " + std::to_string(client.height));
-    for (const ControlRect& want :
+    for (const ControlPlacement& want :
          computeMainLayout(client.width, client.height, kPicture).controls) {
         const RECT got = ChildRect(window, want.controlId);
-        EXPECT_EQ(got.left, want.left) << want.controlId;
-        EXPECT_EQ(got.top, want.top) << want.controlId;
+        EXPECT_EQ(got.left, want.rect.left) << want.controlId;
+        EXPECT_EQ(got.top, want.rect.top) << want.controlId;
         if (want.controlId != IDC_MAIN_HOMEPAGE) {
-            EXPECT_EQ(got.right - got.left, want.width) << want.controlId;
+            EXPECT_EQ(got.right - got.left, want.rect.width()) << want.controlId;
         }
         if (want.controlId != IDC_MAIN_HOMEPAGE && want.controlId != IDC_MAIN_REFRIGERANT) {
-            EXPECT_EQ(got.bottom - got.top, want.height) << want.controlId;
+            EXPECT_EQ(got.bottom - got.top, want.rect.height()) << want.controlId;
         }
     }
 }
@@ -142,9 +142,9 @@ int CountDifferences(const std::vector<std::uint32_t>& expected, int width, int 
 }
 
 // The page painted with the window's kept resources (the stretched picture
-// kept from paint to paint, fonts, bitmaps and brushes kept for the window's
-// life) is, pixel for pixel, the page painted with resources made for that
-// one paint, which stretch the picture straight onto the page: at two sizes
+// kept from paint to paint, bitmaps and brushes kept for the window's life)
+// is, pixel for pixel, the page painted with resources made for that one
+// paint, which stretch the picture anew at that size: at two sizes
 // and again at the first size after the resize. Also on the screen, after a
 // repaint of part of the window only (an off-screen canvas of the update
 // rectangle), outside the child controls.
@@ -156,7 +156,7 @@ TEST(MainWindowLook, KeptPaintResourcesGiveTheSamePixelsAsFreshOnes) {
         const ClientSize client = ClientOf(w);
         SCOPED_TRACE(std::string(what) + ", client " + std::to_string(client.width) + " x " +
                      std::to_string(client.height));
-        PagePaintResources fresh(PagePaintResources::Keeping::OnePaint);
+        PagePaintResources fresh;
         MainWindowLook look;
         look.page = computeMainLayout(client.width, client.height, fresh.pictureSize()).page;
         look.productName = window.identity().productName;
@@ -287,7 +287,7 @@ TEST(MainWindowLook, HighContrastTakesTheSystemColoursAndGivesThemBack) {
             Capture shot(w);
             gui::CaptureScreenIfAsked("main_high_contrast");
             const int W = ClientOf(w).width;
-            const int P = W - 330 - rightInset(W);
+            const int P = panelLeft(W, rightInset(W));
             EXPECT_EQ(Describe(shot.at(W - 150, 10)), Describe(contrast[0]));
             EXPECT_EQ(Describe(shot.at(W - 150, 40)), Describe(contrast[0])); // the band
             EXPECT_EQ(Describe(shot.at(P, 150)), Describe(contrast[1]));      // a frame

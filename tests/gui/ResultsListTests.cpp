@@ -26,7 +26,7 @@ constexpr int kListTop = 20;
 class ResultsListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        listFont = MakeFont(0, 20, L"Arial", 400, 1);
+        listFont = createFont({L"Arial", 20, 0, 400, 1});
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kListId, kListLeft, kListTop, 308, 201);
             ASSERT_TRUE(d.bind(list, kListId));

@@ -127,8 +127,7 @@ TEST_F(StyledButtonTest, AccessKeyUnderlineAndFocusRingFollowTheCuesAndAltPresse
             DRAWITEMSTRUCT item{ODT_BUTTON, kButtonId,     0,  ODA_DRAWENTIRE,
                                 state,      button.hwnd(), dc, {0, 0, kWidth, kHeight},
                                 0};
-            LRESULT result = 0;
-            button.handleReflected(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item), result);
+            button.handleReflected(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item));
         });
     };
     const std::vector<std::uint32_t> plain = drawn(L"Print", 0);

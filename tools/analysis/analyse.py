@@ -10,8 +10,10 @@ that build compiles it (the Win32 code and the core as the program uses it),
 else with the native build's (the host-only tools). clang-tidy reads its
 checks from .clang-tidy and analyses the Windows files as MinGW-w64 code,
 with the cross compiler's C++ and Windows headers. Its identifier-naming
-check (PascalCase types, camelCase functions) lets the program's established
-names, listed in tools/analysis/fixed-names.txt, stand as they are. cppcheck
+check (PascalCase types, camelCase functions and members, a trailing
+underscore on private and protected members, UPPER_CASE constants; the rules
+are in .clang-tidy) lets the program's established names, listed in
+tools/analysis/fixed-names.txt, stand as they are. cppcheck
 runs its warning, performance and portability checks with the suppressions
 in tools/analysis/cppcheck-suppressions.txt.
 Exits 1 on any finding of either.
@@ -21,6 +23,7 @@ import concurrent.futures
 import glob
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -71,11 +74,15 @@ def fixed_names():
 
 def tidy_config(folder):
     """.clang-tidy with the fixed names let through by the naming check, as a
-    file for --config-file. .clang-tidy ends with its CheckOptions list."""
+    file for --config-file. .clang-tidy ends with its CheckOptions list. The
+    names are let through for every kind of name that has a rule there (an
+    ignore pattern for a kind without one would take the kind's names away
+    from the rules that do apply to them)."""
     with open(os.path.join(SOURCE_DIR, ".clang-tidy"), encoding="utf-8") as base:
         text = base.read().rstrip() + "\n"
     pattern = "^(" + "|".join(fixed_names()) + ")$"
-    for kind in ("Class", "Struct", "Enum", "Function", "Method"):
+    kinds = re.findall(r"key: readability-identifier-naming\.(\w+)Case\s*$", text, re.MULTILINE)
+    for kind in kinds:
         text += (f"  - key: readability-identifier-naming.{kind}IgnoredRegexp\n"
                  f"    value: '{pattern}'\n")
     path = os.path.join(folder, "clang-tidy.yaml")

@@ -42,14 +42,14 @@ bool neighbourLengths(const Fluid& fluid, const OperatingPoint& point,
 }
 
 const std::vector<ReferencePoint>& referencePoints() {
-    static const std::vector<ReferencePoint> points = {
+    static const std::vector<ReferencePoint> POINTS = {
         {"ASHRAE Handbook - Refrigeration (2014), ch. 11, capillary tube example, as "
          "reproduced in the EES component library (CapTube1_CL)",
          "http://fchart.com/ees/component%20library/hs2510.htm", "handbook correlation", "R134a",
          1.1, 3.0, 14.0, 0.0, 15.0, -20.0, 15.12,
          "inlet 1.4 MPa, 15 K subcooled; the outlet pressure is not stated (choked flow)"},
     };
-    return points;
+    return POINTS;
 }
 
 bool modelMassFlow(const Fluid& fluid, const ReferencePoint& point, const CapillaryOptions& options,

@@ -1,19 +1,19 @@
 #include "tools/refgen/RefrigerantCatalog.h"
 
 const std::vector<ApplicationClass>& applicationClasses() {
-    static const std::vector<ApplicationClass> classes = {
+    static const std::vector<ApplicationClass> CLASSES = {
         {"LBP", -40.0, -10.0, "Te -25, Tc 55, return gas 32"},
         {"MBP", -25.0, 0.0, "Te -10, Tc 45, return gas 32"},
         {"HBP", -10.0, 15.0, "Te +5 (or +7.2), Tc 55 (or 54.4), return gas 35"},
     };
-    return classes;
+    return CLASSES;
 }
 
 const std::vector<CatalogEntry>& refrigerantCatalog() {
     // name, classes, use, Te min/max, Tc min/max, Trg min/max, loads min/max, viscosity reference.
     // Condensing maxima stay at least 15 K below the critical temperature
     // (the blends of R125 and R143a, critical near 70 °C, end at 55 °C).
-    static const std::vector<CatalogEntry> catalog = {
+    static const std::vector<CatalogEntry> CATALOG = {
         {"R600a", "LBP MBP", "household refrigerators and freezers", //
          -35, 0, 35, 60, 0, 45, 30, 400, ""},
         {"R134a", "LBP MBP HBP", "household and light commercial", //
@@ -51,5 +51,5 @@ const std::vector<CatalogEntry>& refrigerantCatalog() {
         {"R32", "HBP", "window and portable air conditioners", //
          -10, 12, 35, 55, 12, 45, 20, 500, ""},
     };
-    return catalog;
+    return CATALOG;
 }

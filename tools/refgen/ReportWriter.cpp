@@ -602,21 +602,24 @@ void writeOutletPressureNote(const ReportInputs& in, std::string& r) {
         return;
     }
     ReferencePoint p = referencePoints()[0];
-    r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
-         "hardly matters. With the outlet at the saturation pressure of";
+    std::string flows;
     for (double te : {-30.0, -10.0, 0.0}) {
         p.outletEvaporating = te;
         double model = 0.0;
         bool choked = false;
         if (modelMassFlow(*d->fluid, p, a.capillary, model, choked)) {
-            r += f(" outlet at the saturation pressure of %+.0f \xC2\xB0"
-                   "C gives %.2f "
-                   "kg/h%s;",
-                   te, model, choked ? " (choked)" : "");
+            flows += f(" %+.0f \xC2\xB0"
+                       "C: %.2f kg/h%s;",
+                       te, model, choked ? " (choked)" : "");
         }
     }
-    r.back() = '.';
-    r += "\n";
+    if (flows.empty()) {
+        return;
+    }
+    flows.back() = '.';
+    r += "\nThe example does not state the outlet pressure; the flow is choked, so it "
+         "hardly matters. The model's flow with the outlet at the saturation pressure of" +
+         flows + "\n";
 }
 
 bool writeMeasurements(const ReportInputs& in, std::string& r, std::string& error) {

@@ -94,14 +94,13 @@ void EntryField::replaceSelection(const std::string& replacement, bool undoable)
                  reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-bool EntryField::handleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+std::optional<LRESULT> EntryField::handleReflected(UINT message, WPARAM wParam, LPARAM) {
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && background_) {
         SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColour_);
         SetTextColor(reinterpret_cast<HDC>(wParam), textColour_);
-        result = reinterpret_cast<LRESULT>(background_.get());
-        return true;
+        return reinterpret_cast<LRESULT>(background_.get());
     }
-    return false;
+    return std::nullopt;
 }
 
 LRESULT EntryField::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "win32/Unique.h"
 
 #include <string>
+#include <optional>
 #include <windows.h>
 
 class EntryField : public SubclassedControl {
@@ -29,7 +30,7 @@ public:
     TextSelection selection() const;
     bool isReadOnly() const;
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     // The text in the field's valid form.

@@ -1,5 +1,6 @@
 #include "ui/controls/FlatComboBox.h"
 
+#include "ui/controls/LookFont.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 #include "win32/Unique.h"
@@ -33,14 +34,6 @@ void FlatComboBox::SetBitmaps(int left, int button, int otherButton, int middle)
     }
 }
 
-// Every text of the box: "Arial" 14, weight 400, pitch-and-family 1.
-HFONT FlatComboBox::itemFont() {
-    if (!itemFont_) {
-        itemFont_ = createFont({L"Arial", 14, 0, 400, 1});
-    }
-    return itemFont_.get();
-}
-
 void FlatComboBox::SetFocusColours(COLORREF fill, COLORREF text) {
     focusFill_ = fill;
     focusText_ = text;
@@ -64,24 +57,10 @@ void FlatComboBox::paintContent(HDC dc, const RECT&, bool onScreen) {
     const int wL = leftSize.cx;
     const int wB = buttonSize.cx;
 
-    {
-        UniqueMemoryDC memory(CreateCompatibleDC(dc));
-        if (leftBitmap != nullptr) {
-            SelectGuard selected(memory.get(), leftBitmap);
-            BitBlt(dc, client.left, client.top, leftSize.cx, leftSize.cy, memory.get(), 0, 0,
-                   SRCCOPY);
-        }
-        if (buttonBitmap != nullptr) {
-            SelectGuard selected(memory.get(), buttonBitmap);
-            BitBlt(dc, client.right - wB, client.top, buttonSize.cx, buttonSize.cy, memory.get(), 0,
-                   0, SRCCOPY);
-        }
-        if (middleBitmap != nullptr) {
-            SelectGuard selected(memory.get(), middleBitmap);
-            StretchBlt(dc, client.left + wL, client.top, client.right - wL - wB, middleSize.cy,
-                       memory.get(), 0, 0, middleSize.cx, middleSize.cy, SRCCOPY);
-        }
-    }
+    copyBitmap(dc, leftBitmap, client.left, client.top, leftSize.cx, leftSize.cy);
+    copyBitmap(dc, buttonBitmap, client.right - wB, client.top, buttonSize.cx, buttonSize.cy);
+    stretchBitmap(dc, middleBitmap, client.left + wL, client.top, client.right - wL - wB,
+                  middleSize.cy, middleSize.cx, middleSize.cy);
 
     const bool focused = GetFocus() == hwnd();
     const COLORREF fillColour = focused ? focusFill_ : normalFill_;
@@ -91,7 +70,7 @@ void FlatComboBox::paintContent(HDC dc, const RECT&, bool onScreen) {
 
     const std::wstring text = windowText(hwnd());
     {
-        SelectGuard selected(dc, itemFont());
+        SelectGuard selected(dc, lookFont(TEXT_FONT_HEIGHT));
         RECT textRect = client;
         textRect.left += textOffset_;
         textRect.top -= 2;
@@ -114,7 +93,7 @@ void FlatComboBox::paintList(int leftWidth) {
     GetClientRect(list_, &listRect);
     fillSolid(dc, listRect, normalFill_);
     frame(dc, listRect, focusFill_);
-    SelectGuard selected(dc, itemFont());
+    SelectGuard selected(dc, lookFont(TEXT_FONT_HEIGHT));
     const int count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
         const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -160,7 +139,7 @@ void FlatComboBox::drawItem(const DRAWITEMSTRUCT& item) {
                      reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<std::size_t>(length));
     }
-    SelectGuard selected(item.hDC, itemFont());
+    SelectGuard selected(item.hDC, lookFont(TEXT_FONT_HEIGHT));
     rect.left = textOffset_;
     drawText(item.hDC, text, rect, textColour);
 }
@@ -173,28 +152,25 @@ void FlatComboBox::swapButtonBitmaps() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-bool FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> FlatComboBox::handleReflected(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
-        return true;
+        return TRUE;
     case WM_COMMAND:
         switch (HIWORD(wParam)) {
         case CBN_DROPDOWN:
         case CBN_CLOSEUP:
             swapButtonBitmaps();
-            result = 0;
-            return true;
+            return 0;
         case CBN_SELENDCANCEL:
             InvalidateRect(hwnd(), nullptr, TRUE);
-            result = 0;
-            return true;
+            return 0;
         default:
-            return false; // CBN_SELCHANGE and the rest go to the parent
+            return std::nullopt; // CBN_SELCHANGE and the rest go to the parent
         }
     default:
-        return false;
+        return std::nullopt;
     }
 }
 

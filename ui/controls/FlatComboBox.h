@@ -5,12 +5,13 @@
 // has the keyboard focus and for the item under the cursor, the normal pair
 // otherwise. The box's behaviour (items, selection, notifications) is the
 // platform's. The face paints through an off-screen canvas (BufferedPaint);
-// the bitmaps are loaded when they are set, the item font at the first
-// drawing, and both are kept for the box's lifetime.
+// the bitmaps are loaded when they are set and kept for the box's lifetime.
+// Every text of the box is in the look's 14-pixel font (LookFont).
 #include "ui/framework/SubclassedControl.h"
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 class FlatComboBox : public SubclassedControl, private BufferedPaint {
@@ -29,7 +30,7 @@ public:
     HWND listWindow() const noexcept { return list_; }
     int textOffset() const noexcept { return textOffset_; }
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -39,7 +40,6 @@ private:
     void paintList(int leftWidth);
     void drawItem(const DRAWITEMSTRUCT& item);
     void swapButtonBitmaps();
-    HFONT itemFont();
 
     // A bitmap resource and the bitmap loaded from it.
     struct Piece {
@@ -50,7 +50,6 @@ private:
     Piece button_;
     Piece otherButton_;
     Piece middle_;
-    UniqueFont itemFont_;
     COLORREF focusFill_ = RGB(0, 0, 0);
     COLORREF focusText_ = RGB(255, 255, 255);
     COLORREF normalFill_ = RGB(255, 255, 255);

@@ -1,5 +1,4 @@
 #include "ui/controls/HyperlinkLabel.h"
-#include "win32/ControlTooltip.h"
 
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
@@ -7,13 +6,11 @@
 #include "win32/WindowText.h"
 
 #include <algorithm>
-#include <commctrl.h>
 
 namespace {
 
-constexpr UINT_PTR kToolId = 1;
-constexpr UINT kHoverPeriodMs = 100;
-constexpr WORD kWinHelpLinkCursor = 106;
+constexpr UINT HOVER_PERIOD_MS = 100;
+constexpr WORD WINHELP_LINK_CURSOR = 106;
 
 } // namespace
 
@@ -60,7 +57,7 @@ void HyperlinkLabel::onAttached() {
 
     resizeToText();
     loadLinkCursor();
-    createTooltip();
+    tooltip_.create(hwnd(), widen1252(target_));
 }
 
 void HyperlinkLabel::SetTarget(const std::string& target) {
@@ -69,10 +66,7 @@ void HyperlinkLabel::SetTarget(const std::string& target) {
         return;
     }
     resizeToText();
-    if (tooltip_ != nullptr) {
-        tooltipText_ = widen1252(target_);
-        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
-    }
+    tooltip_.setText(widen1252(target_));
 }
 
 void HyperlinkLabel::SetColours(COLORREF background, COLORREF unvisited, COLORREF visited,
@@ -116,7 +110,7 @@ void HyperlinkLabel::loadLinkCursor() {
         const std::wstring path = std::wstring(directory, length) + L"\\winhlp32.exe";
         UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         if (module) {
-            const HCURSOR cursor = LoadCursorW(module.get(), MAKEINTRESOURCEW(kWinHelpLinkCursor));
+            const HCURSOR cursor = LoadCursorW(module.get(), MAKEINTRESOURCEW(WINHELP_LINK_CURSOR));
             if (cursor != nullptr) {
                 cursor_.reset(static_cast<HCURSOR>(CopyIcon(cursor)));
             }
@@ -131,34 +125,22 @@ void HyperlinkLabel::loadLinkCursor() {
     }
 }
 
-void HyperlinkLabel::createTooltip() {
-    tooltipText_ = widen1252(target_);
-    tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
-}
-
-void HyperlinkLabel::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
-}
-
-bool HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> HyperlinkLabel::handleReflected(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, currentTextColour());
         SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        return true;
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
             open();
-            result = 0;
-            return true;
+            return 0;
         }
-        return false;
+        return std::nullopt;
     default:
-        (void)lParam;
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -180,7 +162,7 @@ LRESULT HyperlinkLabel::onMouseMove(WPARAM wParam, LPARAM lParam) {
         hovering_ = true;
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlinedFont_.get()), TRUE);
         InvalidateRect(hwnd(), nullptr, TRUE);
-        SetTimer(hwnd(), HOVER_TIMER_ID, kHoverPeriodMs, nullptr);
+        SetTimer(hwnd(), HOVER_TIMER_ID, HOVER_PERIOD_MS, nullptr);
     }
     return defaultHandling(WM_MOUSEMOVE, wParam, lParam);
 }
@@ -273,14 +255,11 @@ LRESULT HyperlinkLabel::onPaint(WPARAM wParam, LPARAM lParam) {
 
 void HyperlinkLabel::onDestroy() {
     KillTimer(hwnd(), HOVER_TIMER_ID);
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
-        tooltip_ = nullptr;
-    }
+    tooltip_.destroy();
 }
 
 LRESULT HyperlinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(message, wParam, lParam);
+    tooltip_.relay(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return onEraseBackground(reinterpret_cast<HDC>(wParam));

@@ -8,8 +8,10 @@
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
+#include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <string>
@@ -34,14 +36,14 @@ public:
     bool isHovering() const noexcept { return hovering_; }
     bool isVisited() const noexcept { return visitedOnce_; }
     HCURSOR linkCursor() const noexcept { return cursor_.get(); }
-    HWND tooltip() const noexcept { return tooltip_; }
+    HWND tooltip() const noexcept { return tooltip_.hwnd(); }
     // The text colour the label is drawn in now.
     COLORREF currentTextColour() const noexcept;
 
     // For tests: open links through another opener (null: the platform's).
     void setOpener(HyperlinkOpener* opener) noexcept { opener_ = opener; }
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The hover timer's ID.
     static constexpr UINT_PTR HOVER_TIMER_ID = 100;
@@ -53,8 +55,6 @@ protected:
 private:
     void resizeToText();
     void loadLinkCursor();
-    void createTooltip();
-    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     std::wstring caption() const;
     void open();
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
@@ -75,10 +75,9 @@ private:
     bool visitedOnce_ = false;
     bool autoSize_ = true;
     std::string target_;
-    std::wstring tooltipText_;
     UniqueFont normalFont_;
     UniqueFont underlinedFont_;
     UniqueCursor cursor_;
-    HWND tooltip_ = nullptr; // owned by the label; destroyed with it
+    ControlTooltip tooltip_;
     HyperlinkOpener* opener_ = nullptr;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::size_t kRegistryValueCapacity = 260;
+constexpr std::size_t REGISTRY_VALUE_CAPACITY = 260;
 
 } // namespace
 
@@ -65,12 +65,12 @@ int openHyperlinkTarget(HyperlinkOpener& opener, const std::string& target, int 
     if (shellResult > 32) {
         return shellResult;
     }
-    char className[kRegistryValueCapacity];
+    char className[REGISTRY_VALUE_CAPACITY];
     if (!opener.readClassesRootDefault(".htm", className, sizeof className)) {
         return shellResult;
     }
     const std::string commandKey = std::string(className) + "\\shell\\open\\command";
-    char registered[kRegistryValueCapacity];
+    char registered[REGISTRY_VALUE_CAPACITY];
     if (!opener.readClassesRootDefault(commandKey.c_str(), registered, sizeof registered)) {
         return shellResult;
     }

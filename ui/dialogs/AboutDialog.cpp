@@ -13,8 +13,8 @@ CAboutDlg::CAboutDlg(std::string productName, std::string programVersion)
 std::string CAboutDlg::titleText(const std::string& productName,
                                  const std::string& programVersion) {
     std::string title = formatText("%s v%s", productName.c_str(), programVersion.c_str());
-    if (title.size() > kMaxTitle) {
-        title.resize(kMaxTitle);
+    if (title.size() > MAX_TITLE) {
+        title.resize(MAX_TITLE);
     }
     return title;
 }

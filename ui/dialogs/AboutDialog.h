@@ -8,7 +8,7 @@
 
 class CAboutDlg : public Dialog {
 public:
-    static constexpr std::size_t kMaxTitle = 203;
+    static constexpr std::size_t MAX_TITLE = 203;
 
     CAboutDlg(std::string productName, std::string programVersion);
 

@@ -29,10 +29,10 @@ bool CHelpDlg::onInitDialog() {
 }
 
 bool CHelpDlg::onCommand(int controlId, UINT code, HWND) {
-    static constexpr CommandRoute<CHelpDlg> kCommands[] = {
+    static constexpr CommandRoute<CHelpDlg> COMMANDS[] = {
         {IDC_HELP_DISCLAIMER, BN_CLICKED, &CHelpDlg::onDisclaimer},
     };
-    return routeCommand(*this, kCommands, controlId, code);
+    return routeCommand(*this, COMMANDS, controlId, code);
 }
 
 void CHelpDlg::onDisclaimer() {

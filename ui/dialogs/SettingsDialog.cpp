@@ -13,7 +13,7 @@ struct RadioPair {
     std::int32_t UnitSettings::*setting;
 };
 
-constexpr RadioPair kPairs[] = {
+constexpr RadioPair RADIO_PAIRS[] = {
     {IDC_SETTINGS_ENERGY_W, IDC_SETTINGS_ENERGY_BTU, &UnitSettings::energyUnit},
     {IDC_SETTINGS_TEMPERATURE_F, IDC_SETTINGS_TEMPERATURE_C, &UnitSettings::temperatureUnit},
     {IDC_SETTINGS_PRESSURE_PSI, IDC_SETTINGS_PRESSURE_BAR, &UnitSettings::pressureUnit},
@@ -34,7 +34,7 @@ bool CSettingsDlg::onInitDialog() {
     const wchar_t* chosen = units_.diameterList != 0 ? L"North America" : L"Europe";
     SendMessageW(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(chosen));
 
-    for (const RadioPair& pair : kPairs) {
+    for (const RadioPair& pair : RADIO_PAIRS) {
         const bool one = units_.*pair.setting != 0;
         SendMessageW(item(pair.valueOne), BM_SETCHECK, one ? BST_CHECKED : BST_UNCHECKED, 0);
         SendMessageW(item(pair.valueZero), BM_SETCHECK, one ? BST_UNCHECKED : BST_CHECKED, 0);
@@ -44,7 +44,7 @@ bool CSettingsDlg::onInitDialog() {
 
 void CSettingsDlg::onOK() {
     UnitSettings chosen = units_;
-    for (const RadioPair& pair : kPairs) {
+    for (const RadioPair& pair : RADIO_PAIRS) {
         chosen.*pair.setting =
             SendMessageW(item(pair.valueOne), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     }

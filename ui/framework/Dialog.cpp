@@ -54,11 +54,6 @@ INT_PTR Dialog::runModal(HWND owner) {
                            &Dialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
-HWND Dialog::createModeless(const DLGTEMPLATE* dialogTemplate, HWND owner) {
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner,
-                                      &Dialog::dialogProcedure, reinterpret_cast<LPARAM>(this));
-}
-
 bool Dialog::bindControl(SubclassedControl& control, int controlId) {
     if (!control.attach(hwnd_, controlId)) {
         return false;
@@ -90,11 +85,7 @@ std::optional<LRESULT> Dialog::reflect(UINT message, WPARAM wParam, LPARAM lPara
     }
     for (SubclassedControl* control : boundControls_) {
         if (control->hwnd() == target) {
-            LRESULT result = 0;
-            if (control->handleReflected(message, wParam, lParam, result)) {
-                return result;
-            }
-            return std::nullopt;
+            return control->handleReflected(message, wParam, lParam);
         }
     }
     return std::nullopt;
@@ -106,15 +97,17 @@ std::optional<LRESULT> Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lPar
         return onInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        if (id == IDOK) {
+        const UINT code = HIWORD(wParam);
+        // Enter, Escape, the buttons and the close box all arrive as a click.
+        if (id == IDOK && code == BN_CLICKED) {
             onOK();
             return 0;
         }
-        if (id == IDCANCEL) {
+        if (id == IDCANCEL && code == BN_CLICKED) {
             onCancel();
             return 0;
         }
-        if (onCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
+        if (onCommand(id, code, reinterpret_cast<HWND>(lParam))) {
             return 0;
         }
         return std::nullopt;

@@ -3,9 +3,9 @@
 // DWLP_USER (bound at WM_INITDIALOG), unpacks the messages every dialog
 // handles and calls the matching virtual:
 //   WM_INITDIALOG  onInitDialog()
-//   WM_COMMAND     onOK() and onCancel() for IDOK and IDCANCEL (they end the
-//                  dialog with that value unless overridden), onCommand(id,
-//                  code, control) for the rest
+//   WM_COMMAND     onOK() and onCancel() for a click (BN_CLICKED) of IDOK
+//                  and IDCANCEL (they end the dialog with that value unless
+//                  overridden), onCommand(id, code, control) for the rest
 //   WM_NOTIFY      onNotify(header)
 //   anything else  onMessage(message, wParam, lParam)
 // A handler that handles a message returns its result; the base delivers it
@@ -33,11 +33,6 @@ public:
     // value given to endDialog, or -1 when the dialog could not be created.
     INT_PTR runModal(HWND owner = nullptr);
 
-    // Creates the dialog modeless from an in-memory template (a DLGTEMPLATE
-    // followed by its items), for windows built in code such as test
-    // windows. The caller destroys it with DestroyWindow. Null on failure.
-    HWND createModeless(const DLGTEMPLATE* dialogTemplate, HWND owner = nullptr);
-
     HWND hwnd() const noexcept { return hwnd_; }
     int templateId() const noexcept { return templateId_; }
 
@@ -55,9 +50,13 @@ protected:
     void endDialog(INT_PTR result) noexcept;
     HWND item(int controlId) const noexcept { return GetDlgItem(hwnd_, controlId); }
 
-private:
+    // The procedure of every dialog of this kind: a dialog made another way
+    // than runModal hands it to the creating call with this Dialog as the
+    // creation parameter (the LPARAM).
     static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
+
+private:
     std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR deliver(UINT message, LRESULT result) noexcept;

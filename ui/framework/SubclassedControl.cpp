@@ -6,7 +6,7 @@
 #include <string>
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x4F4C; // one subclass of ours per window
+constexpr UINT_PTR SUBCLASS_ID = 0x4F4C; // one subclass of ours per window
 }
 
 SubclassedControl::~SubclassedControl() {
@@ -21,7 +21,7 @@ bool SubclassedControl::attachWindow(HWND control) {
     if (control == nullptr || hwnd_ != nullptr) {
         return false;
     }
-    if (!SetWindowSubclass(control, &SubclassedControl::subclassProcedure, kSubclassId,
+    if (!SetWindowSubclass(control, &SubclassedControl::subclassProcedure, SUBCLASS_ID,
                            reinterpret_cast<DWORD_PTR>(this))) {
         return false;
     }
@@ -32,13 +32,13 @@ bool SubclassedControl::attachWindow(HWND control) {
 
 void SubclassedControl::detach() {
     if (hwnd_ != nullptr) {
-        RemoveWindowSubclass(hwnd_, &SubclassedControl::subclassProcedure, kSubclassId);
+        RemoveWindowSubclass(hwnd_, &SubclassedControl::subclassProcedure, SUBCLASS_ID);
         hwnd_ = nullptr;
     }
 }
 
-bool SubclassedControl::handleReflected(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
+std::optional<LRESULT> SubclassedControl::handleReflected(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
 }
 
 LRESULT SubclassedControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

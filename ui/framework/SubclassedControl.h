@@ -5,6 +5,7 @@
 // handleMessage, one line per message, and fall back on defaultHandling.
 // Notifications and colour requests that the parent dialog receives for the
 // control are reflected to handleReflected (see Dialog).
+#include <optional>
 #include <windows.h>
 
 class SubclassedControl {
@@ -23,9 +24,9 @@ public:
     HWND hwnd() const noexcept { return hwnd_; }
 
     // A message the parent received on behalf of this control (WM_COMMAND
-    // notifications, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM, WM_MEASUREITEM).
-    // Return true with `result` set when handled.
-    virtual bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // notifications, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM, WM_MEASUREITEM):
+    // its result when handled, std::nullopt to leave it to the parent.
+    virtual std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

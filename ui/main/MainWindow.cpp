@@ -6,6 +6,7 @@
 #include "settings/StoredInputs.h"
 #include "settings/UnitSettingsStore.h"
 #include "settings/WindowPlacement.h"
+#include "ui/controls/LookFont.h"
 #include "ui/controls/rules/HyperlinkText.h"
 #include "ui/dialogs/SystemPalette.h"
 #include "ui/main/MainWindowPainter.h"
@@ -19,9 +20,9 @@
 
 namespace {
 
-constexpr int kWholeDigits = 9;
-constexpr int kDecimalPlaces = 3;
-constexpr UINT kRecalculationPeriodMs = 1000;
+constexpr int WHOLE_DIGITS = 9;
+constexpr int DECIMAL_PLACES = 3;
+constexpr int LIST_FONT_HEIGHT = 20;
 
 } // namespace
 
@@ -30,12 +31,12 @@ MainWindow::MainWindow(SettingsStore& store, const AppIdentity& identity,
     : Dialog(IDD_MAIN), store_(store), identity_(identity),
       applicationName_(std::move(applicationName)),
       database_(std::make_unique<RefrigerantDatabase>()),
-      heatLoadField_(kWholeDigits, kDecimalPlaces), evapTempField_(kWholeDigits, kDecimalPlaces),
-      condTempField_(kWholeDigits, kDecimalPlaces),
-      returnGasTempField_(kWholeDigits, kDecimalPlaces),
-      ambientTempField_(kWholeDigits, kDecimalPlaces),
-      unusedField1000_(kWholeDigits, kDecimalPlaces),
-      unusedField1007_(kWholeDigits, kDecimalPlaces) {
+      heatLoadField_(WHOLE_DIGITS, DECIMAL_PLACES), evapTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      condTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      returnGasTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      ambientTempField_(WHOLE_DIGITS, DECIMAL_PLACES),
+      unusedField1000_(WHOLE_DIGITS, DECIMAL_PLACES),
+      unusedField1007_(WHOLE_DIGITS, DECIMAL_PLACES) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
     smallIcon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON),
@@ -124,7 +125,7 @@ bool MainWindow::onInitDialog() {
     restorePlacement();
     InitialiseControls();
     isInitialised = true;
-    SetTimer(hwnd(), RECALCULATION_TIMER_ID, kRecalculationPeriodMs, nullptr);
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, RECALCULATION_PERIOD_MS, nullptr);
     return true;
 }
 
@@ -167,8 +168,8 @@ void MainWindow::restorePlacement() {
 }
 
 void MainWindow::InitialiseControls() {
-    CaptionFont = MakeFont(0, 14, L"Arial", 400, 1);
-    ListFont = MakeFont(0, 20, L"Arial", 400, 1);
+    CaptionFont = lookFont(TEXT_FONT_HEIGHT);
+    ListFont = lookFont(LIST_FONT_HEIGHT);
 
     HWND selector = refrigerantSelector_.hwnd();
     for (int i = 0; i < database_->refrigerantCount; ++i) {
@@ -183,7 +184,7 @@ void MainWindow::InitialiseControls() {
     NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
                                               &returnGasTempField_, &ambientTempField_};
     for (NumericEntryField* field : shownFields) {
-        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont.get()), TRUE);
+        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont), TRUE);
     }
     const SelectionInputs stored = readEnteredValues(store_);
     heatLoadField_.SetValue(stored.heatLoad, true);
@@ -251,7 +252,7 @@ void MainWindow::onSystemColoursChanged() {
 
 void MainWindow::setUpResultsList() {
     HWND list = resultsList_.hwnd();
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont.get()), TRUE);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont), TRUE);
     const wchar_t* const captions[] = {L"Length", L"Inner Diameter"};
     for (int column = 0; column < 2; ++column) {
         LVCOLUMNW definition{};
@@ -271,8 +272,6 @@ void MainWindow::onDestroy() {
     if (isInitialised) {
         saveInputs();
     }
-    CaptionFont.reset();
-    ListFont.reset();
 }
 
 void MainWindow::saveInputs() {

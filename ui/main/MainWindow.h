@@ -66,6 +66,9 @@ protected:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The period of recalculation timer 100.
+    static constexpr UINT RECALCULATION_PERIOD_MS = 1000;
+
     // Start-up and close (MainWindow.cpp).
     bool loadDatabase();
     void addAboutCommand();
@@ -126,8 +129,10 @@ private:
     Palette palette_;   // the colours in force; the system's under high contrast
     int recalculationCount_ = 0;
 
-    UniqueFont CaptionFont;
-    UniqueFont ListFont;
+    // The look's fonts of the fields and the results list (LookFont keeps
+    // them for the whole run).
+    HFONT CaptionFont = nullptr;
+    HFONT ListFont = nullptr;
     PagePaintResources pageResources_;
     HICON icon_ = nullptr; // shared resource icon, not destroyed
     UniqueIcon smallIcon_;

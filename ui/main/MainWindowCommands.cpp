@@ -12,12 +12,13 @@
 #include "win32/Text1252.h"
 
 #include <commctrl.h>
-#include <cstring>
+#include <optional>
+#include <utility>
 
 // Escape, the close box and the system menu's Close end the window through
 // the dialog's Cancel; Enter does nothing (onOK).
 bool MainWindow::onCommand(int controlId, UINT code, HWND) {
-    static constexpr CommandRoute<MainWindow> kCommands[] = {
+    static constexpr CommandRoute<MainWindow> COMMANDS[] = {
         {IDC_MAIN_REFRIGERANT, CBN_SELCHANGE, &MainWindow::onRefrigerantChanged},
         {IDC_MAIN_HEAT_LOAD, EN_CHANGE, &MainWindow::markPending},
         {IDC_MAIN_EVAP_TEMP, EN_CHANGE, &MainWindow::markPending},
@@ -30,7 +31,7 @@ bool MainWindow::onCommand(int controlId, UINT code, HWND) {
         {IDC_MAIN_PRINT, BN_CLICKED, &MainWindow::onPrint},
         {IDC_MAIN_HELP, BN_CLICKED, &MainWindow::onHelp},
     };
-    return routeCommand(*this, kCommands, controlId, code);
+    return routeCommand(*this, COMMANDS, controlId, code);
 }
 
 void MainWindow::onRefrigerantChanged() {
@@ -63,7 +64,7 @@ void MainWindow::onTimer() {
     if (recalcPending) {
         Recalculate();
     }
-    SetTimer(hwnd(), RECALCULATION_TIMER_ID, 1000, nullptr); // restarts the period
+    SetTimer(hwnd(), RECALCULATION_TIMER_ID, RECALCULATION_PERIOD_MS, nullptr); // restarts the period
 }
 
 void MainWindow::onSettings() {
@@ -73,22 +74,17 @@ void MainWindow::onSettings() {
 
     // Converted only when the unit itself changed: a stored 5 that the
     // dialog writes back as 1 is the same unit.
-    if (unitChanged(before.energyUnit, units_.energyUnit)) {
-        const double heatLoad = heatLoadField_.GetValue();
-        heatLoadField_.SetValue(convertHeatLoad(heatLoad, before.energyUnit, units_.energyUnit),
-                                true);
-    }
-    if (unitChanged(before.temperatureUnit, units_.temperatureUnit)) {
-        NumericEntryField* const fields[] = {&evapTempField_, &condTempField_, &returnGasTempField_,
-                                             &ambientTempField_};
-        double values[4] = {};
-        for (int i = 0; i < 4; ++i) {
-            values[i] = fields[i]->GetValue();
-        }
-        for (int i = 0; i < 4; ++i) {
-            fields[i]->SetValue(
-                convertTemperature(values[i], before.temperatureUnit, units_.temperatureUnit),
-                true);
+    const ConvertedInputs converted = convertEnteredInputs(enteredInputs(), before, units_);
+    const std::pair<NumericEntryField*, std::optional<double>> writes[] = {
+        {&heatLoadField_, converted.heatLoad},
+        {&evapTempField_, converted.evapTemp},
+        {&condTempField_, converted.condTemp},
+        {&returnGasTempField_, converted.returnGasTemp},
+        {&ambientTempField_, converted.ambientTemp},
+    };
+    for (const auto& [field, value] : writes) {
+        if (value) {
+            field->SetValue(*value, true);
         }
     }
     nameInputs();
@@ -99,21 +95,10 @@ void MainWindow::onSettings() {
 // The report, the help dialog and the About box are separate windows of
 // their own; these handlers open them, owned by this window.
 void MainWindow::onPrint() {
-    ReportInputs inputs;
-    if (database_ && currentRefrigerant >= 0 && currentRefrigerant < database_->refrigerantCount &&
-        currentRefrigerant < MAX_REFRIGERANTS) {
-        const char* name = database_->refrigerants[currentRefrigerant].name;
-        const void* end = std::memchr(name, '\0', MAX_REFRIGERANT_NAME + 1);
-        const std::size_t length =
-            end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - name)
-                           : static_cast<std::size_t>(MAX_REFRIGERANT_NAME);
-        inputs.refrigerantName.assign(name, length);
-    }
     // The fields' texts as typed, not reformatted.
-    inputs.heatLoadText = heatLoadField_.text();
-    inputs.evapTempText = evapTempField_.text();
-    inputs.condTempText = condTempField_.text();
-    inputs.returnGasTempText = returnGasTempField_.text();
+    const ReportInputs inputs =
+        reportInputsFor(*database_, currentRefrigerant, heatLoadField_.text(),
+                        evapTempField_.text(), condTempField_.text(), returnGasTempField_.text());
     PrintReport(hwnd(), reportTitle(identity_.fileDescription, identity_.programVersion),
                 narrow1252(applicationName_), reportLines(inputs, units_, result_));
 }

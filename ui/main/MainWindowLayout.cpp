@@ -5,12 +5,13 @@
 #include "settings/WindowPlacement.h"
 #include "ui/main/rules/MainLayout.h"
 #include "ui/main/rules/TrackSize.h"
+#include "win32/RectConversion.h"
 
 namespace {
 
 // The drop-down list of the refrigerant selector opens below its face; the
 // face keeps the height the layout gives.
-constexpr int kSelectorListHeight = 200;
+constexpr int SELECTOR_LIST_HEIGHT = 200;
 
 } // namespace
 
@@ -28,15 +29,16 @@ void MainWindow::LayoutControls() {
                                                 client.bottom - client.top,
                                                 pageResources_.pictureSize());
     page_ = layout.page;
-    for (const ControlRect& rect : layout.controls) {
-        HWND control = item(rect.controlId);
+    for (const ControlPlacement& placement : layout.controls) {
+        HWND control = item(placement.controlId);
         if (control == nullptr) {
             continue;
         }
-        const int height = rect.controlId == IDC_MAIN_REFRIGERANT
-                               ? rect.height + kSelectorListHeight
-                               : rect.height;
-        MoveWindow(control, rect.left, rect.top, rect.width, height, TRUE);
+        const PixelRect& rect = placement.rect;
+        const int height = placement.controlId == IDC_MAIN_REFRIGERANT
+                               ? rect.height() + SELECTOR_LIST_HEIGHT
+                               : rect.height();
+        MoveWindow(control, rect.left, rect.top, rect.width(), height, TRUE);
     }
 }
 
@@ -64,7 +66,5 @@ void MainWindow::onMove(int x, int y) {
 }
 
 void MainWindow::onSizing(RECT& proposed) {
-    const PixelRect held =
-        holdMinimumTrackSize({proposed.left, proposed.top, proposed.right, proposed.bottom});
-    proposed = RECT{held.left, held.top, held.right, held.bottom};
+    proposed = toRect(holdMinimumTrackSize(fromRect<PixelRect>(proposed)));
 }

@@ -1,27 +1,22 @@
 #include "ui/main/MainWindowPainter.h"
 
 #include "resources/ResourceIds.h"
+#include "ui/controls/LookFont.h"
 #include "ui/main/rules/FlowLineText.h"
 #include "ui/main/rules/PanelTexts.h"
 #include "ui/main/rules/PicturePlacement.h"
 #include "ui/main/rules/ScriptedText.h"
 #include "units/Units.h"
 #include "win32/GdiGuards.h"
+#include "win32/RectConversion.h"
 #include "win32/Text1252.h"
 
 #include <vector>
 
 namespace {
 
-// Every font of the page: face "Arial", weight 400, pitch-and-family 1.
-constexpr int kFontWeight = 400;
-constexpr int kFontPitch = 1;
 // The base font of the scripted flow line.
-constexpr int kScriptedTextHeight = 16;
-
-RECT toRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
+constexpr int SCRIPTED_TEXT_HEIGHT = 16;
 
 void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF colour) {
     const RECT area = toRect(rect);
@@ -36,7 +31,7 @@ void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& fra
                      resources.brush(palette.panelInnerDark));
 }
 
-TextExtent measure(HDC dc, const std::wstring& text) {
+PixelSize measure(HDC dc, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
@@ -50,60 +45,32 @@ template <typename Draw> bool drawFromBitmap(HDC dc, HBITMAP bitmap, Draw draw) 
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
         return false;
     }
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (!memory) {
-        return false;
-    }
-    SetMapMode(memory.get(), GetMapMode(dc));
-    SelectGuard selected(memory.get(), bitmap);
-    POINT size{info.bmWidth, info.bmHeight};
-    DPtoLP(memory.get(), &size, 1);
-    draw(memory.get(), PictureSize{size.x, size.y});
-    return true;
+    return withBitmapSelected(dc, bitmap, [&](HDC source) {
+        SetMapMode(source, GetMapMode(dc));
+        POINT size{info.bmWidth, info.bmHeight};
+        DPtoLP(source, &size, 1);
+        draw(source, PixelSize{size.x, size.y});
+    });
 }
 
 // The one stretched copy of a page bitmap: the whole bitmap onto `drawn`
-// pixels at (x, y), SRCCOPY, in the target's stretch mode (left at its
-// default).
-void stretchWhole(HDC dc, int x, int y, PictureSize drawn, HDC source, PictureSize size) {
-    StretchBlt(dc, x, y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
+// pixels with its left-top at `at`, SRCCOPY, in the target's stretch mode
+// (left at its default).
+void stretchWhole(HDC dc, PixelPoint at, PixelSize drawn, HDC source, PixelSize size) {
+    StretchBlt(dc, at.x, at.y, drawn.width, drawn.height, source, 0, 0, size.width, size.height,
                SRCCOPY);
 }
 
 void drawPicture(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
     const PagePicture& placement = look.page.picture;
-    if (const HBITMAP scaled = resources.scaledPicture(dc, placement)) {
-        UniqueMemoryDC memory(CreateCompatibleDC(dc));
-        if (memory) {
-            SelectGuard selected(memory.get(), scaled);
-            BitBlt(dc, placement.left, placement.top, placement.size.width, placement.size.height,
-                   memory.get(), 0, 0, SRCCOPY);
-            return;
-        }
+    if (copyBitmap(dc, resources.scaledPicture(dc, placement), placement.origin.x,
+                   placement.origin.y, placement.size.width, placement.size.height)) {
+        return;
     }
-    DrawBitmapAt(dc, resources.picture(), placement.left, placement.top, true, look);
+    DrawBitmapAt(dc, resources.picture(), placement.origin.x, placement.origin.y, true, look);
 }
 
 } // namespace
-
-UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily) {
-    return createFont({face, height, width, weight, pitchAndFamily});
-}
-
-HFONT PagePaintResources::labelFont(int height, int width) {
-    const std::pair<int, int> key{height, width};
-    for (const auto& kept : fonts_) {
-        if (kept.first == key) {
-            return kept.second.get();
-        }
-    }
-    UniqueFont font = MakeFont(width, height, L"Arial", kFontWeight, kFontPitch);
-    const HFONT made = font.get();
-    if (made != nullptr) {
-        fonts_.emplace_back(key, std::move(font));
-    }
-    return made;
-}
 
 HBITMAP PagePaintResources::logo() {
     if (!logoLoaded_) {
@@ -121,14 +88,13 @@ HBITMAP PagePaintResources::picture() {
     return picture_.get();
 }
 
-PictureSize PagePaintResources::pictureSize() {
+PixelSize PagePaintResources::pictureSize() {
     const SIZE size = bitmapSize(picture());
     return {size.cx, size.cy};
 }
 
 HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) {
-    if (keeping_ == Keeping::OnePaint || placement.size.width <= 0 ||
-        placement.size.height <= 0) {
+    if (placement.size.width <= 0 || placement.size.height <= 0) {
         return nullptr;
     }
     if (scaled_ && scaledSize_.width == placement.size.width &&
@@ -137,17 +103,12 @@ HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) 
     }
     scaled_.reset();
     UniqueBitmap made(CreateCompatibleBitmap(dc, placement.size.width, placement.size.height));
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (!made || !memory) {
-        return nullptr;
-    }
     bool drawn = false;
-    {
-        SelectGuard selected(memory.get(), made.get());
-        drawn = drawFromBitmap(memory.get(), picture(), [&](HDC source, PictureSize size) {
-            stretchWhole(memory.get(), 0, 0, placement.size, source, size);
+    withBitmapSelected(dc, made.get(), [&](HDC target) {
+        drawn = drawFromBitmap(target, picture(), [&](HDC source, PixelSize size) {
+            stretchWhole(target, {0, 0}, placement.size, source, size);
         });
-    }
+    });
     if (!drawn) {
         return nullptr;
     }
@@ -156,11 +117,11 @@ HBITMAP PagePaintResources::scaledPicture(HDC dc, const PagePicture& placement) 
     return scaled_.get();
 }
 
-int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height) {
+int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     const std::wstring wide = widen1252(text);
-    SelectGuard selected(dc, resources.labelFont(height));
+    SelectGuard selected(dc, lookFont(height));
     const int oldMode = SetBkMode(dc, OPAQUE);
-    const TextExtent extent = measure(dc, wide);
+    const PixelSize extent = measure(dc, wide);
     TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
     SetBkMode(dc, oldMode);
     return extent.width;
@@ -171,36 +132,26 @@ void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int d
     const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
     SelectGuard selected(dc, resources.brush(fill));
     SetBkColor(dc, fill);
-    Ellipse(dc, geometry.left, geometry.top, geometry.left + geometry.side,
-            geometry.top + geometry.side);
+    Ellipse(dc, geometry.circle.left, geometry.circle.top, geometry.circle.right,
+            geometry.circle.bottom);
     const char letter[2] = {static_cast<char>('A' + index), '\0'};
-    DrawLabel(dc, resources, letter, geometry.letterX, geometry.letterY, geometry.letterHeight);
+    DrawLabel(dc, letter, geometry.letter.x, geometry.letter.y, geometry.letterHeight);
 }
 
-double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
-    double factor = scaled ? 0.0 : 1.0;
-    drawFromBitmap(dc, bitmap, [&](HDC source, PictureSize size) {
-        if (!scaled) {
-            stretchWhole(dc, x, y, size, source, size);
-            return;
-        }
-        const PageGeometry& page = look.page;
-        factor = pictureScale(size.width, size.height, page.clientWidth, page.clientHeight,
-                              page.rightInset, y);
-        stretchWhole(dc, x, y, scaledPictureSize(size.width, size.height, factor), source, size);
+void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look) {
+    drawFromBitmap(dc, bitmap, [&](HDC source, PixelSize size) {
+        stretchWhole(dc, {x, y}, scaled ? look.page.picture.size : size, source, size);
     });
-    return factor;
 }
 
-void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& text,
-                      const RECT& rect, int alignment) {
-    const HFONT baseFont = resources.labelFont(kScriptedTextHeight);
+void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment) {
+    const HFONT baseFont = lookFont(SCRIPTED_TEXT_HEIGHT);
     LOGFONTW logical{};
     GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;
     const int h = logical.lfHeight;
-    const ScriptFontSize scriptSize = scriptFontFor(w, h);
-    const HFONT scriptFont = resources.labelFont(scriptSize.height, scriptSize.width);
+    const PixelSize scriptSize = scriptFontFor(w, h);
+    const HFONT scriptFont = lookFont(scriptSize.height, scriptSize.width);
 
     SavedDCState saved(dc);
     SelectObject(dc, baseFont);
@@ -210,7 +161,7 @@ void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& 
 
     const std::vector<ScriptedRun> runs = splitScriptedText(text);
     std::vector<std::wstring> wideRuns;
-    std::vector<TextExtent> extents;
+    std::vector<PixelSize> extents;
     wideRuns.reserve(runs.size());
     extents.reserve(runs.size());
     for (const ScriptedRun& run : runs) {
@@ -218,12 +169,12 @@ void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& 
         SelectObject(dc, run.kind == ScriptKind::Plain ? baseFont : scriptFont);
         extents.push_back(measure(dc, wideRuns.back()));
     }
-    const PixelRect box{rect.left, rect.top, rect.right, rect.bottom};
     const ScriptedLayout layout =
-        layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, box, alignment);
+        layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, rect, alignment);
+    const RECT clip = toRect(rect);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont : scriptFont);
-        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &rect,
+        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &clip,
                     wideRuns[i].c_str(), static_cast<UINT>(wideRuns[i].size()), nullptr);
     }
     // `saved` restores the DC, and with it the font that was selected before.
@@ -234,35 +185,34 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
     const Palette& palette = look.palette;
 
     SetBkColor(dc, palette.headerBand);
-    const int nameWidth = DrawLabel(dc, resources, look.productName.c_str(), page.productName.x,
+    const int nameWidth = DrawLabel(dc, look.productName.c_str(), page.productName.x,
                                     page.productName.y, PRODUCT_NAME_HEIGHT);
     const int labelX = headerLabelColumn(nameWidth);
     const int versionWidth =
-        DrawLabel(dc, resources, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
     const int databaseWidth =
-        DrawLabel(dc, resources, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
     const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth);
-    DrawLabel(dc, resources, look.programVersion.c_str(), valueX, page.versionRow,
+    DrawLabel(dc, look.programVersion.c_str(), valueX, page.versionRow,
               HEADER_TEXT_HEIGHT);
-    DrawLabel(dc, resources, look.databaseVersion.c_str(), valueX, page.databaseRow,
+    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow,
               HEADER_TEXT_HEIGHT);
 
     SetBkColor(dc, palette.page);
-    DrawLabel(dc, resources, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
+    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
               PANEL_TITLE_HEIGHT);
-    DrawLabel(dc, resources, RECOMMENDATION_TITLE, page.recommendationTitle.x,
+    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x,
               page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
 
-    DrawScriptedText(dc, resources, flowLineText(look.units, look.flowRate),
-                     toRect(page.flowLine), 0);
+    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), page.flowLine, 0);
 
-    DrawLabel(dc, resources, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
+    DrawLabel(dc, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
 
     for (std::size_t i = 0; i < CAPTION_ROWS; ++i) {
         const InputRowText& row = INPUT_ROW_TEXTS[i];
         const int y = page.captionRows[i];
-        DrawLabel(dc, resources, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
-        DrawLabel(dc, resources, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
+        DrawLabel(dc, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
+        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
                   CAPTION_HEIGHT);
     }
 

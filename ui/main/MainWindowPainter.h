@@ -16,8 +16,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 // What one paint of the main window reads.
 struct MainWindowLook {
@@ -30,44 +28,32 @@ struct MainWindowLook {
     Palette palette;     // the program's colours, or the system's under high contrast
 };
 
-// The main window's fonts: a logical font with the five given fields set and
-// every other field 0 (ANSI character set, default precision and quality).
-UniqueFont MakeFont(int width, int height, const wchar_t* face, int weight, int pitchAndFamily);
-
-// The page's fonts, bitmaps and brushes, each made on first use and kept as
-// long as this object, and the picture stretched to the page's scale, kept
-// until the drawn size changes. The main window keeps one for its lifetime.
-// One made for a single paint (Keeping::OnePaint) keeps no stretched picture:
-// the paint stretches the picture straight onto the page, with the same
-// StretchBlt, so both give the same pixels.
+// The page's bitmaps and brushes, each made on first use and kept as long as
+// this object, and the picture stretched to the page's scale, kept until the
+// drawn size changes (the texts are in the look's fonts, LookFont). The main
+// window keeps one for its lifetime.
 class PagePaintResources {
 public:
-    enum class Keeping { AcrossPaints, OnePaint };
-    explicit PagePaintResources(Keeping keeping = Keeping::AcrossPaints) : keeping_(keeping) {}
-
-    // "Arial" of the given height and width, weight 400, pitch-and-family 1.
-    HFONT labelFont(int height, int width = 0);
     HBITMAP logo();
     HBITMAP picture();
     // The picture's size in its own pixels; 0, 0 without a picture.
-    PictureSize pictureSize();
+    PixelSize pictureSize();
     HBRUSH brush(COLORREF colour) { return brushes_.get(colour); }
 
     // The picture stretched to `placement.size` on a bitmap compatible with
-    // `dc`, made when the size differs from the kept one. Null when this
-    // object keeps none or it could not be made.
+    // `dc`, made when the size differs from the kept one. Null when it could
+    // not be made; the paint then stretches the picture straight onto the
+    // page with the same StretchBlt.
     HBITMAP scaledPicture(HDC dc, const PagePicture& placement);
 
 private:
-    Keeping keeping_;
-    std::vector<std::pair<std::pair<int, int>, UniqueFont>> fonts_;
     UniqueBitmap logo_;
     UniqueBitmap picture_;
     bool logoLoaded_ = false;
     bool pictureLoaded_ = false;
     SolidBrushes brushes_;
     UniqueBitmap scaled_;
-    PictureSize scaledSize_;
+    PixelSize scaledSize_;
 };
 
 // The whole page, painted onto any device context whose origin is the
@@ -80,17 +66,16 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
 // Draws `text` (Windows-1252) with its top-left at (x, y) in "Arial" of the
 // given height, in the current text and background colours with an opaque
 // background. Returns the text's width in pixels.
-int DrawLabel(HDC dc, PagePaintResources& resources, const char* text, int x, int y, int height);
+int DrawLabel(HDC dc, const char* text, int x, int y, int height);
 
 // A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index.
 void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
                       int index, COLORREF fill);
 
-// Draws the bitmap at (x, y): at its own size, or scaled to 90 % of the height
-// below y and no wider than W - R - 350. Returns the factor used (1 unscaled).
-double DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look);
+// Draws the bitmap at (x, y): at its own size, or scaled to the picture's
+// drawn size of the page (the layout's factor, PagePicture).
+void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look);
 
 // One line with "^" raising and "_" lowering the next character, in "Arial"
 // 16, vertically centred in `rect`; alignment 0 left, 1 centred, 2 right.
-void DrawScriptedText(HDC dc, PagePaintResources& resources, const std::string& text,
-                      const RECT& rect, int alignment);
+void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment);

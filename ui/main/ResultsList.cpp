@@ -1,7 +1,7 @@
 #include "ui/main/ResultsList.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/main/MainWindowPainter.h"
+#include "ui/controls/LookFont.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 #include "win32/Unique.h"
@@ -10,16 +10,8 @@
 
 namespace {
 
-constexpr int kHeaderPieceHeight = 20;
-constexpr UINT kCaptionFormat = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-
-void copyBitmap(HDC dc, HDC memory, HBITMAP bitmap, int x, int y, int width, int height) {
-    if (bitmap == nullptr) {
-        return;
-    }
-    SelectGuard selected(memory, bitmap);
-    BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
-}
+constexpr int HEADER_PIECE_HEIGHT = 20;
+constexpr UINT CAPTION_FORMAT = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 } // namespace
 
@@ -38,16 +30,15 @@ void ResultsList::setUpScrollBars() {
     FlatSB_EnableScrollBar(hwnd(), SB_BOTH, ESB_DISABLE_BOTH);
 }
 
-bool ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> ResultsList::handleReflected(UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_NOTIFY) {
-        return false;
+        return std::nullopt;
     }
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code != static_cast<UINT>(NM_CUSTOMDRAW)) {
-        return false;
+        return std::nullopt;
     }
-    result = onCustomDraw(*reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
-    return true;
+    return onCustomDraw(*reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
 }
 
 LRESULT ResultsList::onCustomDraw(const NMLVCUSTOMDRAW& constDraw) {
@@ -137,7 +128,6 @@ void ResultsList::Header::makeResources() {
     tile_ = loadBitmapResource(IDB_HEADER_TILE);
     leftEdge_ = loadBitmapResource(IDB_HEADER_LEFT);
     rightEdge_ = loadBitmapResource(IDB_HEADER_RIGHT);
-    captionFont_ = MakeFont(0, 14, L"Arial", 0, 0);
     resourcesMade_ = true;
 }
 
@@ -147,14 +137,12 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
     GetClientRect(hwnd(), &client);
     const bool flat = palette_.systemColours;
     fillSolid(dc, client, flat ? palette_.resultsHeaderBack : palette_.resultsRowBack);
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    if (tile_ && !flat) {
-        SelectGuard selected(memory.get(), tile_.get());
-        StretchBlt(dc, 2, 0, client.right - client.left, kHeaderPieceHeight, memory.get(), 0, 0, 1,
-                   kHeaderPieceHeight, SRCCOPY);
+    if (!flat) {
+        stretchBitmap(dc, tile_.get(), 2, 0, client.right - client.left, HEADER_PIECE_HEIGHT, 1,
+                      HEADER_PIECE_HEIGHT);
     }
 
-    SelectGuard selectedFont(dc, captionFont_.get());
+    SelectGuard selectedFont(dc, lookFont(TEXT_FONT_HEIGHT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette_.resultsCaptionText);
     const int count = Header_GetItemCount(hwnd());
@@ -175,20 +163,20 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
             fillSolid(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom},
                       palette_.resultsCaptionText);
         } else if (item.iOrder == 0) {
-            copyBitmap(dc, memory.get(), leftEdge_.get(), rect.left, rect.top, 2,
-                       kHeaderPieceHeight);
+            copyBitmap(dc, leftEdge_.get(), rect.left, rect.top, 2,
+                       HEADER_PIECE_HEIGHT);
         } else {
-            copyBitmap(dc, memory.get(), tile_.get(), rect.left + 1, rect.top, 1,
-                       kHeaderPieceHeight);
+            copyBitmap(dc, tile_.get(), rect.left + 1, rect.top, 1,
+                       HEADER_PIECE_HEIGHT);
         }
         if (!flat) {
-            copyBitmap(dc, memory.get(), rightEdge_.get(), rect.right - 2, 0, 2,
-                       kHeaderPieceHeight);
+            copyBitmap(dc, rightEdge_.get(), rect.right - 2, 0, 2,
+                       HEADER_PIECE_HEIGHT);
         }
 
         RECT textRect = rect;
         InflateRect(&textRect, -2, -2);
-        DrawTextW(dc, caption, -1, &textRect, kCaptionFormat);
+        DrawTextW(dc, caption, -1, &textRect, CAPTION_FORMAT);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -31,7 +32,7 @@ public:
     // client changes size.
     void fitColumns();
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     HWND header() const noexcept { return header_.hwnd(); }
 
@@ -41,7 +42,8 @@ protected:
 
 private:
     // The list's column header, taken over when the list is attached. Its
-    // bitmaps and caption font are made at its first paint and kept.
+    // bitmaps are loaded at its first paint and kept; its captions are in
+    // the look's 14-pixel font.
     class Header : public SubclassedControl, private BufferedPaint {
     public:
         explicit Header(const Palette& palette) : BufferedPaint(0), palette_(palette) {}
@@ -58,7 +60,6 @@ private:
         UniqueBitmap tile_;
         UniqueBitmap leftEdge_;
         UniqueBitmap rightEdge_;
-        UniqueFont captionFont_;
     };
 
     LRESULT onCustomDraw(const NMLVCUSTOMDRAW& draw);

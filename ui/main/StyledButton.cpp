@@ -1,5 +1,4 @@
 #include "ui/main/StyledButton.h"
-#include "win32/ControlTooltip.h"
 
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
@@ -15,8 +14,7 @@
 
 namespace {
 
-constexpr int kTooltipWidth = 300;
-constexpr UINT_PTR kToolId = 1;
+constexpr int TOOLTIP_WIDTH = 300;
 
 ShadeColour toShade(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -93,19 +91,10 @@ void StyledButton::onAttached() {
 }
 
 void StyledButton::SetTooltipText(const std::string& text) {
-    tooltipText_ = widen1252(text);
-    if (hwnd() == nullptr) {
-        return;
-    }
-    if (tooltip_ == nullptr) {
-        tooltip_ = createControlTooltip(hwnd(), kToolId, tooltipText_.data());
-        if (tooltip_ == nullptr) {
-            return;
-        }
-        SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
-    } else {
-        setControlTooltipText(tooltip_, hwnd(), kToolId, tooltipText_.data());
+    if (tooltip_) {
+        tooltip_.setText(widen1252(text));
+    } else if (hwnd() != nullptr) {
+        tooltip_.create(hwnd(), widen1252(text), TOOLTIP_WIDTH);
     }
 }
 
@@ -166,13 +155,12 @@ void StyledButton::setShade(int style, int granularity, int highlight, int color
     faces_ = std::move(faces);
 }
 
-bool StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> StyledButton::handleReflected(UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_DRAWITEM) {
-        return false;
+        return std::nullopt;
     }
     draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    result = TRUE;
-    return true;
+    return TRUE;
 }
 
 bool StyledButton::cursorOverButton() const {
@@ -192,12 +180,7 @@ void StyledButton::redraw() const {
 }
 
 void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
-    if (!image.bitmap) {
-        return;
-    }
-    UniqueMemoryDC memory(CreateCompatibleDC(dc));
-    SelectGuard selected(memory.get(), image.bitmap.get());
-    BitBlt(dc, x, y, image.width, image.height, memory.get(), 0, 0, SRCCOPY);
+    copyBitmap(dc, image.bitmap.get(), x, y, image.width, image.height);
 }
 
 // A one-pixel ring focusInset pixels inside the edge, in a colour that
@@ -299,12 +282,8 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
     drawCaption(dc, textRect, textColour_, item.itemState);
 }
 
-void StyledButton::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const {
-    relayMouseToTooltip(tooltip_, hwnd(), message, wParam, lParam);
-}
-
 LRESULT StyledButton::onMouseMove(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_MOUSEMOVE, wParam, lParam);
+    tooltip_.relay(WM_MOUSEMOVE, wParam, lParam);
     if (mouseDown_ && GetCapture() == hwnd()) {
         const bool over = cursorOverButton();
         if (over != isPushed()) {
@@ -331,7 +310,7 @@ LRESULT StyledButton::onMouseLeave(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StyledButton::onLButtonDown(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_LBUTTONDOWN, wParam, lParam);
+    tooltip_.relay(WM_LBUTTONDOWN, wParam, lParam);
     if (hovering_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -346,7 +325,7 @@ LRESULT StyledButton::onLButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT StyledButton::onLButtonUp(WPARAM wParam, LPARAM lParam) {
-    relayToTooltip(WM_LBUTTONUP, wParam, lParam);
+    tooltip_.relay(WM_LBUTTONUP, wParam, lParam);
     mouseDown_ = false;
     return defaultHandling(WM_LBUTTONUP, wParam, lParam);
 }
@@ -357,13 +336,6 @@ LRESULT StyledButton::onKillFocus(WPARAM wParam, LPARAM lParam) {
         mouseDown_ = false;
     }
     return defaultHandling(WM_KILLFOCUS, wParam, lParam);
-}
-
-void StyledButton::onDestroy() {
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
-        tooltip_ = nullptr;
-    }
 }
 
 LRESULT StyledButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -382,7 +354,7 @@ LRESULT StyledButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
         return TRUE;
     case WM_DESTROY:
-        onDestroy();
+        tooltip_.destroy();
         return defaultHandling(message, wParam, lParam);
     default:
         return defaultHandling(message, wParam, lParam);

@@ -8,8 +8,10 @@
 // still reach the parent as BN_CLICKED.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/main/rules/ButtonShade.h"
+#include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
+#include <optional>
 #include <windows.h>
 
 #include <string>
@@ -29,12 +31,12 @@ public:
     void setShade(int style, int granularity, int highlight, int coloring, COLORREF blendColour,
                   COLORREF colourLeft, COLORREF colourMiddle, COLORREF colourRight);
 
-    bool handleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::optional<LRESULT> handleReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool isHovering() const noexcept { return hovering_; }
     bool isMouseDown() const noexcept { return mouseDown_; }
     COLORREF textColour() const noexcept { return textColour_; }
-    HWND tooltip() const noexcept { return tooltip_; }
+    HWND tooltip() const noexcept { return tooltip_.hwnd(); }
 
 protected:
     void onAttached() override;
@@ -51,7 +53,6 @@ private:
     void drawImage(HDC dc, const Image& image, int x, int y) const;
     void drawFocusRing(HDC dc, const RECT& rect) const;
     void drawCaption(HDC dc, RECT rect, COLORREF colour, UINT itemState) const;
-    void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) const;
     bool cursorOverButton() const;
     bool isPushed() const;
     void redraw() const;
@@ -60,12 +61,10 @@ private:
     LRESULT onLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT onLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT onKillFocus(WPARAM wParam, LPARAM lParam);
-    void onDestroy();
 
     UniqueFont font_;
     COLORREF textColour_;
-    std::wstring tooltipText_;
-    HWND tooltip_ = nullptr; // owned by the button; destroyed with it
+    ControlTooltip tooltip_;
     int focusInset_ = 4;
     bool hasBorder_ = true;
     bool isFlat_ = false;

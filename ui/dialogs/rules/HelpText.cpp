@@ -1,14 +1,12 @@
 #include "ui/dialogs/rules/HelpText.h"
 
-#include <cstring>
-
 const char* const HELP_FORBIDDEN_CHARACTERS = "%'*\"+?><:\\";
 
 namespace {
 
 // Body lines avoid the forbidden characters, so that on screen only the
 // headings lose their colons.
-const char* const kBuiltInHelpText =
+const char* const BUILT_IN_HELP_TEXT =
     // Title
     "Olvane\r\n"
     "Capillary Tube Selection Program\r\n"
@@ -79,25 +77,20 @@ const char* const kBuiltInHelpText =
 } // namespace
 
 const char* builtInHelpText() {
-    return kBuiltInHelpText;
+    return BUILT_IN_HELP_TEXT;
 }
 
 std::string helpTextFor(const RefrigerantDatabase& db) {
     int count = db.helpLineCount;
     if (count <= 0) {
-        return kBuiltInHelpText;
+        return BUILT_IN_HELP_TEXT;
     }
     if (count > MAX_HELP_LINES) {
         count = MAX_HELP_LINES;
     }
     std::string text;
     for (int i = 0; i < count; ++i) {
-        // A row holds at most MAX_HELP_LINE_LENGTH characters and its zero.
-        const char* line = db.helpLines[i];
-        const void* end = std::memchr(line, '\0', MAX_HELP_LINE_LENGTH + 1);
-        const std::size_t length = end != nullptr ? static_cast<const char*>(end) - line
-                                                  : static_cast<std::size_t>(MAX_HELP_LINE_LENGTH);
-        text.append(line, length);
+        text += fieldText(db.helpLines[i]);
         text += "\r\n";
     }
     return text;

@@ -15,3 +15,21 @@ double convertTemperature(double value, int oldTemperatureUnit, int newTemperatu
     }
     return newTemperatureUnit == 0 ? FahrenheitToCelsius(value) : CelsiusToFahrenheit(value);
 }
+
+ConvertedInputs convertEnteredInputs(const SelectionInputs& entered, const UnitSettings& before,
+                                     const UnitSettings& after) {
+    ConvertedInputs converted;
+    if (unitChanged(before.energyUnit, after.energyUnit)) {
+        converted.heatLoad = convertHeatLoad(entered.heatLoad, before.energyUnit, after.energyUnit);
+    }
+    if (unitChanged(before.temperatureUnit, after.temperatureUnit)) {
+        const auto temperature = [&](double value) {
+            return convertTemperature(value, before.temperatureUnit, after.temperatureUnit);
+        };
+        converted.evapTemp = temperature(entered.evapTemp);
+        converted.condTemp = temperature(entered.condTemp);
+        converted.returnGasTemp = temperature(entered.returnGasTemp);
+        converted.ambientTemp = temperature(entered.ambientTemp);
+    }
+    return converted;
+}

@@ -10,6 +10,12 @@
 // W / 15 once the client is at least 700 pixels wide, else 0.
 int rightInset(int clientWidth);
 
+// P, the left edge of the two panels: W - 330 - R.
+int panelLeft(int clientWidth, int rightInset);
+
+// X, the left edge of the selector and the fields: W - 110 - R.
+int fieldColumn(int clientWidth, int rightInset);
+
 // A panel's frame: two one-pixel outlines, the second one pixel further out
 // at the left, one pixel lower at the top and one pixel further out at the
 // right and the bottom.
@@ -21,10 +27,9 @@ struct PanelFrame {
 // The picture: its left-top corner, the factor it is drawn at and its drawn
 // size.
 struct PagePicture {
-    int left = 0;
-    int top = 0;
+    PixelPoint origin;
     double scale = 0.0;
-    PictureSize size;
+    PixelSize size;
 };
 
 // The heights of the page's texts (cell heights in pixels, "Arial").
@@ -65,7 +70,7 @@ struct PageGeometry {
 // The page of a W x H client with inset R and a picture of the given size in
 // its own pixels.
 PageGeometry computePageGeometry(int clientWidth, int clientHeight, int rightInset,
-                                 PictureSize picture);
+                                 PixelSize picture);
 
 // The header's labels ("Version", "Database") start 20 pixels after the
 // measured product name.
@@ -76,21 +81,19 @@ int headerLabelColumn(int productNameWidth);
 // value must not cover the label's last letter).
 int headerValueColumn(int productNameWidth, int versionLabelWidth, int databaseLabelWidth);
 
-struct ControlRect {
+// Where one control of the main window goes.
+struct ControlPlacement {
     int controlId = 0;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    PixelRect rect;
 };
 
 constexpr int MAIN_LAYOUT_CONTROLS = 13;
 
 struct MainLayout {
     int rightInset = 0;
-    int fieldColumn = 0; // X: left edge of the selector and the fields
-    int panelLeft = 0;   // P: left edge of the two panels
-    std::array<ControlRect, MAIN_LAYOUT_CONTROLS> controls{};
+    int fieldColumn = 0; // X
+    int panelLeft = 0;   // P
+    std::array<ControlPlacement, MAIN_LAYOUT_CONTROLS> controls{};
     PageGeometry page;
 };
 
@@ -98,4 +101,4 @@ struct MainLayout {
 // three buttons and the link, in this order, and the page. Fields 1000, 1007
 // and 1008 are hidden; they lie 500 pixels right of the field column, outside
 // the client area.
-MainLayout computeMainLayout(int clientWidth, int clientHeight, PictureSize picture);
+MainLayout computeMainLayout(int clientWidth, int clientHeight, PixelSize picture);

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr char kOrdinalDegree = '\xBA';
-constexpr char kDegreeSign = '\xB0';
+constexpr char ORDINAL_DEGREE = '\xBA';
+constexpr char DEGREE_SIGN = '\xB0';
 
 // The text as a label shows it: every "&" doubled, so that none is taken for
 // an access key.
@@ -26,7 +26,7 @@ std::string withoutAccessKeys(const std::string& text) {
 }
 
 std::string withDegreeSigns(std::string text) {
-    std::replace(text.begin(), text.end(), kOrdinalDegree, kDegreeSign);
+    std::replace(text.begin(), text.end(), ORDINAL_DEGREE, DEGREE_SIGN);
     return text;
 }
 

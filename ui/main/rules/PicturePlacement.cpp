@@ -21,7 +21,7 @@ double pictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clie
     return scale;
 }
 
-PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
+PixelSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
     return {static_cast<int>(static_cast<double>(bitmapWidth) * scale),
             static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
 }
@@ -37,11 +37,9 @@ PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset) {
 
 MarkerGeometry letterMarkerGeometry(int x, int y, int diameter) {
     MarkerGeometry geometry;
-    geometry.left = x - diameter / 2;
-    geometry.top = y - diameter / 2;
-    geometry.side = diameter;
-    geometry.letterX = geometry.left + 7;
-    geometry.letterY = geometry.top + 3;
+    const PixelPoint corner{x - diameter / 2, y - diameter / 2};
+    geometry.circle = rectAt(corner, {diameter, diameter});
+    geometry.letter = {corner.x + 7, corner.y + 3};
     geometry.letterHeight = diameter - 6;
     return geometry;
 }

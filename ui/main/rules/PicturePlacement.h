@@ -18,13 +18,8 @@ constexpr int MARKER_DIAMETER = 20;
 double pictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
                     int rightInset, int top);
 
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-};
-
 // The drawn size: each side times the factor, truncated.
-PictureSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
+PixelSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale);
 
 // The picture's points in its own pixels, for the letters A (heat load),
 // B (evaporating), C (condensing) and D (return gas).
@@ -39,14 +34,12 @@ PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale);
 PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset);
 
 // The marker's circle and letter for its centre (x, y) and diameter d: the
-// bounding square's left-top corner is (x - d / 2, y - d / 2); the letter is
-// drawn at the square's left-top + (7, 3) with height d - 6.
+// circle's bounding square of side d has its left-top corner at
+// (x - d / 2, y - d / 2); the letter is drawn at the square's left-top +
+// (7, 3) with height d - 6.
 struct MarkerGeometry {
-    int left = 0;
-    int top = 0;
-    int side = 0;
-    int letterX = 0;
-    int letterY = 0;
+    PixelRect circle;
+    PixelPoint letter;
     int letterHeight = 0;
 };
 MarkerGeometry letterMarkerGeometry(int x, int y, int diameter);

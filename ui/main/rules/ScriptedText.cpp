@@ -43,12 +43,12 @@ std::vector<ScriptedRun> splitScriptedText(const std::string& text) {
     return runs;
 }
 
-ScriptFontSize scriptFontFor(int baseWidth, int baseHeight) {
+PixelSize scriptFontFor(int baseWidth, int baseHeight) {
     return {baseWidth / 2, (baseHeight / 3) * 2};
 }
 
 ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
-                                  const std::vector<TextExtent>& extents, int baseWidth,
+                                  const std::vector<PixelSize>& extents, int baseWidth,
                                   int baseHeight, int plainHeight, const PixelRect& rect,
                                   int alignment) {
     ScriptedLayout layout;
@@ -58,28 +58,28 @@ ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
 
     int tallestPlain = -1;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const TextExtent extent = i < extents.size() ? extents[i] : TextExtent{};
+        const PixelSize extent = i < extents.size() ? extents[i] : PixelSize{};
         if (runs[i].kind == ScriptKind::Plain) {
-            layout.blockWidth += extent.width;
+            layout.block.width += extent.width;
             tallestPlain = std::max(tallestPlain, extent.height);
         } else {
-            layout.blockWidth += extent.width + shiftRight;
+            layout.block.width += extent.width + shiftRight;
         }
     }
     if (tallestPlain < 0) {
         tallestPlain = plainHeight;
     }
-    layout.blockHeight = tallestPlain + 2 * lower;
+    layout.block.height = tallestPlain + 2 * lower;
 
-    const int rectWidth = rect.right - rect.left;
-    const int rectHeight = rect.bottom - rect.top;
-    layout.start.y = rect.top + rectHeight / 2 + layout.blockHeight / 2;
+    const int rectWidth = rect.width();
+    const int rectHeight = rect.height();
+    layout.start.y = rect.top + rectHeight / 2 + layout.block.height / 2;
     switch (alignment) {
     case 1:
-        layout.start.x = rect.left + rectWidth / 2 - layout.blockWidth / 2;
+        layout.start.x = rect.left + rectWidth / 2 - layout.block.width / 2;
         break;
     case 2:
-        layout.start.x = rect.right - layout.blockWidth;
+        layout.start.x = rect.right - layout.block.width;
         break;
     default:
         layout.start.x = rect.left;
@@ -90,7 +90,7 @@ ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
     const int y = layout.start.y;
     layout.positions.reserve(runs.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const TextExtent extent = i < extents.size() ? extents[i] : TextExtent{};
+        const PixelSize extent = i < extents.size() ? extents[i] : PixelSize{};
         switch (runs[i].kind) {
         case ScriptKind::Plain:
             layout.positions.push_back({x, y});

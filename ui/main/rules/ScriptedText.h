@@ -21,25 +21,15 @@ struct ScriptedRun {
 // row leave no empty run between them.
 std::vector<ScriptedRun> splitScriptedText(const std::string& text);
 
-// The script font derived from the base font's logical size (width w, height
-// h): width w / 2, height (h / 3) * 2. Raised characters sit h / 3 higher,
-// lowered ones h / 6 lower, both w / 2 further right.
-struct ScriptFontSize {
-    int width = 0;
-    int height = 0;
-};
-ScriptFontSize scriptFontFor(int baseWidth, int baseHeight);
-
-struct TextExtent {
-    int width = 0;
-    int height = 0;
-};
+// The script font's logical size, derived from the base font's (width w,
+// height h): width w / 2, height (h / 3) * 2. Raised characters sit h / 3
+// higher, lowered ones h / 6 lower, both w / 2 further right.
+PixelSize scriptFontFor(int baseWidth, int baseHeight);
 
 // Where each run is drawn. The text is drawn with bottom alignment: y is the
 // bottom of the character cell.
 struct ScriptedLayout {
-    int blockWidth = 0;
-    int blockHeight = 0;
+    PixelSize block;                   // the whole line
     PixelPoint start;                  // left end of the line, bottom of the plain text
     std::vector<PixelPoint> positions; // one per run, in order
 };
@@ -51,6 +41,6 @@ struct ScriptedLayout {
 // When no run is plain, `plainHeight` (the base font's cell height) stands in
 // for the tallest plain run.
 ScriptedLayout layoutScriptedRuns(const std::vector<ScriptedRun>& runs,
-                                  const std::vector<TextExtent>& extents, int baseWidth,
+                                  const std::vector<PixelSize>& extents, int baseWidth,
                                   int baseHeight, int plainHeight, const PixelRect& rect,
                                   int alignment);
