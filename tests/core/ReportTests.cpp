@@ -310,6 +310,10 @@ TEST(ReportPrinter, OverflowingLinesStartPagesWithTitleAndRule) {
         for (const RecordedCall* text : texts) {
             EXPECT_LE(text->y1, 800) << text->text;
         }
+        // A line exactly at the bottom margin still goes on the page.
+        if (calls[i].page < pages) {
+            EXPECT_EQ(texts.back()->y1, 800) << "page " << calls[i].page;
+        }
         // The lines of the report continue in order across the pages.
         for (std::size_t t = 1; t < texts.size(); ++t, ++entry) {
             ASSERT_LT(entry, lines.size());
