@@ -3,7 +3,17 @@
 // to the screen at start-up, written on every move and size. The window
 // reports client coordinates; the store holds the outer rectangle, so the
 // frame's insets are added here.
+//
+// The store holds the size at 96 DPI: the outer size the window has at the
+// DPI it is shown at, taken back to 96 DPI (units/DpiScale.h). A store written
+// at any DPI, or by a program that did not scale, so opens the window at the
+// same size relative to its text. The position is a point on the screen,
+// where the user left the window's top-left corner, and is stored and used as
+// it is at every DPI: scaling it would move a window that is already where
+// the user put it, and on a screen of several monitors with their own DPIs no
+// one DPI fits every point.
 #include "settings/SettingsStore.h"
+#include "units/DpiScale.h"
 
 struct WindowPlacement {
     int left = 10;
@@ -23,6 +33,11 @@ struct FrameInsets {
 // "XPos", "YPos", "XSiz", "YSiz" with their defaults 10, 10, 800, 640.
 WindowPlacement readPlacement(SettingsStore& store);
 
+// A stored placement as the window's placement at `dpi`: the size scaled,
+// the position as stored. At 96 DPI it is the stored placement. Fit the
+// result to the screen afterwards, in the screen's own pixels.
+WindowPlacement placementAtDpi(WindowPlacement stored, int dpi);
+
 // A stored placement made to fit the screen's full-screen client area: a
 // width above `fullScreenWidth` becomes that width minus 20 at left edge 10,
 // and likewise for the height and top edge. A position is otherwise kept as
@@ -31,9 +46,10 @@ WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
                                    int fullScreenHeight);
 
 // Writes the outer size of a client area of `clientWidth` x `clientHeight`
+// and a frame of `frame`, all in pixels at `dpi`, as the size at 96 DPI
 // ("XSiz", then "YSiz").
 void writeWindowSize(SettingsStore& store, int clientWidth, int clientHeight,
-                     const FrameInsets& frame);
+                     const FrameInsets& frame, int dpi = kDesignDpi);
 
 // Writes the outer top-left of a client area whose top-left is at
 // (`clientLeft`, `clientTop`) ("XPos", then "YPos").
