@@ -1,12 +1,15 @@
-// The one scale from 96-DPI pixels to the display's, and the stored
-// placement that keeps its size at 96 DPI.
+// The one scale from 96-DPI pixels to the display's, the stored placement
+// that keeps its size at 96 DPI, and the bitmap set a DPI loads.
+#include "resources/ResourceIds.h"
 #include "settings/WindowPlacement.h"
 #include "tests/support/MemorySettingsStore.h"
+#include "ui/main/rules/BitmapSets.h"
 #include "units/DpiScale.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 TEST(DpiScale, NearestPixelHalvesAwayFromZeroAndUnscalingUndoesIt) {
     EXPECT_EQ(scalePixels(1, 144), 2); // 1.5
@@ -49,4 +52,28 @@ TEST(WindowPlacement, StoredSizeIsAt96DpiAndThePositionAsItIs) {
     writeWindowSize(store, at144.width, at144.height, FrameInsets{}, 144);
     EXPECT_EQ(readPlacement(store).width, 801);
     EXPECT_EQ(readPlacement(store).height, 613);
+}
+
+TEST(BitmapSets, NearestSetTiesGoingToTheLargerOne) {
+    const std::pair<int, int> percentAt[] = {{0, 100},   {96, 100},  {119, 100},
+                                             {120, 150}, {144, 150}, {167, 150},
+                                             {168, 200}, {192, 200}, {288, 200}};
+    for (const auto& [dpi, percent] : percentAt) {
+        EXPECT_EQ(bitmapSetPercent(dpi), percent) << dpi;
+    }
+    const int sets[][3] = {
+        {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200},
+        {IDB_COMBO_MIDDLE, IDB_COMBO_MIDDLE_150, IDB_COMBO_MIDDLE_200},
+        {IDB_COMBO_LEFT, IDB_COMBO_LEFT_150, IDB_COMBO_LEFT_200},
+        {IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_150, IDB_COMBO_BUTTON_200},
+        {IDB_COMBO_BUTTON_OPEN, IDB_COMBO_BUTTON_OPEN_150, IDB_COMBO_BUTTON_OPEN_200},
+        {IDB_HEADER_TILE, IDB_HEADER_TILE_150, IDB_HEADER_TILE_200},
+        {IDB_HEADER_LEFT, IDB_HEADER_LEFT_150, IDB_HEADER_LEFT_200},
+        {IDB_HEADER_RIGHT, IDB_HEADER_RIGHT_150, IDB_HEADER_RIGHT_200}};
+    for (const auto& set : sets) {
+        EXPECT_EQ(bitmapResourceAt(set[0], 96), set[0]);
+        EXPECT_EQ(bitmapResourceAt(set[0], 144), set[1]);
+        EXPECT_EQ(bitmapResourceAt(set[0], 192), set[2]);
+    }
+    EXPECT_EQ(bitmapResourceAt(IDB_PICTURE, 192), IDB_PICTURE);
 }
