@@ -9,6 +9,12 @@ WindowPlacement readPlacement(SettingsStore& store) {
     return stored;
 }
 
+WindowPlacement placementAtDpi(WindowPlacement stored, int dpi) {
+    stored.width = scalePixels(stored.width, dpi);
+    stored.height = scalePixels(stored.height, dpi);
+    return stored;
+}
+
 WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
                                    int fullScreenHeight) {
     WindowPlacement placement = stored;
@@ -24,9 +30,11 @@ WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
 }
 
 void writeWindowSize(SettingsStore& store, int clientWidth, int clientHeight,
-                     const FrameInsets& frame) {
-    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, clientWidth + frame.left + frame.right);
-    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, clientHeight + frame.top + frame.bottom);
+                     const FrameInsets& frame, int dpi) {
+    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE,
+                   unscalePixels(clientWidth + frame.left + frame.right, dpi));
+    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE,
+                   unscalePixels(clientHeight + frame.top + frame.bottom, dpi));
 }
 
 void writeWindowPosition(SettingsStore& store, int clientLeft, int clientTop,
