@@ -1,6 +1,7 @@
 // Run by wine-run-dpi.sh at the DPI in OLVANE_TEST_DPI: the screen and the
 // system report that DPI, and Arial keeps its face at every height the
 // scaled windows ask for.
+#include "ui/controls/LookFont.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 
@@ -24,17 +25,18 @@ TEST(DpiSetting, ScreenAndSystemReportTheDpiOfThisRun) {
     EXPECT_EQ(dpiForSystem(), static_cast<UINT>(dpi));
 }
 
-// The windows ask for "Arial" with fixed pitch; Wine honours the face as
-// long as the prefix maps it to a font (cmake/wine-prefix.reg), else the
-// pitch picks a monospaced face (docs/high-dpi.md).
+// The windows ask for "Arial" with variable pitch in the Swiss family; Wine
+// honours the face as long as the prefix maps it to a font
+// (cmake/wine-prefix.reg), else the pitch and family pick its sans-serif face
+// (docs/high-dpi.md).
 TEST(DpiSetting, ArialKeepsItsFaceAtEveryHeight) {
     WindowDC screen(nullptr);
     UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
     ASSERT_TRUE(dc);
     for (int height = 12; height <= 64; ++height) {
-        UniqueFont font = createFont({L"Arial", height, 0, 400, FIXED_PITCH});
-        ASSERT_TRUE(font);
-        SelectGuard selected(dc.get(), font.get());
+        const HFONT font = lookFont(height);
+        ASSERT_NE(font, nullptr);
+        SelectGuard selected(dc.get(), font);
         wchar_t face[LF_FACESIZE] = {};
         GetTextFaceW(dc.get(), LF_FACESIZE, face);
         TEXTMETRICW metrics{};

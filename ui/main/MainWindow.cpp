@@ -23,6 +23,7 @@ namespace {
 constexpr int WHOLE_DIGITS = 9;
 constexpr int DECIMAL_PLACES = 3;
 constexpr int LIST_FONT_HEIGHT = 20;
+constexpr int BUTTON_FONT_HEIGHT = 16;
 
 } // namespace
 
@@ -209,7 +210,7 @@ void MainWindow::InitialiseControls() {
                                    {helpButton_, "Display help information"}};
     for (const ButtonSetUp& setUp : buttons) {
         setUp.button.SetTooltipText(setUp.tooltip);
-        setUp.button.setFaceFont("Arial", 16, 400, false, false);
+        setUp.button.setFaceFont(lookFont(BUTTON_FONT_HEIGHT));
         redrawNow(setUp.button.hwnd());
     }
 }

@@ -98,12 +98,6 @@ void StyledButton::SetTooltipText(const std::string& text) {
     }
 }
 
-void StyledButton::setFaceFont(const char* faceName, int height, int weight, bool italic,
-                               bool underline) {
-    const std::wstring face = widen1252(faceName != nullptr ? faceName : "");
-    font_ = createFont({face.c_str(), height, 0, weight, 0, italic, underline});
-}
-
 COLORREF StyledButton::setTextColour(COLORREF colour) {
     const COLORREF old = textColour_;
     textColour_ = colour;
@@ -223,8 +217,8 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
     OffscreenCanvas canvas(item.hDC, whole);
     const HDC dc = canvas.dc();
     SetBkMode(dc, TRANSPARENT);
-    SelectGuard selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_.get())
-                                       : GetStockObject(DEFAULT_GUI_FONT));
+    SelectGuard selectedFont(dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_)
+                                                  : GetStockObject(DEFAULT_GUI_FONT));
 
     RECT textRect = whole;
     textRect.left += focusInset_ + 2;

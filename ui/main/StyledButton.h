@@ -24,7 +24,9 @@ public:
     // The first call makes the tooltip (whole button, 300 pixels wide);
     // later calls change its text. Windows-1252 text.
     void SetTooltipText(const std::string& text);
-    void setFaceFont(const char* faceName, int height, int weight, bool italic, bool underline);
+    // The caption's font, kept by the caller while the button uses it (the
+    // look's fonts, LookFont); null for the system's dialog font.
+    void setFaceFont(HFONT font) noexcept { font_ = font; }
     COLORREF setTextColour(COLORREF colour); // returns the previous colour
     // Rebuilds the face images from the button's current size. Only style 3
     // (the gradient) is drawn; other styles leave the images empty.
@@ -62,7 +64,7 @@ private:
     LRESULT onLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT onKillFocus(WPARAM wParam, LPARAM lParam);
 
-    UniqueFont font_;
+    HFONT font_ = nullptr;
     COLORREF textColour_;
     ControlTooltip tooltip_;
     int focusInset_ = 4;
