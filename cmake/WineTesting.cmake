@@ -48,6 +48,7 @@ if(CMAKE_CROSSCOMPILING AND WIN32)
         add_executable(${target} ${ARG_SOURCES})
         target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main)
         target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+        target_compile_definitions(${target} PRIVATE OLVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
         olvane_warnings(${target})
         foreach(dpi ${ARG_DPIS})
             add_test(NAME ${target}_at_${dpi}

@@ -15,16 +15,16 @@ WindowPlacement placementAtDpi(WindowPlacement stored, int dpi) {
     return stored;
 }
 
-WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
-                                   int fullScreenHeight) {
-    WindowPlacement placement = stored;
-    if (placement.width > fullScreenWidth) {
-        placement.left = FIT_MARGIN;
-        placement.width = fullScreenWidth - 2 * FIT_MARGIN;
+WindowPlacement fitStoredPlacement(WindowPlacement placement, const WindowPlacement& workArea,
+                                   int dpi) {
+    const int margin = scalePixels(FIT_MARGIN, dpi);
+    if (placement.width > workArea.width) {
+        placement.left = workArea.left + margin;
+        placement.width = workArea.width - 2 * margin;
     }
-    if (placement.height > fullScreenHeight) {
-        placement.top = FIT_MARGIN;
-        placement.height = fullScreenHeight - 2 * FIT_MARGIN;
+    if (placement.height > workArea.height) {
+        placement.top = workArea.top + margin;
+        placement.height = workArea.height - 2 * margin;
     }
     return placement;
 }

@@ -44,12 +44,14 @@ constexpr int FIT_MARGIN = 10;
 // result to the screen afterwards, in the screen's own pixels.
 WindowPlacement placementAtDpi(WindowPlacement stored, int dpi);
 
-// A stored placement made to fit the screen's full-screen client area: a
-// width above `fullScreenWidth` becomes that width minus twice FIT_MARGIN at
-// left edge FIT_MARGIN, and likewise for the height and top edge. A position is otherwise kept as
+// A placement made to fit the work area of the monitor it opens on (given as
+// its left, top, width and height, in screen pixels), at the window's `dpi`:
+// a width above the work area's becomes that width minus twice the margin
+// (FIT_MARGIN, scaled), at the work area's left edge plus the margin, and
+// likewise for the height and the top edge. A position is otherwise kept as
 // stored, even off the screen; a size below the dragging minimum is kept too.
-WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
-                                   int fullScreenHeight);
+WindowPlacement fitStoredPlacement(WindowPlacement placement, const WindowPlacement& workArea,
+                                   int dpi = DESIGN_DPI);
 
 // Writes the outer size of a client area of `clientWidth` x `clientHeight`
 // and a frame of `frame`, all in pixels at `dpi`, as the size at 96 DPI

@@ -20,3 +20,11 @@ int scalePixels(int value96, int dpi);
 // DPI or more it undoes scalePixels exactly:
 // unscalePixels(scalePixels(v, dpi), dpi) == v.
 int unscalePixels(int value, int dpi);
+
+// The scale of a window at its DPI, handed to the rules that place and size
+// what the window shows: `scale(value96)` is scalePixels(value96, dpi).
+struct DpiScale {
+    int dpi = DESIGN_DPI;
+
+    int operator()(int value96) const { return scalePixels(value96, dpi); }
+};
