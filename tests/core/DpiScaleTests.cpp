@@ -4,6 +4,8 @@
 #include "settings/WindowPlacement.h"
 #include "tests/support/MemorySettingsStore.h"
 #include "ui/main/rules/BitmapSets.h"
+#include "ui/main/rules/MainLayout.h"
+#include "ui/main/rules/TrackSize.h"
 #include "units/DpiScale.h"
 
 #include <gtest/gtest.h>
@@ -63,4 +65,34 @@ TEST(BitmapSets, NearestSetTiesGoingToTheLargerOne) {
     EXPECT_EQ(bitmapResourceAt(IDB_LOGO, 120), IDB_LOGO_150);
     EXPECT_EQ(bitmapResourceAt(IDB_COMBO_MIDDLE, 168), IDB_COMBO_MIDDLE_200);
     EXPECT_EQ(bitmapResourceAt(IDB_PICTURE, 192), IDB_PICTURE);
+}
+
+// The page of a client scaled from 96 DPI is the 96-DPI page scaled within
+// the rounding rule (2 pixels): places, the picture and its markers (the
+// controls are checked the same way in the windows at each DPI). The inset
+// starts at 700 pixels scaled; the dragging minimum is scaled.
+TEST(MainLayout, AtEveryDpiThePageIsThe96DpiPageScaled) {
+    for (const int dpi : {120, 144, 192}) {
+        const DpiScale s{dpi};
+        for (const auto& [w, h] : {std::pair<int, int>{699, 640}, {700, 640}, {1000, 760}}) {
+            const PageGeometry page = computeMainLayout(s(w), s(h), {1401, 1926}, s).page;
+            const PageGeometry page96 = computeMainLayout(w, h, {1401, 1926}).page;
+            EXPECT_EQ(page.rightInset > 0, page96.rightInset > 0) << w << " at " << dpi;
+            const std::pair<int, int> places[] = {
+                {page.captionColumn, page96.captionColumn},
+                {page.captionRows[4], page96.captionRows[4]},
+                {page.logo.x, page96.logo.x},
+                {page.recommendationPanel.inner.bottom, page96.recommendationPanel.inner.bottom},
+                {page.flowLine.right, page96.flowLine.right},
+                {page.picture.size.width, page96.picture.size.width},
+                {page.pictureMarkers[3].y, page96.pictureMarkers[3].y},
+                {page.captionMarkers[2].x, page96.captionMarkers[2].x}};
+            for (const auto& [got, at96] : places) {
+                EXPECT_NEAR(got, s(at96), 2) << at96 << " in " << w << " at " << dpi;
+            }
+        }
+        const PixelRect held = holdMinimumTrackSize({0, 0, 10, 10}, s);
+        EXPECT_EQ(held.width(), s(MIN_TRACK_WIDTH));
+        EXPECT_EQ(held.height(), s(MIN_TRACK_HEIGHT));
+    }
 }

@@ -1,6 +1,7 @@
 // Run by wine-run-dpi.sh at the DPI in OLVANE_TEST_DPI: the screen and the
 // system report that DPI, and Arial keeps its face at every height the
-// scaled windows ask for.
+// scaled windows ask for, at the cell height they ask for (to the pixel the
+// font engine rounds to).
 #include "ui/controls/LookFont.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
@@ -43,5 +44,6 @@ TEST(DpiSetting, ArialKeepsItsFaceAtEveryHeight) {
         ASSERT_TRUE(GetTextMetricsW(dc.get(), &metrics));
         EXPECT_EQ(std::wstring(face), L"Arial") << height;
         EXPECT_NE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH, 0) << height; // variable pitch
+        EXPECT_NEAR(metrics.tmHeight, height, 1) << height; // the cell height asked for
     }
 }

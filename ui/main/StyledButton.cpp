@@ -102,7 +102,7 @@ void StyledButton::SetTooltipText(const std::string& text) {
     if (tooltip_) {
         tooltip_.setText(widen1252(text));
     } else if (hwnd() != nullptr) {
-        tooltip_.create(hwnd(), widen1252(text), TOOLTIP_WIDTH);
+        tooltip_.create(hwnd(), widen1252(text), scale_(TOOLTIP_WIDTH));
     }
 }
 

@@ -24,8 +24,8 @@ public:
     StyledButton();
     ~StyledButton() override;
 
-    // The first call makes the tooltip (whole button, 300 pixels wide);
-    // later calls change its text. Windows-1252 text.
+    // The first call makes the tooltip (whole button, lines broken at 300
+    // pixels at 96 DPI); later calls change its text. Windows-1252 text.
     void SetTooltipText(const std::string& text);
     // The caption's font, kept by the caller while the button uses it (the
     // look's fonts, LookFont); null for the system's dialog font.
