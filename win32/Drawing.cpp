@@ -14,8 +14,7 @@ void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF botto
     drawTwoToneFrame(dc, rect, light.get(), dark.get());
 }
 
-void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight,
-                      int line) {
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight, int line) {
     const RECT top{rect.left, rect.top, rect.right - line, rect.top + line};
     const RECT left{rect.left, rect.top, rect.left + line, rect.bottom - line};
     const RECT right{rect.right - line, rect.top, rect.right, rect.bottom};

@@ -14,8 +14,7 @@ void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // bottom lines in `bottomRight` (those two include the corner pixels).
 void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
 // The same outline with brushes the caller keeps, `line` pixels wide.
-void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight,
-                      int line = 1);
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight, int line = 1);
 
 // Solid brushes kept for a window's lifetime, one per colour, made on first
 // use.

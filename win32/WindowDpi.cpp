@@ -26,21 +26,23 @@ int systemDpi() {
 
 int windowDpi(HWND window) {
     using DpiForWindow = UINT(WINAPI*)(HWND);
-    static const auto dpiForWindow = systemFunction<DpiForWindow>(L"user32.dll", "GetDpiForWindow");
-    const int dpi = dpiForWindow != nullptr ? static_cast<int>(dpiForWindow(window)) : 0;
+    static const auto DPI_FOR_WINDOW =
+        systemFunction<DpiForWindow>(L"user32.dll", "GetDpiForWindow");
+    const int dpi = DPI_FOR_WINDOW != nullptr ? static_cast<int>(DPI_FOR_WINDOW(window)) : 0;
     return dpi > 0 ? dpi : systemDpi();
 }
 
 int monitorDpiAt(POINT point) {
     // shellscalingapi.h: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto dpiForMonitor = systemFunction<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+    static const auto DPI_FOR_MONITOR =
+        systemFunction<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
     constexpr int EFFECTIVE_DPI = 0;
     UINT x = 0;
     UINT y = 0;
-    if (dpiForMonitor != nullptr &&
-        SUCCEEDED(dpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), EFFECTIVE_DPI,
-                                &x, &y)) &&
+    if (DPI_FOR_MONITOR != nullptr &&
+        SUCCEEDED(DPI_FOR_MONITOR(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), EFFECTIVE_DPI,
+                                  &x, &y)) &&
         x > 0) {
         return static_cast<int>(x);
     }
@@ -60,11 +62,11 @@ RECT monitorWorkAreaAt(POINT point) {
 
 RECT frameAtDpi(DWORD style, DWORD extendedStyle, int dpi) {
     using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi =
+    static const auto ADJUST_FOR_DPI =
         systemFunction<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT outer{0, 0, 0, 0};
-    if (adjustForDpi == nullptr ||
-        adjustForDpi(&outer, style, FALSE, extendedStyle, static_cast<UINT>(dpi)) == FALSE) {
+    if (ADJUST_FOR_DPI == nullptr ||
+        ADJUST_FOR_DPI(&outer, style, FALSE, extendedStyle, static_cast<UINT>(dpi)) == FALSE) {
         outer = RECT{0, 0, 0, 0};
         AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
     }
@@ -75,10 +77,10 @@ void scaleDialogItself(HWND dialog) {
     // winuser.h: SetDialogDpiChangeBehavior(dialog, mask, values) with
     // DDC_DISABLE_ALL.
     using DialogDpiChange = BOOL(WINAPI*)(HWND, int, int);
-    static const auto dialogDpiChange =
+    static const auto DIALOG_DPI_CHANGE =
         systemFunction<DialogDpiChange>(L"user32.dll", "SetDialogDpiChangeBehavior");
     constexpr int DISABLE_ALL = 0x0001;
-    if (dialogDpiChange != nullptr) {
-        dialogDpiChange(dialog, DISABLE_ALL, DISABLE_ALL);
+    if (DIALOG_DPI_CHANGE != nullptr) {
+        DIALOG_DPI_CHANGE(dialog, DISABLE_ALL, DISABLE_ALL);
     }
 }

@@ -30,7 +30,8 @@ TEST(PicturePlacement, MarkerPositions) {
     EXPECT_EQ(PICTURE_POINTS[3].x, 1020);
     EXPECT_EQ(PICTURE_POINTS[3].y, 1700);
 
-    const PixelPoint d = pictureMarkerPosition(PICTURE_POINTS[3], 0.25, {PICTURE_LEFT, PICTURE_TOP});
+    const PixelPoint d =
+        pictureMarkerPosition(PICTURE_POINTS[3], 0.25, {PICTURE_LEFT, PICTURE_TOP});
     EXPECT_EQ(d.x, 270);
     EXPECT_EQ(d.y, 495);
     // Truncated, not rounded.

@@ -18,9 +18,9 @@ void sendDpiChange(HWND window, int dpi, RECT suggested) {
 
 int linkFontHeight(HWND window) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_MAIN_HOMEPAGE, WM_GETFONT,
-                                                           0, 0)),
-               sizeof font, &font);
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_MAIN_HOMEPAGE, WM_GETFONT, 0, 0)),
+        sizeof font, &font);
     return font.lfHeight;
 }
 

@@ -2,8 +2,8 @@
 
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiHarness.h"
-#include "ui/main/rules/BitmapSets.h"
 #include "ui/main/MainWindowPainter.h"
+#include "ui/main/rules/BitmapSets.h"
 #include "win32/Drawing.h"
 
 #include <gtest/gtest.h>
@@ -109,9 +109,8 @@ std::vector<std::uint32_t> pageFollowsTheDpi(const MainWindow& window) {
     const MainWindowLook look = lookOf(
         window, computeMainLayout(client.right, client.bottom, fresh.pictureSize(), {dpi}).page);
     const Pixels kept = printed(w, client.right, client.bottom);
-    const Pixels expected = gui::Render(client.right, client.bottom, [&](HDC dc) {
-        paintMainWindowContent(dc, look, fresh);
-    });
+    const Pixels expected = gui::Render(client.right, client.bottom,
+                                        [&](HDC dc) { paintMainWindowContent(dc, look, fresh); });
     if (kept.empty() || kept.size() != expected.size()) {
         ADD_FAILURE() << "no page to compare at " << dpi << " DPI";
         return expected;

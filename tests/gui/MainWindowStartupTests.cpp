@@ -201,8 +201,8 @@ TEST(MainWindowStartup, PlacementIsFittedToTheScreen) {
         const RECT rect = windowRect(window);
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint({300, 300}, MONITOR_DEFAULTTONEAREST),
-                                    &monitor));
+        ASSERT_TRUE(
+            GetMonitorInfoW(MonitorFromPoint({300, 300}, MONITOR_DEFAULTTONEAREST), &monitor));
         const RECT& work = monitor.rcWork;
         EXPECT_EQ(rect.left, work.left + 10);
         EXPECT_EQ(rect.top, work.top + 10);

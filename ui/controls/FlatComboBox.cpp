@@ -74,9 +74,9 @@ void FlatComboBox::setItemHeights(int faceHeight, int itemHeight) {
         if (shortBy == 0) {
             break;
         }
-        const LRESULT from = given != CB_ERR
-                                 ? given
-                                 : SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        const LRESULT from =
+            given != CB_ERR ? given
+                            : SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
         if (from == CB_ERR) {
             break;
         }
@@ -117,8 +117,7 @@ void FlatComboBox::paintContent(HDC dc, const RECT&, bool onScreen) {
     const int wB = buttonBitmap != nullptr ? buttonSize.cx : 0;
 
     drawBitmapFitted(dc, leftBitmap, client.left, client.top, leftSize.cx, leftSize.cy);
-    drawBitmapFitted(dc, buttonBitmap, client.right - wB, client.top, buttonSize.cx,
-                     buttonSize.cy);
+    drawBitmapFitted(dc, buttonBitmap, client.right - wB, client.top, buttonSize.cx, buttonSize.cy);
     drawBitmapFitted(dc, middleBitmap, client.left + wL, client.top, client.right - wL - wB,
                      middleSize.cy);
 

@@ -175,10 +175,9 @@ void MainWindow::restorePlacement() {
     const POINT corner{stored.left, stored.top};
     const int dpi = monitorDpiAt(corner);
     const RECT work = monitorWorkAreaAt(corner);
-    const WindowPlacement placement =
-        fitStoredPlacement(placementAtDpi(stored, dpi),
-                           {work.left, work.top, work.right - work.left, work.bottom - work.top},
-                           dpi);
+    const WindowPlacement placement = fitStoredPlacement(
+        placementAtDpi(stored, dpi),
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, dpi);
     SetWindowPos(hwnd(), HWND_TOP, placement.left, placement.top, placement.width, placement.height,
                  SWP_SHOWWINDOW);
     dpi_ = windowDpi(hwnd());

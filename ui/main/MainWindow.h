@@ -133,7 +133,7 @@ private:
     bool recalcPending = false;
     bool isInitialised = false;
     PageGeometry page_; // from the last layout; read by every paint
-    int dpi_ = DESIGN_DPI;          // the DPI the window is shown at
+    int dpi_ = DESIGN_DPI;           // the DPI the window is shown at
     int dialogFontDpi_ = DESIGN_DPI; // the DPI its template's font was made for
     Palette palette_;   // the colours in force; the system's under high contrast
     int recalculationCount_ = 0;

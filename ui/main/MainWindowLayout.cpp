@@ -30,9 +30,9 @@ void MainWindow::LayoutControls() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     const DpiScale scale{dpi_};
-    const MainLayout layout = computeMainLayout(client.right - client.left,
-                                                client.bottom - client.top,
-                                                pageResources_.pictureSize(), scale);
+    const MainLayout layout =
+        computeMainLayout(client.right - client.left, client.bottom - client.top,
+                          pageResources_.pictureSize(), scale);
     page_ = layout.page;
     for (const ControlPlacement& placement : layout.controls) {
         HWND control = item(placement.controlId);

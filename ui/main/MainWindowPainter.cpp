@@ -126,8 +126,8 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     return extent.width;
 }
 
-void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index, COLORREF fill, int line, DpiScale scale) {
+void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter, int index,
+                      COLORREF fill, int line, DpiScale scale) {
     const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter, scale);
     SelectGuard selected(dc, resources.brush(fill));
     // A one-pixel outline is the DC's own pen; a wider one is that pen's
@@ -205,14 +205,12 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
         DrawLabel(dc, "Database", labelX, page.databaseRow, sizes.headerTextHeight);
     const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth, page.scale);
     DrawLabel(dc, look.programVersion.c_str(), valueX, page.versionRow, sizes.headerTextHeight);
-    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow,
-              sizes.headerTextHeight);
+    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow, sizes.headerTextHeight);
 
     SetBkColor(dc, palette.page);
-    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
+    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y, sizes.panelTitleHeight);
+    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x, page.recommendationTitle.y,
               sizes.panelTitleHeight);
-    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x,
-              page.recommendationTitle.y, sizes.panelTitleHeight);
 
     DrawScriptedText(dc, flowLineText(look.units, look.flowRate), page.flowLine, 0,
                      sizes.flowLineHeight, page.flowLineClip);
@@ -223,16 +221,14 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
         const InputRowText& row = INPUT_ROW_TEXTS[i];
         const int y = page.captionRows[i];
         DrawLabel(dc, row.caption, page.captionColumn, y, sizes.captionHeight);
-        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
-                  sizes.captionHeight);
+        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y, sizes.captionHeight);
     }
 
     SetTextColor(dc, palette.markerLetter);
     for (const auto* markers : {&page.captionMarkers, &page.pictureMarkers}) {
         for (std::size_t i = 0; i < markers->size(); ++i) {
-            DrawLetterMarker(dc, resources, (*markers)[i].x, (*markers)[i].y,
-                             sizes.markerDiameter, static_cast<int>(i), palette.markerFill,
-                             sizes.frameLine, page.scale);
+            DrawLetterMarker(dc, resources, (*markers)[i].x, (*markers)[i].y, sizes.markerDiameter,
+                             static_cast<int>(i), palette.markerFill, sizes.frameLine, page.scale);
         }
     }
 }

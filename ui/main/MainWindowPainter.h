@@ -73,8 +73,8 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height);
 // A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index,
 // outlined in the DC's pen colour `line` pixels wide; the letter's place
 // and height follow the scale.
-void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index, COLORREF fill, int line, DpiScale scale);
+void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter, int index,
+                      COLORREF fill, int line, DpiScale scale);
 
 // Draws the bitmap at (x, y): at its own size, or scaled to the picture's
 // drawn size of the page (the layout's factor, PagePicture).

@@ -250,7 +250,8 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
 
     RECT edge = whole;
     if ((item.itemState & ODS_SELECTED) != 0) {
-        drawImage(dc, facePressed_, whole.left + scale_(PRESS_SHIFT), whole.top + scale_(PRESS_SHIFT));
+        drawImage(dc, facePressed_, whole.left + scale_(PRESS_SHIFT),
+                  whole.top + scale_(PRESS_SHIFT));
         if (pressOffset_) {
             OffsetRect(&textRect, scale_(PRESS_SHIFT), scale_(PRESS_SHIFT));
         }

@@ -84,8 +84,7 @@ PageGeometry computePageGeometry(int clientWidth, int clientHeight, int rightIns
     // Nothing of the page lies between the flow line and the list: a
     // lowered character that the rounded sizes of a higher DPI push below
     // the line is not cut off.
-    page.flowLineClip = {page.flowLine.left, page.flowLine.top, page.flowLine.right,
-                         s(LIST_TOP)};
+    page.flowLineClip = {page.flowLine.left, page.flowLine.top, page.flowLine.right, s(LIST_TOP)};
     page.hint = {p + s(6), s(505)};
     page.captionColumn = w - s(290) - r;
     page.unitColumn = w - s(50) - r;
@@ -132,8 +131,7 @@ ControlSizes controlSizesAt(DpiScale scale) {
     return sizes;
 }
 
-MainLayout computeMainLayout(int clientWidth, int clientHeight, PixelSize picture,
-                             DpiScale scale) {
+MainLayout computeMainLayout(int clientWidth, int clientHeight, PixelSize picture, DpiScale scale) {
     const DpiScale s = scale;
     const int w = clientWidth;
     const int h = clientHeight;

@@ -131,8 +131,8 @@ struct ControlSizes {
     int fieldFontHeight = 0;
     int listFontHeight = 0;
     int buttonFontHeight = 0;
-    int selectorItemHeight = 0; // a row of the selector's open list
-    int selectorLeftWidth = 0;  // the left piece
+    int selectorItemHeight = 0;  // a row of the selector's open list
+    int selectorLeftWidth = 0;   // the left piece
     int selectorButtonWidth = 0; // the drop-down button
     int selectorPieceHeight = 0; // every piece
 };

@@ -26,8 +26,7 @@ PixelSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
             static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
 }
 
-PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale,
-                                 PixelPoint origin) {
+PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale, PixelPoint origin) {
     return {static_cast<int>(picturePoint.x * scale + static_cast<double>(origin.x)),
             static_cast<int>(picturePoint.y * scale + static_cast<double>(origin.y))};
 }

@@ -31,8 +31,7 @@ extern const PixelPoint PICTURE_POINTS[PICTURE_POINT_COUNT];
 
 // A picture point in client coordinates at the given factor, for the picture
 // drawn with its left-top corner at `origin`.
-PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale,
-                                 PixelPoint origin);
+PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale, PixelPoint origin);
 
 // The markers beside the four input captions (A to D), for a client width W
 // and inset R.
