@@ -11,13 +11,11 @@
 
 namespace {
 
-// At 96 DPI: the margin after the left edge, the face's fill inside the
-// pieces (left, top and bottom), how far the face text rises, and how much
-// of an item's rectangle its text leaves free at the bottom.
+// At 96 DPI: the margin after the left edge; how far the face's fill keeps
+// from the left piece, the top and the bottom; how far the face text rises;
+// how much of an item's rectangle its text leaves free at the bottom.
 constexpr int TEXT_MARGIN = 5;
-constexpr int FILL_LEFT = 1;
-constexpr int FILL_TOP = 3;
-constexpr int FILL_BOTTOM = 5;
+constexpr RECT FILL_INSET{1, 3, 0, 5};
 constexpr int TEXT_RISE = 2;
 constexpr int ITEM_GAP = 2;
 
@@ -125,8 +123,8 @@ void FlatComboBox::paintContent(HDC dc, const RECT&, bool onScreen) {
     const COLORREF fillColour = focused ? focusFill_ : normalFill_;
     const COLORREF textColour = focused ? focusText_ : normalText_;
     fillSolid(dc,
-              RECT{client.left + wL + scale_(FILL_LEFT), client.top + scale_(FILL_TOP),
-                   client.right - wB, client.bottom - scale_(FILL_BOTTOM)},
+              RECT{client.left + wL + scale_(FILL_INSET.left), client.top + scale_(FILL_INSET.top),
+                   client.right - wB, client.bottom - scale_(FILL_INSET.bottom)},
               fillColour);
 
     const std::wstring text = windowText(hwnd());

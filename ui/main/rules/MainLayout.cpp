@@ -4,14 +4,14 @@
 
 namespace {
 
-// The height of the selector's face and the fields, the selector's pieces
-// (resources 134 to 137) and the rows of its open list, at 96 DPI.
+// At 96 DPI: the height of the selector's face and the fields, and the top
+// of the results list.
 constexpr int ROW_HEIGHT = 21;
-// The top of the results list.
 constexpr int LIST_TOP = 295;
-constexpr int SELECTOR_LEFT_WIDTH = 2;
-constexpr int SELECTOR_BUTTON_WIDTH = 20;
-constexpr int SELECTOR_PIECE_HEIGHT = 24;
+// The selector's left piece and its buttons (resources 134 to 137; the
+// middle is as high), and the rows of its open list.
+constexpr PixelSize SELECTOR_LEFT{2, 24};
+constexpr PixelSize SELECTOR_BUTTON{20, 24};
 constexpr int SELECTOR_ITEM_HEIGHT = 20;
 
 // Both outlines `line` pixels wide.
@@ -29,17 +29,9 @@ ControlPlacement control(int controlId, int left, int top, int width, int height
 }
 
 PageSizes pageSizes(DpiScale s) {
-    PageSizes sizes;
-    sizes.productNameHeight = s(PRODUCT_NAME_HEIGHT);
-    sizes.headerTextHeight = s(HEADER_TEXT_HEIGHT);
-    sizes.panelTitleHeight = s(PANEL_TITLE_HEIGHT);
-    sizes.captionHeight = s(CAPTION_HEIGHT);
-    sizes.hintHeight = s(HINT_HEIGHT);
-    sizes.flowLineHeight = s(FLOW_LINE_HEIGHT);
-    sizes.markerDiameter = s(MARKER_DIAMETER);
-    sizes.frameLine = s(1);
-    sizes.logo = {s(LOGO_SIZE.width), s(LOGO_SIZE.height)};
-    return sizes;
+    return {s(PRODUCT_NAME_HEIGHT), s(HEADER_TEXT_HEIGHT), s(PANEL_TITLE_HEIGHT),
+            s(CAPTION_HEIGHT), s(HINT_HEIGHT), s(FLOW_LINE_HEIGHT), s(MARKER_DIAMETER), s(1),
+            {s(LOGO_SIZE.width), s(LOGO_SIZE.height)}};
 }
 
 } // namespace
@@ -119,16 +111,9 @@ int headerValueColumn(int productNameWidth, int versionLabelWidth, int databaseL
 
 ControlSizes controlSizesAt(DpiScale scale) {
     const DpiScale s = scale;
-    ControlSizes sizes;
-    sizes.rowHeight = s(ROW_HEIGHT);
-    sizes.fieldFontHeight = s(TEXT_FONT_HEIGHT);
-    sizes.listFontHeight = s(LIST_FONT_HEIGHT);
-    sizes.buttonFontHeight = s(BUTTON_FONT_HEIGHT);
-    sizes.selectorItemHeight = s(SELECTOR_ITEM_HEIGHT);
-    sizes.selectorLeftWidth = s(SELECTOR_LEFT_WIDTH);
-    sizes.selectorButtonWidth = s(SELECTOR_BUTTON_WIDTH);
-    sizes.selectorPieceHeight = s(SELECTOR_PIECE_HEIGHT);
-    return sizes;
+    return {s(ROW_HEIGHT), s(TEXT_FONT_HEIGHT), s(LIST_FONT_HEIGHT), s(BUTTON_FONT_HEIGHT),
+            s(SELECTOR_ITEM_HEIGHT), s(SELECTOR_LEFT.width), s(SELECTOR_BUTTON.width),
+            s(SELECTOR_BUTTON.height)};
 }
 
 MainLayout computeMainLayout(int clientWidth, int clientHeight, PixelSize picture, DpiScale scale) {

@@ -134,7 +134,7 @@ struct ControlSizes {
     int selectorItemHeight = 0;  // a row of the selector's open list
     int selectorLeftWidth = 0;   // the left piece
     int selectorButtonWidth = 0; // the drop-down button
-    int selectorPieceHeight = 0; // every piece
+    int selectorPieceHeight = 0; // every piece (the left one, the buttons and the middle)
 };
 
 ControlSizes controlSizesAt(DpiScale scale);
