@@ -24,6 +24,30 @@
 #define IDB_HEADER_LEFT 139      // 2 x 20
 #define IDB_HEADER_RIGHT 140     // 2 x 20
 
+// The logo, the selector pieces and the header pieces drawn again at 1.5 and
+// 2 times their size, for 144 and 192 DPI: bitmap N at 1.5 times is
+// N + IDB_OFFSET_150, at 2 times N + IDB_OFFSET_200. Each size is the one
+// above scaled as the program scales (units/DpiScale.h). The picture has no
+// such sets: it is large and always drawn smaller.
+#define IDB_OFFSET_150 1000
+#define IDB_OFFSET_200 2000
+#define IDB_LOGO_150 1132              // 149 x 39
+#define IDB_COMBO_MIDDLE_150 1134      // 23 x 36
+#define IDB_COMBO_LEFT_150 1135        // 3 x 36
+#define IDB_COMBO_BUTTON_150 1136      // 30 x 36
+#define IDB_COMBO_BUTTON_OPEN_150 1137 // 30 x 36
+#define IDB_HEADER_TILE_150 1138       // 2 x 30
+#define IDB_HEADER_LEFT_150 1139       // 3 x 30
+#define IDB_HEADER_RIGHT_150 1140      // 3 x 30
+#define IDB_LOGO_200 2132              // 198 x 52
+#define IDB_COMBO_MIDDLE_200 2134      // 30 x 48
+#define IDB_COMBO_LEFT_200 2135        // 4 x 48
+#define IDB_COMBO_BUTTON_200 2136      // 40 x 48
+#define IDB_COMBO_BUTTON_OPEN_200 2137 // 40 x 48
+#define IDB_HEADER_TILE_200 2138       // 2 x 40
+#define IDB_HEADER_LEFT_200 2139       // 4 x 40
+#define IDB_HEADER_RIGHT_200 2140      // 4 x 40
+
 // Main window controls
 #define IDC_MAIN_UNUSED_1000 1000
 #define IDC_MAIN_HEAT_LOAD 1003

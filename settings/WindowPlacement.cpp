@@ -9,24 +9,32 @@ WindowPlacement readPlacement(SettingsStore& store) {
     return stored;
 }
 
-WindowPlacement fitStoredPlacement(WindowPlacement stored, int fullScreenWidth,
-                                   int fullScreenHeight) {
-    WindowPlacement placement = stored;
-    if (placement.width > fullScreenWidth) {
-        placement.left = FIT_MARGIN;
-        placement.width = fullScreenWidth - 2 * FIT_MARGIN;
+WindowPlacement placementAtDpi(WindowPlacement stored, int dpi) {
+    stored.width = scalePixels(stored.width, dpi);
+    stored.height = scalePixels(stored.height, dpi);
+    return stored;
+}
+
+WindowPlacement fitStoredPlacement(WindowPlacement placement, const WindowPlacement& workArea,
+                                   int dpi) {
+    const int margin = scalePixels(FIT_MARGIN, dpi);
+    if (placement.width > workArea.width) {
+        placement.left = workArea.left + margin;
+        placement.width = workArea.width - 2 * margin;
     }
-    if (placement.height > fullScreenHeight) {
-        placement.top = FIT_MARGIN;
-        placement.height = fullScreenHeight - 2 * FIT_MARGIN;
+    if (placement.height > workArea.height) {
+        placement.top = workArea.top + margin;
+        placement.height = workArea.height - 2 * margin;
     }
     return placement;
 }
 
 void writeWindowSize(SettingsStore& store, int clientWidth, int clientHeight,
-                     const FrameInsets& frame) {
-    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE, clientWidth + frame.left + frame.right);
-    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE, clientHeight + frame.top + frame.bottom);
+                     const FrameInsets& frame, int dpi) {
+    store.writeInt(SECTION_LOCATION, VALUE_X_SIZE,
+                   unscalePixels(clientWidth + frame.left + frame.right, dpi));
+    store.writeInt(SECTION_LOCATION, VALUE_Y_SIZE,
+                   unscalePixels(clientHeight + frame.top + frame.bottom, dpi));
 }
 
 void writeWindowPosition(SettingsStore& store, int clientLeft, int clientTop,

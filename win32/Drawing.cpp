@@ -14,11 +14,11 @@ void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF botto
     drawTwoToneFrame(dc, rect, light.get(), dark.get());
 }
 
-void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight) {
-    const RECT top{rect.left, rect.top, rect.right - 1, rect.top + 1};
-    const RECT left{rect.left, rect.top, rect.left + 1, rect.bottom - 1};
-    const RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
-    const RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight, int line) {
+    const RECT top{rect.left, rect.top, rect.right - line, rect.top + line};
+    const RECT left{rect.left, rect.top, rect.left + line, rect.bottom - line};
+    const RECT right{rect.right - line, rect.top, rect.right, rect.bottom};
+    const RECT bottom{rect.left, rect.bottom - line, rect.right, rect.bottom};
     FillRect(dc, &top, topLeft);
     FillRect(dc, &left, topLeft);
     FillRect(dc, &right, bottomRight);
@@ -103,5 +103,25 @@ void stretchBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, 
                    int sourceHeight) {
     withBitmapSelected(dc, bitmap, [&](HDC source) {
         StretchBlt(dc, x, y, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    });
+}
+
+bool drawBitmapFitted(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+    const SIZE size = bitmapSize(bitmap);
+    if (size.cx == width && size.cy == height) {
+        return copyBitmap(dc, bitmap, x, y, width, height);
+    }
+    return withBitmapSelected(dc, bitmap, [&](HDC source) {
+        const bool smooth = size.cy != height;
+        POINT oldOrigin{};
+        const int oldMode = smooth ? SetStretchBltMode(dc, HALFTONE) : 0;
+        if (smooth) {
+            SetBrushOrgEx(dc, 0, 0, &oldOrigin); // as HALFTONE asks
+        }
+        StretchBlt(dc, x, y, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+        if (smooth) {
+            SetStretchBltMode(dc, oldMode);
+            SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+        }
     });
 }

@@ -13,8 +13,8 @@ void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel outline: the top and left lines in `topLeft`, the right and
 // bottom lines in `bottomRight` (those two include the corner pixels).
 void drawTwoToneFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
-// The same outline with brushes the caller keeps.
-void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight);
+// The same outline with brushes the caller keeps, `line` pixels wide.
+void drawTwoToneFrame(HDC dc, const RECT& rect, HBRUSH topLeft, HBRUSH bottomRight, int line = 1);
 
 // Solid brushes kept for a window's lifetime, one per colour, made on first
 // use.
@@ -76,6 +76,13 @@ template <typename Use> bool withBitmapSelected(HDC dc, HBITMAP bitmap, Use&& us
 // Copies the bitmap's top-left width x height pixels to (x, y) of `dc`
 // (SRCCOPY). False when nothing could be copied.
 bool copyBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
+// Draws the whole bitmap onto width x height at (x, y): copied one to one when
+// the sizes agree; stretched in the stretch mode of `dc` when only the width
+// differs (a piece drawn to fill a width, such as a tile); stretched smoothly
+// (HALFTONE) when the height differs too, as for a bitmap drawn for another
+// DPI than the one it is shown at. False when nothing could be drawn.
+bool drawBitmapFitted(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
 
 // Stretches the bitmap's top-left sourceWidth x sourceHeight pixels onto
 // width x height at (x, y) of `dc` (SRCCOPY, in the stretch mode of `dc`).

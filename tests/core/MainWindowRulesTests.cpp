@@ -171,25 +171,32 @@ TEST(MainLayout, HeaderValuesClearTheirLabels) {
 
 TEST(WindowPlacement, StoredPlacementFitsTheScreen) {
     // A width beyond the screen: left edge 10, 20 pixels less than the metric.
-    WindowPlacement placement = fitStoredPlacement({300, 200, 5000, 640}, 1920, 1000);
+    WindowPlacement placement = fitStoredPlacement({300, 200, 5000, 640}, {0, 0, 1920, 1000});
     EXPECT_EQ(placement.left, 10);
     EXPECT_EQ(placement.width, 1900);
     EXPECT_EQ(placement.top, 200);
     EXPECT_EQ(placement.height, 640);
     // The height alike, independently of the width.
-    placement = fitStoredPlacement({300, 200, 800, 1200}, 1920, 1000);
+    placement = fitStoredPlacement({300, 200, 800, 1200}, {0, 0, 1920, 1000});
     EXPECT_EQ(placement.left, 300);
     EXPECT_EQ(placement.top, 10);
     EXPECT_EQ(placement.height, 980);
     // A position off the screen stays when the size fits; so does a size
     // below the dragging minimum, and a width equal to the metric.
-    placement = fitStoredPlacement({-3000, 5000, 400, 300}, 1920, 1000);
+    placement = fitStoredPlacement({-3000, 5000, 400, 300}, {0, 0, 1920, 1000});
     EXPECT_EQ(placement.left, -3000);
     EXPECT_EQ(placement.top, 5000);
     EXPECT_EQ(placement.width, 400);
     EXPECT_EQ(placement.height, 300);
-    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).width, 1920);
-    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, 1920, 1000).height, 1000);
+    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, {0, 0, 1920, 1000}).width, 1920);
+    EXPECT_EQ(fitStoredPlacement({0, 0, 1920, 1000}, {0, 0, 1920, 1000}).height, 1000);
+    // A monitor whose work area starts elsewhere, at 144 DPI: its own edges
+    // and the margin scaled.
+    placement = fitStoredPlacement({2000, 100, 3000, 2400}, {1920, 40, 2560, 1400}, 144);
+    EXPECT_EQ(placement.left, 1935);
+    EXPECT_EQ(placement.width, 2530);
+    EXPECT_EQ(placement.top, 55);
+    EXPECT_EQ(placement.height, 1370);
 }
 
 // What the window writes comes back as it was, in the store's order, with

@@ -30,11 +30,12 @@ TEST(PicturePlacement, MarkerPositions) {
     EXPECT_EQ(PICTURE_POINTS[3].x, 1020);
     EXPECT_EQ(PICTURE_POINTS[3].y, 1700);
 
-    const PixelPoint d = pictureMarkerPosition(PICTURE_POINTS[3], 0.25);
+    const PixelPoint d =
+        pictureMarkerPosition(PICTURE_POINTS[3], 0.25, {PICTURE_LEFT, PICTURE_TOP});
     EXPECT_EQ(d.x, 270);
     EXPECT_EQ(d.y, 495);
     // Truncated, not rounded.
-    const PixelPoint b = pictureMarkerPosition({1100, 88}, 0.2999);
+    const PixelPoint b = pictureMarkerPosition({1100, 88}, 0.2999, {PICTURE_LEFT, PICTURE_TOP});
     EXPECT_EQ(b.x, 344);
     EXPECT_EQ(b.y, 96);
 

@@ -135,7 +135,8 @@ void CheckPageAt(int width, int height, int R, const char* name) {
     }
     const double scale = pictureScale(1401, 1926, W, H, R, PICTURE_TOP);
     for (int i = 0; i < PICTURE_POINT_COUNT; ++i) {
-        const PixelPoint at = pictureMarkerPosition(PICTURE_POINTS[i], scale);
+        const PixelPoint at =
+            pictureMarkerPosition(PICTURE_POINTS[i], scale, {PICTURE_LEFT, PICTURE_TOP});
         EXPECT_EQ(Describe(shot.at(at.x - 6, at.y)), Describe(MARKER_FILL)) << "picture " << i;
         EXPECT_EQ(Describe(shot.at(at.x + 6, at.y + 5)), Describe(MARKER_FILL)) << "picture " << i;
     }

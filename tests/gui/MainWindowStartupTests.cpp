@@ -185,8 +185,9 @@ TEST(MainWindowStartup, IdentityCaptionIconAndSystemMenu) {
     EXPECT_EQ(runScripted(window, script).result, IDCANCEL);
 }
 
-// Too wide and too high for the screen: left and top edges 10, 20 pixels less
-// than the full-screen size (the other cases are the core's).
+// Too wide and too high for the screen: left and top edges 10 pixels inside
+// the monitor's work area, 20 pixels less than its size (the other cases are
+// the core's).
 TEST(MainWindowStartup, PlacementIsFittedToTheScreen) {
     MemorySettingsStore store;
     store.writeInt(SECTION_LOCATION, VALUE_X_POSITION, 300);
@@ -198,10 +199,15 @@ TEST(MainWindowStartup, PlacementIsFittedToTheScreen) {
     Script script;
     WaitShown(script, window).then([&] {
         const RECT rect = windowRect(window);
-        EXPECT_EQ(rect.left, 10);
-        EXPECT_EQ(rect.top, 10);
-        EXPECT_EQ(rect.right, 10 + GetSystemMetrics(SM_CXFULLSCREEN) - 20);
-        EXPECT_EQ(rect.bottom, 10 + GetSystemMetrics(SM_CYFULLSCREEN) - 20);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ASSERT_TRUE(
+            GetMonitorInfoW(MonitorFromPoint({300, 300}, MONITOR_DEFAULTTONEAREST), &monitor));
+        const RECT& work = monitor.rcWork;
+        EXPECT_EQ(rect.left, work.left + 10);
+        EXPECT_EQ(rect.top, work.top + 10);
+        EXPECT_EQ(rect.right, work.right - 10);
+        EXPECT_EQ(rect.bottom, work.bottom - 10);
         // Placing the window at start-up writes nothing.
         EXPECT_EQ(store.writes().size(), writesBefore);
         Close(window.hwnd());

@@ -13,12 +13,14 @@
 
 namespace {
 
-// The manifest's <windowsSettings> value `name`, empty when there is none.
-std::wstring windowsSetting(const wchar_t* name) {
+// The manifest's <windowsSettings> value `name` of the settings schema of
+// `year`, empty when there is none.
+std::wstring windowsSetting(const wchar_t* year, const wchar_t* name) {
+    const std::wstring schema =
+        std::wstring(L"http://schemas.microsoft.com/SMI/") + year + L"/WindowsSettings";
     wchar_t value[64] = {};
     SIZE_T written = 0;
-    if (!QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
-                              name, value, 64, &written)) {
+    if (!QueryActCtxSettingsW(0, nullptr, schema.c_str(), name, value, 64, &written)) {
         return L"";
     }
     return value;
@@ -46,7 +48,7 @@ std::wstring guidText(const GUID& g) {
 
 } // namespace
 
-TEST(ProgramManifest, AsInvokerWindows7To11DpiUnawareClassicControls) {
+TEST(ProgramManifest, AsInvokerWindows7To11PerMonitorDpiAwareClassicControls) {
     ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION runLevel{};
     SIZE_T size = 0;
     ASSERT_TRUE(QueryActCtxW(0, nullptr, nullptr, RunlevelInformationInActivationContext,
@@ -72,8 +74,11 @@ TEST(ProgramManifest, AsInvokerWindows7To11DpiUnawareClassicControls) {
         L"{8E0F7A12-BFB3-4FE8-B9A5-48FD50A15A9A}"}; // 10 and 11
     EXPECT_EQ(systems, windows7To11);
 
-    // Stated, not left to the default.
-    EXPECT_EQ(windowsSetting(L"dpiAware"), L"false");
+    // Per-monitor v2 where Windows has it, else system-aware. (Wine 8 runs
+    // every program per-monitor aware, whatever the manifest says, so the
+    // process's awareness tells nothing here.)
+    EXPECT_EQ(windowsSetting(L"2005", L"dpiAware"), L"true");
+    EXPECT_EQ(windowsSetting(L"2016", L"dpiAwareness"), L"PerMonitorV2, System");
 
     // No dependency on the common controls 6: the classic controls, no
     // visual styles.

@@ -2,6 +2,7 @@
 #include "tests/gui/MainWindowLookSupport.h"
 #include "tests/gui/MainWindowTestSupport.h"
 #include "tests/support/MemorySettingsStore.h"
+#include "ui/controls/LookFont.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/ResultsList.h"
 #include "win32/ProgramFile.h"
@@ -26,7 +27,6 @@ constexpr int kListTop = 20;
 class ResultsListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        listFont = createFont({L"Arial", 20, 0, 400, 1});
         dialog.onInit = [this](TestDialog& d) {
             d.placeControl(kListId, kListLeft, kListTop, 308, 201);
             ASSERT_TRUE(d.bind(list, kListId));
@@ -45,7 +45,7 @@ protected:
         const HWND window = list.hwnd();
         list.setUpScrollBars();
         ListView_SetBkColor(window, RESULTS_ROW_BACK);
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.get()), TRUE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(lookFont(20)), TRUE);
         RECT client{};
         GetClientRect(window, &client);
         const wchar_t* titles[2] = {L"Length", L"Inner Diameter"};
@@ -89,7 +89,6 @@ protected:
 
     int selectedCount() const { return ListView_GetSelectedCount(list.hwnd()); }
 
-    UniqueFont listFont;
     TestDialog dialog;
     ResultsList list;
     int itemChanges = 0;

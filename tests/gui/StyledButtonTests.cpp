@@ -1,5 +1,6 @@
 #include "tests/gui/GuiHarness.h"
 #include "tests/gui/MainWindowLookSupport.h"
+#include "ui/controls/LookFont.h"
 #include "ui/main/MainWindowPainter.h"
 #include "ui/main/StyledButton.h"
 
@@ -28,7 +29,7 @@ protected:
             d.placeControl(kButtonId, kLeft, kTop, kWidth, kHeight);
             ASSERT_TRUE(d.bind(button, kButtonId));
             button.SetTooltipText("Print current calculation");
-            button.setFaceFont("Arial", 16, 400, false, false);
+            button.setFaceFont(lookFont(16));
             button.setTextColour(BUTTON_TEXT);
             button.setShade(3, 0, 0, 0, BUTTON_BLEND, SELECTOR_BLUE, SELECTOR_BLUE, SELECTOR_BLUE);
         };

@@ -1,23 +1,32 @@
 #!/usr/bin/env python3
 """Draws the program's bitmaps and writes them as 24-bit BMP files.
 
-    python3 tools/images/make_bitmaps.py [output folder]
+    python3 tools/images/make_bitmaps.py [--check] [folder]
 
-The default output folder is resources/bitmaps/ next to this tool. Every
-picture is drawn from the code below with plain integer geometry, so the
-output is the same byte for byte on every machine; the BMP files in the
-repository are this script's output and change only when the drawing does.
+The default folder is resources/bitmaps/ next to this tool. Every picture is
+drawn from the code below with plain integer geometry, so the output is the
+same byte for byte on every machine; the BMP files in the repository are
+this script's output and change only when the drawing does. With --check
+nothing is written: the files in the folder are compared with the drawing,
+and the exit status is 1 when one differs or is missing.
 
     picture.bmp      131  refrigeration circuit of a household refrigerator
     logo.bmp         132  the maker's wordmark
     combo_*.bmp      134-137  pieces of the refrigerant selector
     header_*.bmp     138-140  pieces of the results list's column header
+
+The logo, the selector and the header pieces also come at 1.5 and 2 times
+their size, for 144 and 192 DPI, drawn at that size: *_150.bmp with the
+resource numbers 1132 to 1140 and *_200.bmp with 2132 to 2140
+(resources/ResourceIds.h).
 """
 
+import filecmp
 import math
 import os
 import struct
 import sys
+import tempfile
 
 # ---------------------------------------------------------------------------
 # Canvas: a 24-bit image with a few filled primitives. Every shape is filled
@@ -449,25 +458,56 @@ def draw_picture():
 
 
 # ---------------------------------------------------------------------------
+# Sizes. The logo, the selector pieces and the header pieces are drawn at
+# three scales: 1 (96 DPI), 3/2 (144 DPI) and 2 (192 DPI). A size of n
+# pixels at 96 DPI is n x scale rounded to the nearest pixel, halves up, as
+# the program scales its own figures (units/DpiScale.h), so at 144 and 192
+# DPI the program draws each piece at its own size. One-pixel lines become
+# whole pixels the same way, so they stay crisp; shapes scale smoothly.
+
+
+class Scale:
+    def __init__(self, numerator, denominator, percent):
+        self.numerator = numerator
+        self.denominator = denominator
+        self.percent = percent
+
+    def px(self, pixels):
+        """`pixels` at 96 DPI in whole pixels at this scale."""
+        return (2 * pixels * self.numerator + self.denominator) // (2 * self.denominator)
+
+    def unit(self, k):
+        """One 96-DPI pixel in the pixels of a drawing made k times larger
+        (k even, so it is whole at every scale)."""
+        return k * self.numerator // self.denominator
+
+
+SCALES = [Scale(1, 1, 100), Scale(3, 2, 150), Scale(2, 1, 200)]
+
+
+# ---------------------------------------------------------------------------
 # The wordmark, 99 x 26: white letters on the selector blue, drawn at eight
-# times the size and averaged down. Its top half lies on the white page and
-# its bottom half on the yellow header band, so the rounded corners show
-# those colours.
+# times the size and averaged down. Its top part lies on the white page and
+# its bottom part on the yellow header band, so the rounded corners show
+# those colours. The band starts where the program puts it: the logo's top
+# is at y = 3 and the band's at y = 16, each scaled on its own.
 
 BLUE = (0, 130, 197)
 DARK_BLUE = (6, 79, 190)
 YELLOW = (252, 217, 0)
 
 
-def draw_logo():
+def draw_logo(scale):
     k = 8
-    big = Canvas(99 * k, 26 * k, WHITE)
-    big.rect(0, 13 * k, 99 * k, 26 * k, YELLOW)
-    big.rounded_rect(0, 0, 99 * k, 26 * k, 6 * k, BLUE)
+    u = scale.unit(k)
+    width, height = scale.px(99) * k, scale.px(26) * k
+    big = Canvas(width, height, WHITE)
+    big.rect(0, (scale.px(16) - scale.px(3)) * k, width, height, YELLOW)
+    big.rounded_rect(0, 0, width, height, 6 * u, BLUE)
     # A coil of capillary: a yellow ring with a white dot.
-    big.ring(13 * k, 13 * k, 6.5 * k, 2.2 * k, YELLOW)
-    big.disk(13 * k, 13 * k, 2.4 * k, WHITE)
-    draw_text(big, 26 * k, 6 * k, 'VARNU', 14 * k, 2.6 * k, WHITE)
+    big.ring(13 * u, 13 * u, 6.5 * u, 2.2 * u, YELLOW)
+    big.disk(13 * u, 13 * u, 2.4 * u, WHITE)
+    draw_text(big, 26 * u, 6 * u, 'VARNU', 14 * u, 2.6 * u, WHITE)
     return big.downsample(k)
 
 
@@ -481,125 +521,162 @@ FRAME = (0, 130, 197)
 FRAME_SHADE = (167, 188, 207)
 
 
-def selector_column(height):
-    """One column of the selector's middle: frame, face, frame."""
-    column = []
+def selector_row_kind(y, height, line):
+    """'frame', 'shade' or 'face' for row y of a selector piece."""
+    if y < line or y >= height - line:
+        return 'frame'
+    if y >= height - 2 * line:
+        return 'shade'
+    return 'face'
+
+
+def draw_combo_middle(scale):
+    line, height = scale.px(1), scale.px(24)
+    colours = {'frame': FRAME, 'shade': FRAME_SHADE, 'face': FACE}
+    c = Canvas(scale.px(15), height, FACE)
     for y in range(height):
-        if y == 0:
-            column.append(FRAME)
-        elif y == height - 1:
-            column.append(FRAME)
-        elif y == height - 2:
-            column.append(FRAME_SHADE)
-        else:
-            column.append(FACE)
-    return column
-
-
-def draw_combo_middle():
-    c = Canvas(15, 24, FACE)
-    col = selector_column(24)
-    for x in range(15):
-        for y in range(24):
-            c.put(x, y, col[y])
+        c.rect(0, y, c.width, y + 1, colours[selector_row_kind(y, height, line)])
     return c
 
 
-def draw_combo_left():
-    c = Canvas(2, 24, FACE)
-    col = selector_column(24)
-    for y in range(24):
-        c.put(0, y, FRAME)
-        c.put(1, y, col[y] if y in (0, 23) else (FRAME_SHADE if y == 22 else WHITE))
+def draw_combo_left(scale):
+    line, height = scale.px(1), scale.px(24)
+    colours = {'frame': FRAME, 'shade': FRAME_SHADE, 'face': WHITE}
+    c = Canvas(scale.px(2), height, FACE)
+    c.rect(0, 0, line, height, FRAME)
+    for y in range(height):
+        c.rect(line, y, c.width, y + 1, colours[selector_row_kind(y, height, line)])
     return c
 
 
-def draw_combo_button(open_list):
+def draw_combo_button(open_list, scale):
     k = 8
+    u = scale.unit(k)
+    line, width, height = scale.px(1), scale.px(20), scale.px(24)
     fill = DARK_BLUE if open_list else BLUE
-    big = Canvas(20 * k, 24 * k, fill)
-    big.rect(0, 0, 1 * k, 24 * k, FRAME if not open_list else DARK_BLUE)
-    cx, cy = 10.5 * k, 12 * k
+    big = Canvas(width * k, height * k, fill)
+    big.rect(0, 0, line * k, height * k, FRAME if not open_list else DARK_BLUE)
+    # the arrow in the middle of the face right of the frame line
+    cx, cy = (line + width) * k / 2, height * k / 2
     if open_list:
-        tri = [(cx - 4.5 * k, cy + 2.2 * k), (cx + 4.5 * k, cy + 2.2 * k), (cx, cy - 2.6 * k)]
+        tri = [(cx - 4.5 * u, cy + 2.2 * u), (cx + 4.5 * u, cy + 2.2 * u), (cx, cy - 2.6 * u)]
     else:
-        tri = [(cx - 4.5 * k, cy - 2.2 * k), (cx + 4.5 * k, cy - 2.2 * k), (cx, cy + 2.6 * k)]
+        tri = [(cx - 4.5 * u, cy - 2.2 * u), (cx + 4.5 * u, cy - 2.2 * u), (cx, cy + 2.6 * u)]
     big.polygon(tri, WHITE)
     small = big.downsample(k)
-    # crisp one-pixel edges: a light line at the top, a dark one at the bottom
-    for x in range(20):
-        small.put(x, 0, (117, 166, 204) if not open_list else (0, 44, 112))
-        small.put(x, 23, (0, 44, 112) if not open_list else (117, 166, 204))
+    # crisp edges: a light line at the top, a dark one at the bottom
+    light, dark = (117, 166, 204), (0, 44, 112)
+    small.rect(0, 0, width, line, light if not open_list else dark)
+    small.rect(0, height - line, width, height, dark if not open_list else light)
     return small
 
 
 # ---------------------------------------------------------------------------
-# Column header pieces, 20 pixels high.
+# Column header pieces, 20 pixels high: two lines at the top, the blue face,
+# two lines at the bottom.
 
-HEADER_TILE = [(117, 166, 204), (2, 137, 244)] + [(0, 130, 197)] * 16 + [(0, 44, 112),
-                                                                         (111, 128, 148)]
+def header_rows(scale):
+    """(first row, end row, part) of a header piece: 'top', 'top2', 'face',
+    'bottom2', 'bottom' from the top down."""
+    line, height = scale.px(1), scale.px(20)
+    return [(0, line, 'top'), (line, 2 * line, 'top2'),
+            (2 * line, height - 2 * line, 'face'),
+            (height - 2 * line, height - line, 'bottom2'), (height - line, height, 'bottom')]
 
 
-def draw_header_tile():
-    c = Canvas(1, 20, WHITE)
-    for y, colour in enumerate(HEADER_TILE):
-        c.put(0, y, colour)
+def draw_header_tile(scale):
+    colours = {'top': (117, 166, 204), 'top2': (2, 137, 244), 'face': (0, 130, 197),
+               'bottom2': (0, 44, 112), 'bottom': (111, 128, 148)}
+    c = Canvas(scale.px(1), scale.px(20), WHITE)
+    for top, bottom, part in header_rows(scale):
+        c.rect(0, top, c.width, bottom, colours[part])
     return c
 
 
-def draw_header_left():
+def draw_header_left(scale):
     """Left edge of the first column: a light column and a bright one."""
-    c = Canvas(2, 20, WHITE)
-    for y in range(20):
-        if y == 0:
+    line, height = scale.px(1), scale.px(20)
+    c = Canvas(scale.px(2), height, WHITE)
+    for y in range(height):
+        if y < line:
             left, right = (168, 200, 226), (140, 190, 238)
-        elif y == 19:
+        elif y >= height - line:
             left, right = (150, 162, 176), (128, 146, 168)
         else:
             left, right = (79, 155, 211), (0, 128, 241)
-        c.put(0, y, left)
-        c.put(1, y, right)
+        c.rect(0, y, line, y + 1, left)
+        c.rect(line, y, c.width, y + 1, right)
     return c
 
 
-def draw_header_right():
+def draw_header_right(scale):
     """Right edge of every column: a shaded column from (0, 122, 237) down to
     (0, 42, 98), and a dark one."""
-    c = Canvas(2, 20, WHITE)
-    for y in range(20):
-        if y == 0:
+    line, height = scale.px(1), scale.px(20)
+    c = Canvas(scale.px(2), height, WHITE)
+    for y in range(height):
+        if y < line:
             left, right = (140, 180, 220), (120, 150, 180)
-        elif y == 19:
+        elif y >= height - line:
             left, right = (140, 152, 168), (130, 142, 158)
         else:
-            t = (y - 1) / 17.0
+            t = (y - line) / float(height - 2 * line - 1)
             left = (0, round(122 + (42 - 122) * t), round(237 + (98 - 237) * t))
             right = (46, 80, 113)
-        c.put(0, y, left)
-        c.put(1, y, right)
+        c.rect(0, y, line, y + 1, left)
+        c.rect(line, y, c.width, y + 1, right)
     return c
+
+
+def scaled_images():
+    """(file name, drawing) of each piece at each scale: name.bmp at 1x,
+    name_150.bmp and name_200.bmp at 3/2 and 2."""
+    pieces = [
+        ('header_tile', draw_header_tile),
+        ('header_left', draw_header_left),
+        ('header_right', draw_header_right),
+        ('combo_middle', draw_combo_middle),
+        ('combo_left', draw_combo_left),
+        ('combo_button', lambda scale: draw_combo_button(False, scale)),
+        ('combo_button_open', lambda scale: draw_combo_button(True, scale)),
+        ('logo', draw_logo),
+    ]
+    images = []
+    for scale in SCALES:
+        suffix = '' if scale.percent == 100 else '_%d' % scale.percent
+        for name, draw in pieces:
+            images.append((name + suffix + '.bmp', lambda draw=draw, scale=scale: draw(scale)))
+    return images
 
 
 def main():
+    args = sys.argv[1:]
+    check = bool(args) and args[0] == '--check'
+    if check:
+        args = args[1:]
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', '..', 'resources',
-                                                             'bitmaps')
+    out = args[0] if args else os.path.join(here, '..', '..', 'resources', 'bitmaps')
+    images = scaled_images() + [('picture.bmp', draw_picture)]
+    if check:
+        differing = []
+        for name, draw in images:
+            path = os.path.join(out, name)
+            with tempfile.TemporaryDirectory() as folder:
+                drawn = os.path.join(folder, name)
+                draw().save_bmp(drawn)
+                same = os.path.exists(path) and filecmp.cmp(drawn, path, shallow=False)
+            if not same:
+                differing.append(name)
+        for name in differing:
+            print('differs from the drawing (run make_bitmaps.py):', os.path.join(out, name))
+        print('%d of %d bitmaps as drawn' % (len(images) - len(differing), len(images)))
+        return 1 if differing else 0
     os.makedirs(out, exist_ok=True)
-    images = [
-        ('header_tile.bmp', draw_header_tile),
-        ('header_left.bmp', draw_header_left),
-        ('header_right.bmp', draw_header_right),
-        ('combo_middle.bmp', draw_combo_middle),
-        ('combo_left.bmp', draw_combo_left),
-        ('combo_button.bmp', lambda: draw_combo_button(False)),
-        ('combo_button_open.bmp', lambda: draw_combo_button(True)),
-        ('logo.bmp', draw_logo),
-        ('picture.bmp', draw_picture),
-    ]
     for name, draw in images:
         draw().save_bmp(os.path.join(out, name))
         print('wrote', os.path.join(out, name))
+    return 0
 
 
 if __name__ == '__main__':
-    main()
+    sys.exit(main())

@@ -42,7 +42,16 @@ void HyperlinkLabel::onAttached() {
         SetWindowTextW(hwnd(), widen1252(target_).c_str());
     }
 
-    auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    makeFonts(reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    resizeToText();
+    loadLinkCursor();
+    tooltip_.create(hwnd(), widen1252(target_));
+}
+
+// The label's two fonts, copies of `from` (of the system's GUI font when
+// there is none), the second underlined.
+void HyperlinkLabel::makeFonts(HFONT from) {
+    HFONT font = from;
     if (font == nullptr) {
         font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
@@ -54,10 +63,6 @@ void HyperlinkLabel::onAttached() {
     normalFont_.reset(CreateFontIndirectW(&logical));
     logical.lfUnderline = TRUE;
     underlinedFont_.reset(CreateFontIndirectW(&logical));
-
-    resizeToText();
-    loadLinkCursor();
-    tooltip_.create(hwnd(), widen1252(target_));
 }
 
 void HyperlinkLabel::SetTarget(const std::string& target) {
@@ -258,9 +263,25 @@ void HyperlinkLabel::onDestroy() {
     tooltip_.destroy();
 }
 
+// A font other than the label's own two (which the hover switches between)
+// comes from outside: both are made again from it.
+LRESULT HyperlinkLabel::onSetFont(WPARAM wParam, LPARAM lParam) {
+    const auto given = reinterpret_cast<HFONT>(wParam);
+    if (given == normalFont_.get() || given == underlinedFont_.get()) {
+        return defaultHandling(WM_SETFONT, wParam, lParam);
+    }
+    makeFonts(given);
+    const HFONT shown = hovering_ ? underlinedFont_.get() : normalFont_.get();
+    const LRESULT result = defaultHandling(WM_SETFONT, reinterpret_cast<WPARAM>(shown), lParam);
+    resizeToText();
+    return result;
+}
+
 LRESULT HyperlinkLabel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     tooltip_.relay(message, wParam, lParam);
     switch (message) {
+    case WM_SETFONT:
+        return onSetFont(wParam, lParam);
     case WM_ERASEBKGND:
         return onEraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:

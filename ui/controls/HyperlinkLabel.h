@@ -5,6 +5,10 @@
 // the user's browser or explains in a message box why it could not. It is
 // also a tab stop: with the focus it shows a focus rectangle round its text,
 // and Enter or Space opens it as a click does.
+//
+// Its text is in its window's font, with an underlined copy for the hover;
+// a font given to it later (WM_SETFONT from its window or the dialog manager,
+// as after a change of DPI) replaces both, and the label fits its text again.
 #include "ui/controls/HyperlinkLabelOpener.h"
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
@@ -53,6 +57,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void makeFonts(HFONT from);
     void resizeToText();
     void loadLinkCursor();
     std::wstring caption() const;
@@ -65,6 +70,7 @@ private:
     LRESULT onKeyDown(WPARAM wParam, LPARAM lParam);
     LRESULT onFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT onSetFont(WPARAM wParam, LPARAM lParam);
     void onDestroy();
 
     COLORREF unvisited_ = LINK_UNVISITED;

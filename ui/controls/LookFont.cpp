@@ -4,7 +4,9 @@
 
 namespace {
 constexpr int LOOK_FONT_WEIGHT = 400;
-constexpr int LOOK_FONT_PITCH = 1;
+// Variable pitch, Swiss family: should a system have no "Arial", the font
+// mapper falls back to its sans-serif face instead of a monospaced one.
+constexpr int LOOK_FONT_PITCH = VARIABLE_PITCH | FF_SWISS;
 } // namespace
 
 HFONT lookFont(int height, int width) {

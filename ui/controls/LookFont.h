@@ -1,14 +1,12 @@
 #pragma once
 // The fonts of the program's own look: "Arial" of a cell height in pixels
-// (and a width, 0 for the face's own proportions), weight 400 and
-// pitch-and-family 1, every other field 0 (so the ANSI character set). Each
+// (and a width, 0 for the face's own proportions), weight 400, variable pitch
+// and the Swiss family, every other field 0 (so the ANSI character set). Each
 // is made at its first use and kept for the rest of the run, shared by every
 // window and control that draws in the look.
-#include <windows.h>
+#include "ui/look/TextHeights.h"
 
-// The 14-pixel font: the input fields, the refrigerant selector's items and
-// the results list's column captions.
-constexpr int TEXT_FONT_HEIGHT = 14;
+#include <windows.h>
 
 // Null when the font could not be made.
 HFONT lookFont(int height, int width = 0);

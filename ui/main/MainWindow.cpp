@@ -13,6 +13,7 @@
 #include "win32/DebugTrace.h"
 #include "win32/Drawing.h"
 #include "win32/Text1252.h"
+#include "win32/WindowDpi.h"
 
 #include <commctrl.h>
 #include <cstdio>
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int WHOLE_DIGITS = 9;
 constexpr int DECIMAL_PLACES = 3;
-constexpr int LIST_FONT_HEIGHT = 20;
 
 } // namespace
 
@@ -80,6 +80,9 @@ std::optional<LRESULT> MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM
     case WM_SIZING:
         onSizing(*reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_DPICHANGED: // moved to a monitor of another DPI, or the DPI changed
+        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         endDialog(IDCANCEL);
         return 0;
@@ -105,6 +108,11 @@ bool MainWindow::onInitDialog() {
     bindControl(printButton_, IDC_MAIN_PRINT);
     bindControl(helpButton_, IDC_MAIN_HELP);
     bindControl(homepageLink_, IDC_MAIN_HOMEPAGE);
+    // The dialog manager made the template's font for the DPI the window was
+    // created at; the window scales itself from there (MainWindowLayout.cpp).
+    dialogFontDpi_ = windowDpi(hwnd());
+    dpi_ = dialogFontDpi_;
+    scaleDialogItself(hwnd());
 
     if (!loadDatabase()) {
         MessageBoxW(hwnd(), L"Could not read Olvane.tbx", applicationName_.c_str(),
@@ -159,18 +167,23 @@ void MainWindow::addAboutCommand() {
     }
 }
 
+// The stored size is at 96 DPI: the window opens at that size scaled to the
+// DPI of the monitor that holds the stored top-left corner, fitted to that
+// monitor's work area.
 void MainWindow::restorePlacement() {
-    const WindowPlacement placement =
-        fitStoredPlacement(readPlacement(store_), GetSystemMetrics(SM_CXFULLSCREEN),
-                           GetSystemMetrics(SM_CYFULLSCREEN));
+    const WindowPlacement stored = readPlacement(store_);
+    const POINT corner{stored.left, stored.top};
+    const int dpi = monitorDpiAt(corner);
+    const RECT work = monitorWorkAreaAt(corner);
+    const WindowPlacement placement = fitStoredPlacement(
+        placementAtDpi(stored, dpi),
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, dpi);
     SetWindowPos(hwnd(), HWND_TOP, placement.left, placement.top, placement.width, placement.height,
                  SWP_SHOWWINDOW);
+    dpi_ = windowDpi(hwnd());
 }
 
 void MainWindow::InitialiseControls() {
-    CaptionFont = lookFont(TEXT_FONT_HEIGHT);
-    ListFont = lookFont(LIST_FONT_HEIGHT);
-
     HWND selector = refrigerantSelector_.hwnd();
     for (int i = 0; i < database_->refrigerantCount; ++i) {
         SendMessageW(selector, CB_INSERTSTRING, static_cast<WPARAM>(i),
@@ -178,14 +191,8 @@ void MainWindow::InitialiseControls() {
     }
     currentRefrigerant = readRefrigerant(store_, database_->refrigerantCount);
     SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(currentRefrigerant), 0);
-    refrigerantSelector_.SetBitmaps(IDB_COMBO_LEFT, IDB_COMBO_BUTTON, IDB_COMBO_BUTTON_OPEN,
-                                    IDB_COMBO_MIDDLE);
+    applyScale();
 
-    NumericEntryField* const shownFields[] = {&heatLoadField_, &evapTempField_, &condTempField_,
-                                              &returnGasTempField_, &ambientTempField_};
-    for (NumericEntryField* field : shownFields) {
-        SendMessageW(field->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont), TRUE);
-    }
     const SelectionInputs stored = readEnteredValues(store_);
     heatLoadField_.SetValue(stored.heatLoad, true);
     evapTempField_.SetValue(stored.evapTemp, true);
@@ -209,7 +216,6 @@ void MainWindow::InitialiseControls() {
                                    {helpButton_, "Display help information"}};
     for (const ButtonSetUp& setUp : buttons) {
         setUp.button.SetTooltipText(setUp.tooltip);
-        setUp.button.setFaceFont("Arial", 16, 400, false, false);
         redrawNow(setUp.button.hwnd());
     }
 }

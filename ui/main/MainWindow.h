@@ -12,7 +12,7 @@
 //   MainWindow.cpp          message table, start-up and close
 //   MainWindowCommands.cpp  control notifications, the buttons, the system menu
 //   MainWindowRecalculate.cpp  the selection run and the result list
-//   MainWindowLayout.cpp    control placement, size and move tracking
+//   MainWindowLayout.cpp    control placement, size and move tracking, the DPI
 //   MainWindowPaint.cpp     painting (buffered, see BufferedPaint) and the icon
 //   MainWindowNames.cpp     the labels that name the controls for screen readers
 #include "database/RefrigerantDatabase.h"
@@ -55,6 +55,10 @@ public:
     bool initialisationComplete() const noexcept { return isInitialised; }
     // How many times `Recalculate` has run in this window.
     int recalculationCount() const noexcept { return recalculationCount_; }
+    // The DPI the window lays itself out and paints at.
+    int dpi() const noexcept { return dpi_; }
+    // The logo's bitmap resource the page paints with; 0 before the first paint.
+    int logoResource() const noexcept { return pageResources_.logoResource(); }
     // The entered values, read from their fields now.
     SelectionInputs enteredInputs() const;
 
@@ -94,12 +98,15 @@ private:
     // The selection run (MainWindowRecalculate.cpp).
     void Recalculate();
 
-    // Placement (MainWindowLayout.cpp).
+    // Placement and the DPI (MainWindowLayout.cpp).
     void LayoutControls();
     void onSize(WPARAM type, int width, int height);
     void onMove(int x, int y);
     void onSizing(RECT& proposed);
-    static FrameInsets frameInsets();
+    FrameInsets frameInsets() const;
+    void applyScale();
+    void scaleLinkFont();
+    void onDpiChanged(int dpi, const RECT& suggested);
 
     // Names (MainWindowNames.cpp): the input rows' labels follow the units,
     // the results list's label the outcome of the last run.
@@ -126,6 +133,8 @@ private:
     bool recalcPending = false;
     bool isInitialised = false;
     PageGeometry page_; // from the last layout; read by every paint
+    int dpi_ = DESIGN_DPI;           // the DPI the window is shown at
+    int dialogFontDpi_ = DESIGN_DPI; // the DPI its template's font was made for
     Palette palette_;   // the colours in force; the system's under high contrast
     int recalculationCount_ = 0;
 

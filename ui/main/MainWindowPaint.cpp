@@ -22,7 +22,7 @@ void MainWindow::paintContent(HDC dc, const RECT&, bool onScreen) {
     GetClientRect(hwnd(), &client);
     if (client.right != page_.clientWidth || client.bottom != page_.clientHeight) {
         page_ = computePageGeometry(client.right, client.bottom, page_.rightInset,
-                                    pageResources_.pictureSize());
+                                    pageResources_.pictureSize(), DpiScale{dpi_});
     }
     MainWindowLook look;
     look.page = page_;

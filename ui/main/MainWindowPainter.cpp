@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/controls/LookFont.h"
+#include "ui/main/rules/BitmapSets.h"
 #include "ui/main/rules/FlowLineText.h"
 #include "ui/main/rules/PanelTexts.h"
 #include "ui/main/rules/PicturePlacement.h"
@@ -15,20 +16,17 @@
 
 namespace {
 
-// The base font of the scripted flow line.
-constexpr int SCRIPTED_TEXT_HEIGHT = 16;
-
 void fill(HDC dc, PagePaintResources& resources, const PixelRect& rect, COLORREF colour) {
     const RECT area = toRect(rect);
     FillRect(dc, &area, resources.brush(colour));
 }
 
 void drawPanelFrame(HDC dc, PagePaintResources& resources, const PanelFrame& frame,
-                    const Palette& palette) {
+                    const Palette& palette, int line) {
     drawTwoToneFrame(dc, toRect(frame.outer), resources.brush(palette.panelFrameLight),
-                     resources.brush(palette.panelFrameDark));
+                     resources.brush(palette.panelFrameDark), line);
     drawTwoToneFrame(dc, toRect(frame.inner), resources.brush(palette.panelInnerLight),
-                     resources.brush(palette.panelInnerDark));
+                     resources.brush(palette.panelInnerDark), line);
 }
 
 PixelSize measure(HDC dc, const std::wstring& text) {
@@ -72,10 +70,11 @@ void drawPicture(HDC dc, PagePaintResources& resources, const MainWindowLook& lo
 
 } // namespace
 
-HBITMAP PagePaintResources::logo() {
-    if (!logoLoaded_) {
-        logo_ = loadBitmapResource(IDB_LOGO);
-        logoLoaded_ = true;
+HBITMAP PagePaintResources::logo(int dpi) {
+    const int resource = bitmapResourceAt(IDB_LOGO, dpi);
+    if (resource != logoResource_) {
+        logo_ = loadBitmapResource(resource);
+        logoResource_ = resource;
     }
     return logo_.get();
 }
@@ -127,10 +126,20 @@ int DrawLabel(HDC dc, const char* text, int x, int y, int height) {
     return extent.width;
 }
 
-void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index, COLORREF fill) {
-    const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter);
+void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter, int index,
+                      COLORREF fill, int line, DpiScale scale) {
+    const MarkerGeometry geometry = letterMarkerGeometry(x, y, diameter, scale);
     SelectGuard selected(dc, resources.brush(fill));
+    // A one-pixel outline is the DC's own pen; a wider one is that pen's
+    // colour at the width, inside the circle's square.
+    UniquePen widePen;
+    if (line > 1) {
+        LOGPEN current{};
+        GetObjectW(GetCurrentObject(dc, OBJ_PEN), sizeof current, &current);
+        widePen.reset(CreatePen(PS_INSIDEFRAME, line, current.lopnColor));
+    }
+    SelectGuard outline(dc, widePen ? static_cast<HGDIOBJ>(widePen.get())
+                                    : GetCurrentObject(dc, OBJ_PEN));
     SetBkColor(dc, fill);
     Ellipse(dc, geometry.circle.left, geometry.circle.top, geometry.circle.right,
             geometry.circle.bottom);
@@ -144,8 +153,9 @@ void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainW
     });
 }
 
-void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment) {
-    const HFONT baseFont = lookFont(SCRIPTED_TEXT_HEIGHT);
+void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment,
+                      int height, const PixelRect& clip) {
+    const HFONT baseFont = lookFont(height);
     LOGFONTW logical{};
     GetObjectW(baseFont, sizeof logical, &logical);
     const int w = logical.lfWidth;
@@ -171,10 +181,10 @@ void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, in
     }
     const ScriptedLayout layout =
         layoutScriptedRuns(runs, extents, w, h, metrics.tmHeight, rect, alignment);
-    const RECT clip = toRect(rect);
+    const RECT clipRect = toRect(clip);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SelectObject(dc, runs[i].kind == ScriptKind::Plain ? baseFont : scriptFont);
-        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &clip,
+        ExtTextOutW(dc, layout.positions[i].x, layout.positions[i].y, ETO_CLIPPED, &clipRect,
                     wideRuns[i].c_str(), static_cast<UINT>(wideRuns[i].size()), nullptr);
     }
     // `saved` restores the DC, and with it the font that was selected before.
@@ -182,48 +192,44 @@ void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, in
 
 void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook& look) {
     const PageGeometry& page = look.page;
+    const PageSizes& sizes = page.sizes;
     const Palette& palette = look.palette;
 
     SetBkColor(dc, palette.headerBand);
     const int nameWidth = DrawLabel(dc, look.productName.c_str(), page.productName.x,
-                                    page.productName.y, PRODUCT_NAME_HEIGHT);
-    const int labelX = headerLabelColumn(nameWidth);
+                                    page.productName.y, sizes.productNameHeight);
+    const int labelX = headerLabelColumn(nameWidth, page.scale);
     const int versionWidth =
-        DrawLabel(dc, "Version", labelX, page.versionRow, HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Version", labelX, page.versionRow, sizes.headerTextHeight);
     const int databaseWidth =
-        DrawLabel(dc, "Database", labelX, page.databaseRow, HEADER_TEXT_HEIGHT);
-    const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth);
-    DrawLabel(dc, look.programVersion.c_str(), valueX, page.versionRow,
-              HEADER_TEXT_HEIGHT);
-    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow,
-              HEADER_TEXT_HEIGHT);
+        DrawLabel(dc, "Database", labelX, page.databaseRow, sizes.headerTextHeight);
+    const int valueX = headerValueColumn(nameWidth, versionWidth, databaseWidth, page.scale);
+    DrawLabel(dc, look.programVersion.c_str(), valueX, page.versionRow, sizes.headerTextHeight);
+    DrawLabel(dc, look.databaseVersion.c_str(), valueX, page.databaseRow, sizes.headerTextHeight);
 
     SetBkColor(dc, palette.page);
-    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y,
-              PANEL_TITLE_HEIGHT);
-    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x,
-              page.recommendationTitle.y, PANEL_TITLE_HEIGHT);
+    DrawLabel(dc, INPUT_PANEL_TITLE, page.inputTitle.x, page.inputTitle.y, sizes.panelTitleHeight);
+    DrawLabel(dc, RECOMMENDATION_TITLE, page.recommendationTitle.x, page.recommendationTitle.y,
+              sizes.panelTitleHeight);
 
-    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), page.flowLine, 0);
+    DrawScriptedText(dc, flowLineText(look.units, look.flowRate), page.flowLine, 0,
+                     sizes.flowLineHeight, page.flowLineClip);
 
-    DrawLabel(dc, SELECTION_HINT, page.hint.x, page.hint.y, HINT_HEIGHT);
+    DrawLabel(dc, SELECTION_HINT, page.hint.x, page.hint.y, sizes.hintHeight);
 
     for (std::size_t i = 0; i < CAPTION_ROWS; ++i) {
         const InputRowText& row = INPUT_ROW_TEXTS[i];
         const int y = page.captionRows[i];
-        DrawLabel(dc, row.caption, page.captionColumn, y, CAPTION_HEIGHT);
-        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y,
-                  CAPTION_HEIGHT);
+        DrawLabel(dc, row.caption, page.captionColumn, y, sizes.captionHeight);
+        DrawLabel(dc, UnitLabel(look.units, row.unitKind), page.unitColumn, y, sizes.captionHeight);
     }
 
     SetTextColor(dc, palette.markerLetter);
-    for (std::size_t i = 0; i < page.captionMarkers.size(); ++i) {
-        DrawLetterMarker(dc, resources, page.captionMarkers[i].x, page.captionMarkers[i].y,
-                         MARKER_DIAMETER, static_cast<int>(i), palette.markerFill);
-    }
-    for (std::size_t i = 0; i < page.pictureMarkers.size(); ++i) {
-        DrawLetterMarker(dc, resources, page.pictureMarkers[i].x, page.pictureMarkers[i].y,
-                         MARKER_DIAMETER, static_cast<int>(i), palette.markerFill);
+    for (const auto* markers : {&page.captionMarkers, &page.pictureMarkers}) {
+        for (std::size_t i = 0; i < markers->size(); ++i) {
+            DrawLetterMarker(dc, resources, (*markers)[i].x, (*markers)[i].y, sizes.markerDiameter,
+                             static_cast<int>(i), palette.markerFill, sizes.frameLine, page.scale);
+        }
     }
 }
 
@@ -232,10 +238,11 @@ void paintMainWindowContent(HDC dc, const MainWindowLook& look, PagePaintResourc
     const Palette& palette = look.palette;
     fill(dc, resources, page.page, palette.page);
     fill(dc, resources, page.headerBand, palette.headerBand);
-    drawPanelFrame(dc, resources, page.inputPanel, palette);
-    drawPanelFrame(dc, resources, page.recommendationPanel, palette);
+    drawPanelFrame(dc, resources, page.inputPanel, palette, page.sizes.frameLine);
+    drawPanelFrame(dc, resources, page.recommendationPanel, palette, page.sizes.frameLine);
 
-    DrawBitmapAt(dc, resources.logo(), page.logo.x, page.logo.y, false, look);
+    drawBitmapFitted(dc, resources.logo(page.scale.dpi), page.logo.x, page.logo.y,
+                     page.sizes.logo.width, page.sizes.logo.height);
     drawPicture(dc, resources, look);
 
     SetBkColor(dc, palette.page);

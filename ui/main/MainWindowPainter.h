@@ -30,11 +30,13 @@ struct MainWindowLook {
 
 // The page's bitmaps and brushes, each made on first use and kept as long as
 // this object, and the picture stretched to the page's scale, kept until the
-// drawn size changes (the texts are in the look's fonts, LookFont). The main
-// window keeps one for its lifetime.
+// drawn size changes (the texts are in the look's fonts, LookFont). The logo
+// is the set drawn nearest to the page's DPI (BitmapSets), loaded again when
+// the DPI asks for another set. The main window keeps one for its lifetime.
 class PagePaintResources {
 public:
-    HBITMAP logo();
+    HBITMAP logo(int dpi);
+    int logoResource() const noexcept { return logoResource_; } // 0 before the first logo
     HBITMAP picture();
     // The picture's size in its own pixels; 0, 0 without a picture.
     PixelSize pictureSize();
@@ -49,7 +51,7 @@ public:
 private:
     UniqueBitmap logo_;
     UniqueBitmap picture_;
-    bool logoLoaded_ = false;
+    int logoResource_ = 0;
     bool pictureLoaded_ = false;
     SolidBrushes brushes_;
     UniqueBitmap scaled_;
@@ -68,14 +70,19 @@ void PaintInfoPanel(HDC dc, PagePaintResources& resources, const MainWindowLook&
 // background. Returns the text's width in pixels.
 int DrawLabel(HDC dc, const char* text, int x, int y, int height);
 
-// A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index.
-void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter,
-                      int index, COLORREF fill);
+// A circle of diameter d in `fill` centred on (x, y) with the letter 'A' + index,
+// outlined in the DC's pen colour `line` pixels wide; the letter's place
+// and height follow the scale.
+void DrawLetterMarker(HDC dc, PagePaintResources& resources, int x, int y, int diameter, int index,
+                      COLORREF fill, int line, DpiScale scale);
 
 // Draws the bitmap at (x, y): at its own size, or scaled to the picture's
 // drawn size of the page (the layout's factor, PagePicture).
 void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y, bool scaled, const MainWindowLook& look);
 
 // One line with "^" raising and "_" lowering the next character, in "Arial"
-// 16, vertically centred in `rect`; alignment 0 left, 1 centred, 2 right.
-void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment);
+// of cell height `height` (the raised and lowered characters in a smaller
+// one), vertically centred in `rect` and clipped to `clip`; alignment 0 left,
+// 1 centred, 2 right.
+void DrawScriptedText(HDC dc, const std::string& text, const PixelRect& rect, int alignment,
+                      int height, const PixelRect& clip);

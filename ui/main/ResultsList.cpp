@@ -2,6 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/controls/LookFont.h"
+#include "ui/main/rules/BitmapSets.h"
 #include "win32/Drawing.h"
 #include "win32/GdiGuards.h"
 #include "win32/Unique.h"
@@ -10,7 +11,12 @@
 
 namespace {
 
+// The header's pieces at 96 DPI: every piece's height, the edges' width, the
+// tile's width, and the captions' inset within their columns.
 constexpr int HEADER_PIECE_HEIGHT = 20;
+constexpr int HEADER_EDGE_WIDTH = 2;
+constexpr int HEADER_TILE_WIDTH = 1;
+constexpr int HEADER_CAPTION_INSET = 2;
 constexpr UINT CAPTION_FORMAT = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 } // namespace
@@ -71,6 +77,10 @@ void ResultsList::setPalette(const Palette& palette) {
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+void ResultsList::setDpi(int dpi) {
+    header_.setDpi(dpi);
+}
+
 void ResultsList::fitColumns() {
     RECT client{};
     GetClientRect(hwnd(), &client);
@@ -121,28 +131,44 @@ LRESULT ResultsList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
+void ResultsList::Header::setDpi(int dpi) {
+    if (dpi == dpi_) {
+        return;
+    }
+    if (bitmapSetPercent(dpi) != bitmapSetPercent(dpi_)) {
+        resourcesMade_ = false;
+    }
+    dpi_ = dpi;
+    if (hwnd() != nullptr) {
+        InvalidateRect(hwnd(), nullptr, FALSE);
+    }
+}
+
 void ResultsList::Header::makeResources() {
     if (resourcesMade_) {
         return;
     }
-    tile_ = loadBitmapResource(IDB_HEADER_TILE);
-    leftEdge_ = loadBitmapResource(IDB_HEADER_LEFT);
-    rightEdge_ = loadBitmapResource(IDB_HEADER_RIGHT);
+    tile_ = loadBitmapResource(bitmapResourceAt(IDB_HEADER_TILE, dpi_));
+    leftEdge_ = loadBitmapResource(bitmapResourceAt(IDB_HEADER_LEFT, dpi_));
+    rightEdge_ = loadBitmapResource(bitmapResourceAt(IDB_HEADER_RIGHT, dpi_));
     resourcesMade_ = true;
 }
 
 void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
     makeResources();
+    const DpiScale s{dpi_};
+    const int pieceHeight = s(HEADER_PIECE_HEIGHT);
+    const int edgeWidth = s(HEADER_EDGE_WIDTH);
+    const int tileWidth = s(HEADER_TILE_WIDTH);
     RECT client{};
     GetClientRect(hwnd(), &client);
     const bool flat = palette_.systemColours;
     fillSolid(dc, client, flat ? palette_.resultsHeaderBack : palette_.resultsRowBack);
     if (!flat) {
-        stretchBitmap(dc, tile_.get(), 2, 0, client.right - client.left, HEADER_PIECE_HEIGHT, 1,
-                      HEADER_PIECE_HEIGHT);
+        drawBitmapFitted(dc, tile_.get(), edgeWidth, 0, client.right - client.left, pieceHeight);
     }
 
-    SelectGuard selectedFont(dc, lookFont(TEXT_FONT_HEIGHT));
+    SelectGuard selectedFont(dc, lookFont(s(TEXT_FONT_HEIGHT)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette_.resultsCaptionText);
     const int count = Header_GetItemCount(hwnd());
@@ -159,23 +185,23 @@ void ResultsList::Header::paintContent(HDC dc, const RECT&, bool) {
                      reinterpret_cast<LPARAM>(&rect));
 
         if (flat) {
-            // A one-pixel line in the caption colour ends each column.
-            fillSolid(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom},
+            // A line one pixel wide (at 96 DPI) in the caption colour ends
+            // each column.
+            fillSolid(dc, RECT{rect.right - tileWidth, rect.top, rect.right, rect.bottom},
                       palette_.resultsCaptionText);
         } else if (item.iOrder == 0) {
-            copyBitmap(dc, leftEdge_.get(), rect.left, rect.top, 2,
-                       HEADER_PIECE_HEIGHT);
+            drawBitmapFitted(dc, leftEdge_.get(), rect.left, rect.top, edgeWidth, pieceHeight);
         } else {
-            copyBitmap(dc, tile_.get(), rect.left + 1, rect.top, 1,
-                       HEADER_PIECE_HEIGHT);
+            drawBitmapFitted(dc, tile_.get(), rect.left + tileWidth, rect.top, tileWidth,
+                             pieceHeight);
         }
         if (!flat) {
-            copyBitmap(dc, rightEdge_.get(), rect.right - 2, 0, 2,
-                       HEADER_PIECE_HEIGHT);
+            drawBitmapFitted(dc, rightEdge_.get(), rect.right - edgeWidth, 0, edgeWidth,
+                             pieceHeight);
         }
 
         RECT textRect = rect;
-        InflateRect(&textRect, -2, -2);
+        InflateRect(&textRect, -s(HEADER_CAPTION_INSET), -s(HEADER_CAPTION_INSET));
         DrawTextW(dc, caption, -1, &textRect, CAPTION_FORMAT);
     }
 }

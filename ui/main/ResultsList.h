@@ -5,9 +5,13 @@
 // share its client width beside the vertical scroll bar, and whose column
 // header is drawn from bitmaps with white, centred captions. Colours: the
 // palette's results colours; under high contrast the header is drawn flat in
-// the button colours, without its bitmaps.
+// the button colours, without its bitmaps. The header's pieces, lines and
+// caption font are figures at 96 DPI drawn at the list's DPI, the pieces from
+// the bitmap set nearest to it (BitmapSets); the rows follow the font the
+// window gives the list.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/look/Palette.h"
+#include "units/DpiScale.h"
 #include "win32/BufferedPaint.h"
 #include "win32/Unique.h"
 
@@ -23,6 +27,9 @@ public:
 
     // The colours of the rows, the selected row and the header.
     void setPalette(const Palette& palette);
+
+    // The DPI the header is drawn at; 96 until told.
+    void setDpi(int dpi);
 
     // Flat scroll bars with both arrows of both bars disabled.
     void setUpScrollBars();
@@ -48,6 +55,10 @@ private:
     public:
         explicit Header(const Palette& palette) : BufferedPaint(0), palette_(palette) {}
 
+        // Drops the pieces when the DPI asks for another size; the next
+        // paint loads them.
+        void setDpi(int dpi);
+
     protected:
         LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -56,6 +67,7 @@ private:
         void makeResources();
 
         const Palette& palette_; // the list's
+        int dpi_ = DESIGN_DPI;
         bool resourcesMade_ = false;
         UniqueBitmap tile_;
         UniqueBitmap leftEdge_;

@@ -15,6 +15,14 @@
 namespace {
 
 constexpr int TOOLTIP_WIDTH = 300;
+// At 96 DPI: the focus ring lies 4 pixels inside the edge and is 1 pixel
+// wide; the caption keeps 2 pixels from the ring; the face and the caption
+// move 1 pixel when the button is pushed, and a disabled caption's engraving
+// is 1 pixel deep.
+constexpr int FOCUS_INSET = 4;
+constexpr int FOCUS_RING_WIDTH = 1;
+constexpr int CAPTION_MARGIN = 2;
+constexpr int PRESS_SHIFT = 1;
 
 ShadeColour toShade(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -94,14 +102,8 @@ void StyledButton::SetTooltipText(const std::string& text) {
     if (tooltip_) {
         tooltip_.setText(widen1252(text));
     } else if (hwnd() != nullptr) {
-        tooltip_.create(hwnd(), widen1252(text), TOOLTIP_WIDTH);
+        tooltip_.create(hwnd(), widen1252(text), scale_(TOOLTIP_WIDTH));
     }
-}
-
-void StyledButton::setFaceFont(const char* faceName, int height, int weight, bool italic,
-                               bool underline) {
-    const std::wstring face = widen1252(faceName != nullptr ? faceName : "");
-    font_ = createFont({face.c_str(), height, 0, weight, 0, italic, underline});
 }
 
 COLORREF StyledButton::setTextColour(COLORREF colour) {
@@ -183,14 +185,17 @@ void StyledButton::drawImage(HDC dc, const Image& image, int x, int y) const {
     copyBitmap(dc, image.bitmap.get(), x, y, image.width, image.height);
 }
 
-// A one-pixel ring focusInset pixels inside the edge, in a colour that
-// stands out from every face colour (the caption's white on the blue face).
+// A ring inside the edge, in a colour that stands out from every face colour
+// (the caption's white on the blue face).
 void StyledButton::drawFocusRing(HDC dc, const RECT& rect) const {
     RECT ring = rect;
-    InflateRect(&ring, -focusInset_, -focusInset_);
+    InflateRect(&ring, -scale_(FOCUS_INSET), -scale_(FOCUS_INSET));
     const ShadeColour colour = focusRingColour(faces_, toShade(textColour_));
     UniqueBrush brush(CreateSolidBrush(RGB(colour.red, colour.green, colour.blue)));
-    FrameRect(dc, &ring, brush.get());
+    for (int line = 0; line < scale_(FOCUS_RING_WIDTH); ++line) {
+        FrameRect(dc, &ring, brush.get());
+        InflateRect(&ring, -1, -1);
+    }
 }
 
 // The access key's underline follows the keyboard cues: hidden while the
@@ -223,12 +228,12 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
     OffscreenCanvas canvas(item.hDC, whole);
     const HDC dc = canvas.dc();
     SetBkMode(dc, TRANSPARENT);
-    SelectGuard selectedFont(dc, font_ ? static_cast<HGDIOBJ>(font_.get())
-                                       : GetStockObject(DEFAULT_GUI_FONT));
+    SelectGuard selectedFont(dc, font_ != nullptr ? static_cast<HGDIOBJ>(font_)
+                                                  : GetStockObject(DEFAULT_GUI_FONT));
 
     RECT textRect = whole;
-    textRect.left += focusInset_ + 2;
-    textRect.right -= focusInset_ + 2;
+    textRect.left += scale_(FOCUS_INSET + CAPTION_MARGIN);
+    textRect.right -= scale_(FOCUS_INSET + CAPTION_MARGIN);
 
     if ((item.itemState & ODS_DISABLED) != 0) {
         drawImage(dc, faceDisabled_, whole.left, whole.top);
@@ -238,16 +243,17 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
         }
         drawCaption(dc, textRect, GetSysColor(COLOR_BTNHIGHLIGHT), item.itemState);
         RECT engraved = textRect;
-        OffsetRect(&engraved, -1, -1);
+        OffsetRect(&engraved, -scale_(PRESS_SHIFT), -scale_(PRESS_SHIFT));
         drawCaption(dc, engraved, GetSysColor(COLOR_GRAYTEXT), item.itemState);
         return;
     }
 
     RECT edge = whole;
     if ((item.itemState & ODS_SELECTED) != 0) {
-        drawImage(dc, facePressed_, whole.left + 1, whole.top + 1);
+        drawImage(dc, facePressed_, whole.left + scale_(PRESS_SHIFT),
+                  whole.top + scale_(PRESS_SHIFT));
         if (pressOffset_) {
-            OffsetRect(&textRect, 1, 1);
+            OffsetRect(&textRect, scale_(PRESS_SHIFT), scale_(PRESS_SHIFT));
         }
         if (hasBorder_) {
             if (isFlat_) {
@@ -275,8 +281,7 @@ void StyledButton::draw(const DRAWITEMSTRUCT& item) {
 
     // ODS_NOFOCUSRECT: the system hides focus cues until the keyboard is
     // used in this window, so a mouse click leaves no ring behind.
-    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0 &&
-        focusInset_ > 0) {
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         drawFocusRing(dc, whole);
     }
     drawCaption(dc, textRect, textColour_, item.itemState);

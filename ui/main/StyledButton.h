@@ -5,9 +5,12 @@
 // font and colour, a hover look, a focus ring that stands out from the face
 // and a tooltip. The caption's access key ("&Print") is underlined unless the
 // system hides keyboard cues; Alt and the letter press the button. Clicks
-// still reach the parent as BN_CLICKED.
+// still reach the parent as BN_CLICKED. The focus ring's inset and width and
+// the caption's margins are figures at 96 DPI drawn at the button's DPI; the
+// edges are the system's.
 #include "ui/framework/SubclassedControl.h"
 #include "ui/main/rules/ButtonShade.h"
+#include "units/DpiScale.h"
 #include "win32/ControlTooltip.h"
 #include "win32/Unique.h"
 
@@ -21,11 +24,15 @@ public:
     StyledButton();
     ~StyledButton() override;
 
-    // The first call makes the tooltip (whole button, 300 pixels wide);
-    // later calls change its text. Windows-1252 text.
+    // The first call makes the tooltip (whole button, lines broken at 300
+    // pixels at 96 DPI); later calls change its text. Windows-1252 text.
     void SetTooltipText(const std::string& text);
-    void setFaceFont(const char* faceName, int height, int weight, bool italic, bool underline);
+    // The caption's font, kept by the caller while the button uses it (the
+    // look's fonts, LookFont); null for the system's dialog font.
+    void setFaceFont(HFONT font) noexcept { font_ = font; }
     COLORREF setTextColour(COLORREF colour); // returns the previous colour
+    // The DPI the ring and margins are drawn at; 96 until told.
+    void setDpi(int dpi) noexcept { scale_.dpi = dpi; }
     // Rebuilds the face images from the button's current size. Only style 3
     // (the gradient) is drawn; other styles leave the images empty.
     void setShade(int style, int granularity, int highlight, int coloring, COLORREF blendColour,
@@ -62,10 +69,10 @@ private:
     LRESULT onLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT onKillFocus(WPARAM wParam, LPARAM lParam);
 
-    UniqueFont font_;
+    HFONT font_ = nullptr;
     COLORREF textColour_;
     ControlTooltip tooltip_;
-    int focusInset_ = 4;
+    DpiScale scale_;
     bool hasBorder_ = true;
     bool isFlat_ = false;
     bool pressOffset_ = true;

@@ -8,13 +8,13 @@ const PixelPoint PICTURE_POINTS[PICTURE_POINT_COUNT] = {
 };
 
 double pictureScale(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
-                    int rightInset, int top) {
+                    int rightInset, int top, DpiScale dpiScale) {
     double ratio = static_cast<double>(bitmapHeight) / static_cast<double>(clientHeight - top);
     if (ratio == 0.0) {
         ratio = 0.1;
     }
     double scale = 0.9 / ratio;
-    const int maxWidth = clientWidth - rightInset - 350;
+    const int maxWidth = clientWidth - rightInset - dpiScale(350);
     if (static_cast<double>(bitmapWidth) * scale > static_cast<double>(maxWidth)) {
         scale = static_cast<double>(maxWidth) / static_cast<double>(bitmapWidth);
     }
@@ -26,20 +26,20 @@ PixelSize scaledPictureSize(int bitmapWidth, int bitmapHeight, double scale) {
             static_cast<int>(static_cast<double>(bitmapHeight) * scale)};
 }
 
-PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale) {
-    return {static_cast<int>(picturePoint.x * scale + static_cast<double>(PICTURE_LEFT)),
-            static_cast<int>(picturePoint.y * scale + static_cast<double>(PICTURE_TOP))};
+PixelPoint pictureMarkerPosition(const PixelPoint& picturePoint, double scale, PixelPoint origin) {
+    return {static_cast<int>(picturePoint.x * scale + static_cast<double>(origin.x)),
+            static_cast<int>(picturePoint.y * scale + static_cast<double>(origin.y))};
 }
 
-PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset) {
-    return {clientWidth - 310 - rightInset, 135 + 25 * index};
+PixelPoint captionMarkerPosition(int index, int clientWidth, int rightInset, DpiScale scale) {
+    return {clientWidth - scale(310) - rightInset, scale(135 + 25 * index)};
 }
 
-MarkerGeometry letterMarkerGeometry(int x, int y, int diameter) {
+MarkerGeometry letterMarkerGeometry(int x, int y, int diameter, DpiScale scale) {
     MarkerGeometry geometry;
     const PixelPoint corner{x - diameter / 2, y - diameter / 2};
     geometry.circle = rectAt(corner, {diameter, diameter});
-    geometry.letter = {corner.x + 7, corner.y + 3};
-    geometry.letterHeight = diameter - 6;
+    geometry.letter = {corner.x + scale(7), corner.y + scale(3)};
+    geometry.letterHeight = diameter - scale(6);
     return geometry;
 }

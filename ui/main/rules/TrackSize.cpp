@@ -20,9 +20,9 @@ void holdSpan(int& nearEdge, int& farEdge, int minimum) {
 
 } // namespace
 
-PixelRect holdMinimumTrackSize(PixelRect proposed) {
+PixelRect holdMinimumTrackSize(PixelRect proposed, DpiScale scale) {
     PixelRect rect = proposed;
-    holdSpan(rect.left, rect.right, MIN_TRACK_WIDTH);
-    holdSpan(rect.top, rect.bottom, MIN_TRACK_HEIGHT);
+    holdSpan(rect.left, rect.right, scale(MIN_TRACK_WIDTH));
+    holdSpan(rect.top, rect.bottom, scale(MIN_TRACK_HEIGHT));
     return rect;
 }
